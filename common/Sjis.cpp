@@ -1,0 +1,28 @@
+#include "common/Sjis.h"
+
+namespace mirevo {
+
+ByteKind ByteKindAt(std::string_view text, std::size_t index) {
+    if (index >= text.size()) return ByteKind::Single;
+    std::size_t i = 0;
+    while (i < index) {
+        i += IsLeadByte(text[i]) ? 2 : 1;
+    }
+    if (i > index) return ByteKind::Trail;
+    return IsLeadByte(text[i]) ? ByteKind::Lead : ByteKind::Single;
+}
+
+std::size_t PosSjis(std::string_view needle, std::string_view text, std::size_t from) {
+    if (needle.empty() || from == 0) return 0;
+    // Walk character starts only, so a match can never begin on a trail byte.
+    std::size_t i = 0;
+    while (i < from - 1 && i < text.size()) {
+        i += IsLeadByte(text[i]) ? 2 : 1;
+    }
+    for (; i < text.size(); i += IsLeadByte(text[i]) ? 2 : 1) {
+        if (text.compare(i, needle.size(), needle) == 0) return i + 1;
+    }
+    return 0;
+}
+
+}  // namespace mirevo

@@ -1,0 +1,26 @@
+// Shift-JIS (code page 932) byte classification and trail-byte-safe search.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace mirevo {
+
+// True for a byte that starts a two-byte character: 0x81..0x9F or 0xE0..0xFC.
+constexpr bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+constexpr bool IsLeadByte(char byte) { return IsLeadByte(static_cast<unsigned char>(byte)); }
+
+enum class ByteKind { Single, Lead, Trail };
+
+// Kind of the byte at 0-based index, found by walking the text from its start.
+// An index at or past the end is Single.
+ByteKind ByteKindAt(std::string_view text, std::size_t index);
+
+// 1-based position of the first occurrence of needle in text at or after the 1-based
+// position from, skipping matches that would begin on the second byte of a two-byte
+// character; 0 when there is none. An empty needle is never found.
+std::size_t PosSjis(std::string_view needle, std::string_view text, std::size_t from = 1);
+
+}  // namespace mirevo

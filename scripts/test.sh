@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests (plain and sanitized), the fuzz
+# targets, the benchmarks' build, both Windows builds, and the Windows tests under Wine.
+# Full logs are kept in build/logs.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh || exit 1
+mkdir -p build/logs
+status=0
+
+build() {
+  local log=build/logs/build-$1.log
+  if ! { cmake --preset "$1" && cmake --build --preset "$1" -- -j"$(nproc)"; } >"$log" 2>&1; then
+    grep -v '^\[[0-9]*/[0-9]*\]' "$log" | tail -n 60
+    echo "build of $1 failed (see $log)"
+    return 1
+  fi
+}
+
+run_ctest() {
+  local log=build/logs/test-$1.log
+  shift
+  "$@" >"$log" 2>&1
+  local rc=$?
+  grep -E -A 30 'tests passed|No tests were found' "$log" || tail -n 40 "$log"
+  return $rc
+}
+
+echo "== native"
+build native && run_ctest native ctest --preset native -j"$(nproc)" || status=1
+
+echo "== native, sanitized"
+build asan && run_ctest asan ctest --preset asan -j"$(nproc)" || status=1
+
+echo "== libFuzzer targets"
+if build fuzz; then
+  for target in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    if ! "$target" -max_total_time=5 >"build/logs/$(basename "$target").log" 2>&1; then
+      tail -n 30 "build/logs/$(basename "$target").log"; status=1
+    fi
+  done
+else
+  status=1
+fi
+
+echo "== win32 (build only)"
+build win32 || status=1
+
+echo "== win64 under Wine"
+build win64 && run_ctest win64 scripts/with-display.sh ctest --preset win64 || status=1
+
+[ $status -eq 0 ] && echo "all test runs passed" || echo "some test runs FAILED"
+exit $status
