@@ -21,5 +21,6 @@ if(WIN32)
 
   add_executable(Mirevo WIN32 app/main.cpp resources/Mirevo.rc)
   target_link_libraries(Mirevo PRIVATE mirevo_win32)
+  target_include_directories(Mirevo PRIVATE ${PROJECT_SOURCE_DIR}/resources)
   set_target_properties(Mirevo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()

@@ -1,0 +1,57 @@
+// The input fields: groups that mirror each other and carry one mark, and dropped addresses.
+#include "app/MainForm.h"
+#include "linkgen/InputChecks.h"
+#include "ui/Application.h"
+
+namespace mirevo {
+
+namespace {
+const char kNotMerchantUrl[] = "楽天のURLではありません。";
+
+template <std::size_t N>
+void Mark(const std::array<TEdit*, N>& group, bool marked) {
+    for (TEdit* member : group) member->SetColor(marked ? clInfoBk : clWindow);
+}
+}  // namespace
+
+// All texts are written before any colour is set; a write fires the member's own handler,
+// and writes of an unchanged text are skipped, so the cascade ends with one verdict.
+template <std::size_t N>
+void TMainForm::SynchronizeGroup(const std::array<TEdit*, N>& group, const TEdit& changed,
+                                 bool (*check)(std::string_view)) {
+    const std::string text = changed.Text();
+    for (TEdit* member : group) member->SetText(text);
+    Mark(group, check(text));
+}
+
+void TMainForm::EditUrl1Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl1, UrlAcceptable); }
+void TMainForm::EditUrl2Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl2, UrlAcceptable); }
+void TMainForm::EditUrl3Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl3, UrlAcceptable); }
+void TMainForm::EditUrl4Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl4, UrlAcceptable); }
+void TMainForm::EditTxt2Change(TObject*) {
+    SynchronizeGroup(TextGroup(), EditTxt2, LinkTextAcceptable);
+}
+void TMainForm::EditTxt4Change(TObject*) {
+    SynchronizeGroup(TextGroup(), EditTxt4, LinkTextAcceptable);
+}
+void TMainForm::EditImg3Change(TObject*) {
+    SynchronizeGroup(ImageGroup(), EditImg3, ImageUrlAcceptable);
+}
+void TMainForm::EditImg4Change(TObject*) {
+    SynchronizeGroup(ImageGroup(), EditImg4, ImageUrlAcceptable);
+}
+
+void TMainForm::URLDropTarget1Drop(TObject*) {
+    const std::string text = DroppedText;
+    if (ImageUrlAcceptable(text)) {
+        for (TEdit* member : ImageGroup()) member->SetText(text);
+        Mark(ImageGroup(), true);
+    } else if (UrlAcceptable(text)) {
+        for (TEdit* member : UrlGroup()) member->SetText(text);
+        Mark(UrlGroup(), true);
+    } else {
+        Application().MessageDialog(kNotMerchantUrl);
+    }
+}
+
+}  // namespace mirevo

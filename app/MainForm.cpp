@@ -1,0 +1,125 @@
+// The main window's life: creation, closing, the link action, the result and the clipboard.
+#include "app/MainForm.h"
+
+#include "linkgen/LinkCode.h"
+#include "linkgen/ServerNumber.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "settings/IniFile.h"
+#include "settings/MemIniFile.h"
+#include "settings/SettingsFile.h"
+#include "ui/Application.h"
+
+namespace mirevo {
+
+namespace {
+const char kCopiedMessage[] = "以下のコードをクリップボードにコピーしました：\r\n\r\n";
+bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
+InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
+}  // namespace
+
+std::string TMainForm::SettingsFile() const {
+    return SettingsFilePath(Application().ExeName());
+}
+
+void TMainForm::FormCreate(TObject*) {
+    SetCaption(Application().Title());
+    ClearInputs();
+    LoadSettings();
+}
+
+// Each placement value is applied before the next is read, so each default is the window's
+// value at that moment.
+void TMainForm::LoadSettings() {
+    const TMemIniFile ini(SettingsFile());
+    TRect bounds = Bounds();
+    bounds.Top = ini.ReadNumber("Form", "Top", bounds.Top);
+    SetBounds(bounds);
+    bounds.Left = ini.ReadNumber("Form", "Left", bounds.Left);
+    SetBounds(bounds);
+    bounds.Width = ini.ReadNumber("Form", "Width", bounds.Width);
+    SetBounds(bounds);
+    PageControl1.SetActivePageIndex(
+        ini.ReadNumber("Form", "Page", PageControl1.ActivePageIndex()));
+    settings_ = LoadSessionSettings(ini);
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction&) { SavePlacement(); }
+
+void TMainForm::SavePlacement() {
+    TIniFile ini(SettingsFile(), services_.ProfileWriter);
+    const TRect bounds = Bounds();
+    ini.WriteNumber("Form", "Top", bounds.Top);
+    ini.WriteNumber("Form", "Left", bounds.Left);
+    ini.WriteNumber("Form", "Height", bounds.Height);
+    ini.WriteNumber("Form", "Width", bounds.Width);
+    ini.WriteNumber("Form", "Page", PageControl1.ActivePageIndex());
+}
+
+LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) const {
+    switch (tabIndex) {
+        case 0: return {FieldOf(EditUrl1), {}, {}};
+        case 1: return {FieldOf(EditUrl2), FieldOf(EditTxt2), {}};
+        case 2: return {FieldOf(EditUrl3), {}, FieldOf(EditImg3)};
+        case 3: return {FieldOf(EditUrl4), FieldOf(EditTxt4), FieldOf(EditImg4)};
+        default: return {};
+    }
+}
+
+void TMainForm::ActionExecExecute(TObject*) {
+    const std::int32_t serverNumber = DrawServerNumber(services_.Clock.Count());
+    const std::int32_t tabIndex = PageControl1.ActivePageIndex();
+    const LinkCodeResult result =
+        AssembleLinkCode(tabIndex, InputsOfTab(tabIndex), settings_, serverNumber);
+    if (result.refusal) {
+        ShowRefusal(*result.refusal);
+    } else {
+        ShowResult(result.code);
+    }
+}
+
+void TMainForm::ShowRefusal(LinkMessage message) {
+    const std::string text(LinkMessageText(message));
+    if (ChannelOf(message) == MessageChannel::PlainDialog) {
+        Application().MessageDialog(text);
+    } else {
+        Application().MessageBox(text, WarningBoxFlags);
+    }
+}
+
+void TMainForm::ActionClearExecute(TObject*) { ClearInputs(); }
+
+void TMainForm::ActionSettingExecute(TObject*) {
+    if (OpenSettingDialog) OpenSettingDialog(*this);
+}
+
+void TMainForm::ActionAboutExecute(TObject*) {
+    if (OpenAboutBox) OpenAboutBox(*this);
+}
+
+void TMainForm::ShowResult(const std::string& code) {
+    TextMemo1.SetWholeText(code);
+    TextMemo1Change(&TextMemo1);
+    if (!settings_.autocopy) return;
+    services_.Clipboard.SetText(code);
+    Application().MessageBox(kCopiedMessage + code, MB_ICONINFORMATION_VALUE);
+}
+
+void TMainForm::ClearInputs() {
+    for (TEdit* edit : {&EditUrl1, &EditUrl2, &EditUrl3, &EditUrl4, &EditTxt2, &EditTxt4,
+                        &EditImg3, &EditImg4}) {
+        edit->SetText("");
+    }
+    TextMemo1.ClearAll();
+    TextMemo1Change(&TextMemo1);
+}
+
+void TMainForm::TextMemo1Change(TObject*) {
+    ButtonCopyResult.SetEnabled(!TextMemo1.WholeText().empty());
+}
+
+void TMainForm::ButtonCopyResultClick(TObject*) {
+    services_.Clipboard.SetText(TextMemo1.WholeText());
+}
+
+}  // namespace mirevo

@@ -1,0 +1,132 @@
+// TMainForm: Mirevo's only main window. Four link-kind tabs with their input fields, the
+// actions with menu bar and tool bar, the result view and its copy button. The controls are
+// public members, as a form description declares them; the handlers carry the names the
+// program's design gives them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/ResultMemo.h"
+#include "linkgen/LinkInputs.h"
+#include "settings/SessionSettings.h"
+#include "ui/ActionBars.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/PageControl.h"
+#include "ui/StdControls.h"
+
+namespace mirevo {
+
+class IClipboard;
+class IClock;
+class IProfileWriter;
+
+// The platform services the main window uses besides its application object.
+struct TMainFormServices {
+    IClipboard& Clipboard;
+    IProfileWriter& ProfileWriter;
+    IClock& Clock;
+};
+
+class TMainForm : public TForm {
+public:
+    // Builds the window as designed and runs FormCreate. The settings live as long as the
+    // program and are shared with the settings dialog.
+    TMainForm(TApplication& application, const TMainFormServices& services,
+              SessionSettings& settings);
+    ~TMainForm() override;
+
+    TImageList ImageList1;
+    TActionList ActionManager1;
+    TAction ActionExec;
+    TAction ActionSetting;
+    TAction FileExit1;
+    TAction EditUndo1;
+    TAction EditCut1;
+    TAction EditCopy1;
+    TAction EditPaste1;
+    TAction EditDelete1;
+    TAction EditSelectAll1;
+    TAction ActionAbout;
+    TAction ActionClear;
+    TActionMainMenuBar ActionMainMenuBar1;
+    TActionToolBar ActionToolBar1;
+    TPageControl PageControl1;
+    TTabSheet TabSheet1;
+    TTabSheet TabSheet2;
+    TTabSheet TabSheet3;
+    TTabSheet TabSheet4;
+    TLabeledEdit EditUrl1;
+    TLabeledEdit EditUrl2;
+    TLabeledEdit EditTxt2;
+    TLabeledEdit EditUrl3;
+    TLabeledEdit EditImg3;
+    TLabeledEdit EditUrl4;
+    TLabeledEdit EditTxt4;
+    TLabeledEdit EditImg4;
+    TLabel LabelResult;
+    TResultMemo TextMemo1;
+    TButton ButtonCopyResult;
+
+    // The settings file beside the executable.
+    std::string SettingsFile() const;
+
+    void FormCreate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void ActionExecExecute(TObject* Sender);
+    void ActionClearExecute(TObject* Sender);
+    void ActionSettingExecute(TObject* Sender);
+    void ActionAboutExecute(TObject* Sender);
+
+    void EditUrl1Change(TObject* Sender);
+    void EditUrl2Change(TObject* Sender);
+    void EditUrl3Change(TObject* Sender);
+    void EditUrl4Change(TObject* Sender);
+    void EditTxt2Change(TObject* Sender);
+    void EditTxt4Change(TObject* Sender);
+    void EditImg3Change(TObject* Sender);
+    void EditImg4Change(TObject* Sender);
+    // Routes a dropped text into the image or destination fields, or refuses it.
+    void URLDropTarget1Drop(TObject* Sender);
+    // The text of the most recent drop, as the drop target delivers it.
+    std::string DroppedText;
+
+    void ShowResult(const std::string& code);
+    void ClearInputs();
+    void TextMemo1Change(TObject* Sender);
+    void ButtonCopyResultClick(TObject* Sender);
+
+    // Opens the settings dialog and the About box; set by the program when they exist.
+    std::function<void(TMainForm&)> OpenSettingDialog;
+    std::function<void(TMainForm&)> OpenAboutBox;
+
+private:
+    void DesignActions();
+    void DesignMenuBar();
+    void DesignToolBar();
+    void DesignPages();
+    void DesignResultArea();
+    void ConnectHandlers();
+    void LoadSettings();
+    void SavePlacement();
+    LinkInputs InputsOfTab(std::int32_t tabIndex) const;
+    void ShowRefusal(LinkMessage message);
+    // Copies the text of a changed field into every member of its group, then marks or
+    // unmarks them all by the group's check.
+    template <std::size_t N>
+    void SynchronizeGroup(const std::array<TEdit*, N>& group, const TEdit& changed,
+                          bool (*check)(std::string_view));
+    std::array<TEdit*, 4> UrlGroup() { return {&EditUrl1, &EditUrl2, &EditUrl3, &EditUrl4}; }
+    std::array<TEdit*, 2> TextGroup() { return {&EditTxt2, &EditTxt4}; }
+    std::array<TEdit*, 2> ImageGroup() { return {&EditImg3, &EditImg4}; }
+
+    const TMainFormServices services_;
+    SessionSettings& settings_;
+};
+
+}  // namespace mirevo

@@ -1,0 +1,27 @@
+// Everything the program takes from the platform, made once when it starts.
+#pragma once
+
+#include <memory>
+
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/ProfileWriter.h"
+#include "ui/ApplicationHost.h"
+#include "ui/Dialogs.h"
+
+namespace mirevo {
+
+class IPlatform {
+public:
+    virtual ~IPlatform() = default;
+    virtual IApplicationHost& Host() = 0;
+    virtual IDialogs& Dialogs() = 0;
+    virtual IClipboard& Clipboard() = 0;
+    virtual IProfileWriter& ProfileWriter() = 0;
+    virtual IClock& Clock() = 0;
+};
+
+// The platform the program runs on; defined by the platform's own implementation.
+std::unique_ptr<IPlatform> CreatePlatform();
+
+}  // namespace mirevo

@@ -1,0 +1,15 @@
+// Message boxes on Windows.
+#pragma once
+
+#include "ui/Dialogs.h"
+
+namespace mirevo {
+
+class Win32Dialogs final : public IDialogs {
+public:
+    std::int32_t MessageBox(const std::string& text, const std::string& caption,
+                            std::uint32_t flags) override;
+    void MessageDialog(const std::string& text, const std::string& caption) override;
+};
+
+}  // namespace mirevo

@@ -1,0 +1,125 @@
+#include "platform/win32/Win32FormPeer.h"
+
+#include "platform/win32/Win32ActionBars.h"
+#include "platform/win32/Win32Host.h"
+
+namespace mirevo {
+
+namespace {
+
+RECT CentredOn(const RECT& area, const RECT& window) {
+    const LONG width = window.right - window.left;
+    const LONG height = window.bottom - window.top;
+    const LONG left = area.left + (area.right - area.left - width) / 2;
+    const LONG top = area.top + (area.bottom - area.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+}  // namespace
+
+void Win32FormPeer::Create(HWND owner) {
+    const bool dialog = form_.BorderStyle() == TBorderStyle::bsDialog;
+    const DWORD style = dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
+                               : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (dialog ? WS_EX_DLGMODALFRAME : 0);
+    const bool visible = form_.Visible();
+    form_.SetVisible(false);  // shown by Show, once laid out
+    CreateNative(exStyle, Win32Host::FormClass(), style, owner);
+    form_.SetVisible(visible);
+    if (dialog) {
+        // A dialog's design size is its client area.
+        RECT r{0, 0, form_.ClientSize().Width, form_.ClientSize().Height};
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+        SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    if (icon) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+RECT Win32FormPeer::NativeBounds() const {
+    const TRect& b = form_.Bounds();
+    return {b.Left, b.Top, b.Right(), b.Bottom()};
+}
+
+void Win32FormPeer::SyncBounds() {
+    RECT window;
+    RECT client;
+    GetWindowRect(hwnd_, &window);
+    GetClientRect(hwnd_, &client);
+    syncing_ = true;
+    form_.NativeBoundsChanged({window.left, window.top, window.right - window.left,
+                               window.bottom - window.top},
+                              {client.right, client.bottom});
+    syncing_ = false;
+}
+
+void Win32FormPeer::PlaceForShow() {
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    RECT area{};
+    if (form_.Position() == TPosition::poScreenCenter) {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    } else if (form_.Position() == TPosition::poOwnerFormCenter && form_.Owner() &&
+               form_.Owner()->Peer()) {
+        GetWindowRect(reinterpret_cast<HWND>(form_.Owner()->Peer()->Handle()), &area);
+    } else {
+        return;
+    }
+    const RECT placed = CentredOn(area, window);
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FormPeer::StateChanged(TControlState what) {
+    if (what == TControlState::Visible) return;  // the host shows and hides forms
+    if (what == TControlState::Bounds && syncing_) return;
+    Win32ContainerPeer::StateChanged(what);
+}
+
+Win32MenuBarPeer* Win32FormPeer::MenuBar() const {
+    for (TControl* child : form_.Children()) {
+        if (child->Kind() == TControlKind::MenuBar && child->Peer()) {
+            return static_cast<Win32MenuBarPeer*>(child->Peer());
+        }
+    }
+    return nullptr;
+}
+
+LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            if (form_.MinSize().Width > 0) info->ptMinTrackSize.x = form_.MinSize().Width;
+            if (form_.MinSize().Height > 0) info->ptMinTrackSize.y = form_.MinSize().Height;
+            return 0;
+        }
+        case WM_MOVE:
+        case WM_SIZE:
+            if (!IsIconic(hwnd_)) SyncBounds();
+            return 0;
+        case WM_CLOSE: {
+            TForm& form = form_;
+            Host().Guard([&form] { form.Close(); });
+            return 0;  // this peer may be gone now
+        }
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_KEYMENU) {
+                if (Win32MenuBarPeer* bar = MenuBar()) {
+                    bar->OpenByAccessKey(static_cast<char>(lParam));
+                    return 0;
+                }
+            }
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, Host().Brush(form_.Color()));
+            return 1;
+        }
+        case WM_PAINT: return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default: return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace mirevo

@@ -1,0 +1,231 @@
+#include "platform/win32/Win32Host.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/Win32ActionBars.h"
+#include "platform/win32/Win32FormPeer.h"
+#include "platform/win32/Win32PeerFactory.h"
+#include "ui/Action.h"
+#include "ui/Form.h"
+
+namespace mirevo {
+
+namespace {
+
+void RegisterClass(const char* name, HBRUSH background) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Win32ContainerPeer::WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
+    RegisterClassExA(&wc);
+}
+
+TShortCut ShortCutOf(WPARAM key) {
+    TShortCut shortCut = static_cast<TShortCut>(key & 0xFF);
+    if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+    if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+    if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+    return shortCut;
+}
+
+bool IsModifier(WPARAM key) {
+    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN ||
+           key == VK_RWIN;
+}
+
+void DetachPeers(TControl& control) {
+    for (TControl* child : control.Children()) {
+        DetachPeers(*child);
+        child->DetachPeer();
+    }
+}
+
+template <typename Visit>
+void ForEachControl(TControl& control, Visit&& visit) {
+    for (TControl* child : control.Children()) {
+        visit(*child);
+        ForEachControl(*child, visit);
+    }
+}
+
+}  // namespace
+
+const char* Win32Host::FormClass() { return "MirevoForm"; }
+const char* Win32Host::ContainerClass() { return "MirevoContainer"; }
+
+Win32Host::Win32Host() {
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    RegisterClass(FormClass(), nullptr);
+    RegisterClass(ContainerClass(), nullptr);
+}
+
+Win32Host::~Win32Host() {
+    for (const auto& [key, font] : fonts_) DeleteObject(font);
+    for (const auto& [color, brush] : brushes_) {
+        if (!IsSystemColor(color)) DeleteObject(brush);
+    }
+}
+
+void Win32Host::CreatePeers(TControl& control, HWND parent) {
+    auto peer = MakePeer(control, *this);
+    Win32Peer& created = *peer;
+    control.AttachPeer(std::move(peer));
+    created.Create(parent);
+    for (TControl* child : control.Children()) CreatePeers(*child, created.Hwnd());
+}
+
+void Win32Host::Realize(TForm& form) {
+    if (form.Peer()) return;
+    HWND owner = nullptr;
+    if (form.Owner() && form.Owner()->Peer()) {
+        owner = reinterpret_cast<HWND>(form.Owner()->Peer()->Handle());
+    }
+    CreatePeers(form, owner);
+    static_cast<Win32FormPeer*>(form.Peer())->SyncBounds();
+}
+
+void Win32Host::Show(TForm& form) {
+    auto* peer = static_cast<Win32FormPeer*>(form.Peer());
+    if (!peer) return;
+    peer->PlaceForShow();
+    ShowWindow(peer->Hwnd(), SW_SHOW);
+    UpdateWindow(peer->Hwnd());
+    // The first control in tab order takes the focus, as in a dialog.
+    if (HWND first = GetNextDlgTabItem(peer->Hwnd(), nullptr, FALSE)) ::SetFocus(first);
+}
+
+void Win32Host::UpdateActions(TForm& form) {
+    Guard([&form] {
+        for (TActionList* list : form.ActionLists()) list->UpdateAll();
+        ForEachControl(form, [](TControl& control) {
+            if (control.Kind() == TControlKind::ToolBar && control.Peer()) {
+                static_cast<Win32ToolBarPeer*>(control.Peer())->Refresh();
+            }
+        });
+    });
+}
+
+bool Win32Host::HandleShortCut(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    if (IsModifier(message.wParam)) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    auto* peer = dynamic_cast<Win32FormPeer*>(Win32Peer::Of(root));
+    if (!peer) return false;
+    auto& form = static_cast<TForm&>(peer->Control());
+    bool handled = false;
+    Guard([&] { handled = form.IsShortCut(ShortCutOf(message.wParam)); });
+    return handled;
+}
+
+void Win32Host::ProcessMessage(MSG& message) {
+    if (HandleShortCut(message)) return;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (root && dynamic_cast<Win32FormPeer*>(Win32Peer::Of(root)) &&
+        IsDialogMessageA(root, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+void Win32Host::ProcessPendingMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        ProcessMessage(message);
+    }
+    if (mainForm_ && mainForm_->Peer()) UpdateActions(*mainForm_);
+}
+
+void Win32Host::RunMessageLoop(TForm& mainForm) {
+    mainForm_ = &mainForm;
+    MSG message;
+    for (;;) {
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && mainForm.Peer()) {
+            UpdateActions(mainForm);
+        }
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
+        ProcessMessage(message);
+    }
+    mainForm_ = nullptr;
+}
+
+void Win32Host::RunModal(TForm& form) {
+    auto* peer = static_cast<Win32FormPeer*>(form.Peer());
+    if (!peer) return;
+    HWND owner = form.Owner() && form.Owner()->Peer()
+                     ? reinterpret_cast<HWND>(form.Owner()->Peer()->Handle())
+                     : nullptr;
+    if (owner) EnableWindow(owner, FALSE);
+    Show(form);
+    MSG message;
+    bool quit = false;
+    while (!form.Closed() && form.ModalResult() == mrNone) {
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) UpdateActions(form);
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        ProcessMessage(message);
+    }
+    // Re-enabling the owner first keeps the activation with it.
+    if (owner) EnableWindow(owner, TRUE);
+    Unrealize(form);
+    if (owner) SetActiveWindow(owner);
+    if (quit) PostQuitMessage(static_cast<int>(message.wParam));
+}
+
+void Win32Host::Unrealize(TForm& form) {
+    if (!form.Peer()) return;
+    HWND hwnd = reinterpret_cast<HWND>(form.Peer()->Handle());
+    DetachPeers(form);
+    const auto peer = form.DetachPeer();
+    DestroyWindow(hwnd);
+    if (&form == mainForm_) PostQuitMessage(0);
+}
+
+std::string Win32Host::ExeName() const {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+HFONT Win32Host::Font(const TFontSpec& spec) {
+    const auto key = std::make_tuple(spec.Name, spec.Height, spec.Charset, spec.Underline);
+    if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+    HFONT font = CreateFontA(spec.Height, 0, 0, 0, FW_NORMAL, FALSE, spec.Underline, FALSE,
+                             spec.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.Name.c_str());
+    fonts_.emplace(key, font);
+    return font;
+}
+
+HBRUSH Win32Host::Brush(TColor color) {
+    if (IsSystemColor(color)) return GetSysColorBrush(SystemColorIndex(color));
+    if (const auto it = brushes_.find(color); it != brushes_.end()) return it->second;
+    HBRUSH brush = CreateSolidBrush(ColorRef(color));
+    brushes_.emplace(color, brush);
+    return brush;
+}
+
+COLORREF Win32Host::ColorRef(TColor color) {
+    return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color)) : static_cast<COLORREF>(color);
+}
+
+}  // namespace mirevo

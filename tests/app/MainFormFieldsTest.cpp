@@ -1,0 +1,156 @@
+// Field groups, marks, drops, the result view, the clipboard and the standard edit actions.
+#include "tests/app/MainFormFixture.h"
+
+namespace mirevo::testing_support {
+namespace {
+
+using MainFormFields = MainFormTest;
+
+std::vector<std::string> Texts(std::initializer_list<const TEdit*> edits) {
+    std::vector<std::string> texts;
+    for (const TEdit* edit : edits) texts.push_back(edit->Text());
+    return texts;
+}
+
+bool AllMarked(std::initializer_list<const TEdit*> edits, bool marked) {
+    for (const TEdit* edit : edits) {
+        if ((edit->Color() == clInfoBk) != marked) return false;
+        if (edit->Color() != clInfoBk && edit->Color() != clWindow) return false;
+    }
+    return true;
+}
+
+TEST_F(MainFormFields, TypingIntoOneUrlFieldMirrorsAndMarksAllFour) {
+    TMainForm& f = Create();
+    const std::initializer_list<const TEdit*> urls = {&f.EditUrl1, &f.EditUrl2, &f.EditUrl3,
+                                                      &f.EditUrl4};
+    int changes = 0;
+    const auto previous = f.EditUrl4.OnChange;
+    f.EditUrl4.OnChange = [&](TObject* sender) {
+        ++changes;
+        previous(sender);
+    };
+    f.EditUrl3.SetText(PageUrl());
+    EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
+    EXPECT_TRUE(AllMarked(urls, true));
+    EXPECT_EQ(changes, 1);
+    f.EditUrl2.SetText("https" + PageUrl().substr(4));
+    EXPECT_TRUE(AllMarked(urls, false));
+    EXPECT_TRUE(AllMarked({&f.EditTxt2, &f.EditImg3}, false));  // other groups untouched
+}
+
+TEST_F(MainFormFields, TextAndImageGroupsFollowTheirOwnChecks) {
+    TMainForm& f = Create();
+    f.EditTxt4.SetText(" ");
+    EXPECT_EQ(f.EditTxt2.Text(), " ");
+    EXPECT_TRUE(AllMarked({&f.EditTxt2, &f.EditTxt4}, true));
+    f.EditTxt2.SetText("");
+    EXPECT_TRUE(AllMarked({&f.EditTxt2, &f.EditTxt4}, false));
+    f.EditImg3.SetText(ImageUrl());
+    EXPECT_EQ(f.EditImg4.Text(), ImageUrl());
+    EXPECT_TRUE(AllMarked({&f.EditImg3, &f.EditImg4}, true));
+    f.EditImg4.SetText(PageUrl());
+    EXPECT_TRUE(AllMarked({&f.EditImg3, &f.EditImg4}, false));
+}
+
+TEST_F(MainFormFields, DropsAreRoutedByTheFieldChecks) {
+    TMainForm& f = Create();
+    const std::initializer_list<const TEdit*> urls = {&f.EditUrl1, &f.EditUrl2, &f.EditUrl3,
+                                                      &f.EditUrl4};
+    const std::initializer_list<const TEdit*> images = {&f.EditImg3, &f.EditImg4};
+
+    f.DroppedText = ImageUrl();
+    f.URLDropTarget1Drop(nullptr);
+    EXPECT_EQ(Texts(images), std::vector<std::string>(2, ImageUrl()));
+    EXPECT_TRUE(AllMarked(images, true));
+    EXPECT_EQ(Texts(urls), std::vector<std::string>(4, ""));
+
+    f.DroppedText = PageUrl();
+    f.URLDropTarget1Drop(nullptr);
+    EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
+    EXPECT_TRUE(AllMarked(urls, true));
+    EXPECT_EQ(Texts(images), std::vector<std::string>(2, ImageUrl()));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    f.DroppedText = "not an address";
+    f.URLDropTarget1Drop(nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0], (ShownMessage{"楽天のURLではありません。", "Mirevo", 0, true}));
+    EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
+}
+
+TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {
+    TMainForm& f = Create(std::string(kIdentifiers) + "autocopy=1\r\n");
+    f.EditUrl1.SetText(PageUrl());
+    f.ActionExec.Execute();
+    const std::string code = f.TextMemo1.WholeText();
+    EXPECT_EQ(clipboard.text, code);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0],
+              (ShownMessage{"以下のコードをクリップボードにコピーしました：\r\n\r\n" + code,
+                            "Mirevo", 64, false}));
+}
+
+TEST_F(MainFormFields, ClipboardFailureIsReportedAfterTheCodeIsShown) {
+    TMainForm& f = Create(std::string(kIdentifiers) + "autocopy=1\r\n");
+    clipboard.failing = true;
+    f.EditUrl1.SetText(PageUrl());
+    application.Guard([&] { f.ActionExec.Execute(); });
+    EXPECT_NE(f.TextMemo1.WholeText(), "");
+    EXPECT_TRUE(f.ButtonCopyResult.Enabled());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0],
+              (ShownMessage{"クリップボードを開くことができません.", "Mirevo", 16, false}));
+}
+
+TEST_F(MainFormFields, CopyButtonCopiesTheViewAndClearEmptiesEverything) {
+    TMainForm& f = Create(kIdentifiers);
+    f.EditUrl1.SetText(PageUrl());
+    f.EditTxt2.SetText("t");
+    f.EditImg4.SetText(ImageUrl());
+    f.ActionExec.Execute();
+    f.ButtonCopyResult.Click();
+    EXPECT_EQ(clipboard.text, f.TextMemo1.WholeText());
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    f.ActionClear.Execute();
+    const std::initializer_list<const TEdit*> all = {&f.EditUrl1, &f.EditUrl2, &f.EditUrl3,
+                                                     &f.EditUrl4, &f.EditTxt2, &f.EditTxt4,
+                                                     &f.EditImg3, &f.EditImg4};
+    EXPECT_EQ(Texts(all), std::vector<std::string>(8, ""));
+    EXPECT_TRUE(AllMarked(all, false));
+    EXPECT_EQ(f.TextMemo1.WholeText(), "");
+    EXPECT_FALSE(f.ButtonCopyResult.Enabled());
+}
+
+TEST_F(MainFormFields, StandardEditActionsFollowTheFocusedControl) {
+    TMainForm& f = Create();
+    auto enabled = [&] {
+        f.ActionManager1.UpdateAll();
+        std::string states;
+        for (TAction* a : {&f.EditUndo1, &f.EditCut1, &f.EditCopy1, &f.EditPaste1,
+                           &f.EditDelete1, &f.EditSelectAll1}) {
+            states += a->Enabled() ? '1' : '0';
+        }
+        return states;
+    };
+    EXPECT_EQ(enabled(), "000000");  // nothing focused
+    f.EditUrl1.SetFocus();
+    EXPECT_EQ(enabled(), "000000");  // empty field, empty clipboard
+    f.EditUrl1.SetText("abc");
+    f.EditUrl1.SetSelection(1, 1);
+    clipboard.text = "x";
+    EXPECT_EQ(enabled(), "011111");
+    f.EditCut1.Execute();
+    EXPECT_EQ(clipboard.text, "b");
+    EXPECT_EQ(f.EditUrl2.Text(), "ac");  // the cut changed the text, so the group follows
+    EXPECT_EQ(enabled(), "100101");
+
+    f.TextMemo1.SetWholeText("code");
+    f.TextMemo1.SetFocus();
+    f.TextMemo1.SelectAll();
+    EXPECT_EQ(enabled(), "001001");  // the read-only view only copies and selects
+}
+
+}  // namespace
+}  // namespace mirevo::testing_support

@@ -1,0 +1,61 @@
+// A headless main window over fakes, with its settings file in a temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "BuildConfig.h"
+#include "app/MainForm.h"
+#include "platform/Clock.h"
+#include "platform/portable/PortableProfileWriter.h"
+#include "tests/fakes/FakeUi.h"
+#include "tests/fakes/TempDir.h"
+#include "ui/Application.h"
+
+namespace mirevo::testing_support {
+
+class FixedClock final : public IClock {
+public:
+    std::uint64_t Count() override { return ++count; }
+    std::uint64_t count = 12345;
+};
+
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest() {
+        host.exeName = dir.File("Mirevo.exe");
+        application.SetTitle("Mirevo");
+    }
+
+    // Writes the settings file, then creates the window (which reads it).
+    TMainForm& Create(const std::string& ini = "") {
+        if (!ini.empty()) dir.Write("Mirevo.ini", ini);
+        form = std::make_unique<TMainForm>(application, TMainFormServices{clipboard, writer, clock},
+                                           settings);
+        return *form;
+    }
+    std::string IniText() const { return dir.Read("Mirevo.ini"); }
+
+    static std::string PageUrl() {
+        return std::string("http://item.") + config::MerchantDomainA + "/shop/item-1/";
+    }
+    static std::string ImageUrl() {
+        return std::string("http://image.") + config::MerchantDomainB + "/shop/cabinet/a.jpg";
+    }
+    static constexpr const char* kIdentifiers =
+        "[Options]\r\na8matEsy=ESY\r\na8matTxt=TXT\r\na8matImg=IMG\r\n";
+
+    TempDir dir;
+    FakeHost host;
+    FakeDialogs dialogs;
+    FakeClipboard clipboard;
+    PortableProfileWriter writer;
+    FixedClock clock;
+    TApplication application{host, dialogs};
+    SessionSettings settings;
+    std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace mirevo::testing_support

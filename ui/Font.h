@@ -1,0 +1,21 @@
+// A font as a control asks for it: face name, height in pixels (negative: character height),
+// character set.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace mirevo {
+
+inline constexpr std::uint8_t DEFAULT_CHARSET_VALUE = 1;
+inline constexpr std::uint8_t SHIFTJIS_CHARSET_VALUE = 128;
+
+struct TFontSpec {
+    std::string Name;
+    std::int32_t Height = -12;
+    std::uint8_t Charset = SHIFTJIS_CHARSET_VALUE;
+    bool Underline = false;
+    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+};
+
+}  // namespace mirevo

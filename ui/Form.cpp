@@ -1,0 +1,69 @@
+#include "ui/Form.h"
+
+#include "ui/Action.h"
+#include "ui/Application.h"
+
+namespace mirevo {
+
+TForm::TForm(TApplication& application, std::string name, TForm* owner)
+    : TControl(nullptr, std::move(name), TControlKind::Form),
+      application_(application),
+      owner_(owner) {
+    SetColor(clBtnFace);
+}
+
+TForm::~TForm() {
+    if (Peer()) application_.Host().Unrealize(*this);
+}
+
+void TForm::SetClientSize(TSize size) {
+    const TSize before = clientSize_;
+    clientSize_ = size;
+    ClientResized(before);
+}
+
+void TForm::NativeBoundsChanged(const TRect& outer, TSize client) {
+    auto peer = DetachPeer();  // the native window already has these bounds
+    SetBounds(outer);
+    SetClientSize(client);
+    AttachPeer(std::move(peer));
+}
+
+namespace {
+TControl* FindFocused(const TControl& control) {
+    for (TControl* child : control.Children()) {
+        if (child->Peer() && child->Peer()->Focused()) return child;
+        if (TControl* found = FindFocused(*child)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
+TControl* TForm::ActiveControl() const { return Peer() ? FindFocused(*this) : activeControl_; }
+
+bool TForm::IsShortCut(std::uint16_t shortCut) {
+    for (TActionList* list : actionLists_) {
+        if (list->IsShortCut(shortCut)) return true;
+    }
+    return false;
+}
+
+void TForm::Close() {
+    TCloseAction action = TCloseAction::caFree;
+    if (OnClose) application_.Guard([&] { OnClose(this, action); });
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    closed_ = true;
+    if (Peer()) application_.Host().Unrealize(*this);
+}
+
+TModalResult TForm::ShowModal() {
+    modalResult_ = mrNone;
+    closed_ = false;
+    application_.Host().Realize(*this);
+    if (OnShow) OnShow(this);
+    application_.Host().RunModal(*this);
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return modalResult_;
+}
+
+}  // namespace mirevo

@@ -1,0 +1,83 @@
+// TForm: a top-level window with its controls, its creation, show and close events, and a
+// modal result when shown as a dialog.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace mirevo {
+
+class TApplication;
+class TActionList;
+
+enum class TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+
+enum class TBorderStyle : std::uint8_t { bsSizeable, bsDialog };
+enum class TPosition : std::uint8_t { poDesigned, poScreenCenter, poOwnerFormCenter };
+
+using TModalResult = std::int32_t;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+
+class TForm : public TControl {
+public:
+    TForm(TApplication& application, std::string name, TForm* owner = nullptr);
+    ~TForm() override;
+
+    TApplication& Application() const { return application_; }
+    TForm* Owner() const { return owner_; }
+
+    // Outer bounds are the control's bounds; children are laid out in the client area.
+    TSize ClientSize() const override { return clientSize_; }
+    void SetClientSize(TSize size);
+    TSize MinSize() const { return minSize_; }
+    void SetMinSize(TSize size) { minSize_ = size; }
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+
+    // The native window moved or was resized; updates the state without echoing it back.
+    void NativeBoundsChanged(const TRect& outer, TSize client);
+
+    // The control with the keyboard focus (the native focus when the form has a peer).
+    TControl* ActiveControl() const;
+    void SetActiveControl(TControl* control) { activeControl_ = control; }
+
+    // Action lists whose shortcuts the form's keyboard handling tries.
+    void AddActionList(TActionList& list) { actionLists_.push_back(&list); }
+    const std::vector<TActionList*>& ActionLists() const { return actionLists_; }
+    // Runs the action bound to a shortcut when it is enabled; true when one ran.
+    bool IsShortCut(std::uint16_t shortCut);
+
+    // Closes the form: runs OnClose (an exception is reported and the close goes on), then
+    // lets the host take the window away.
+    void Close();
+    bool Closed() const { return closed_; }
+
+    // Shows the form modally; returns its modal result (mrCancel when closed otherwise).
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult result) { modalResult_ = result; }
+
+    TNotifyEvent OnShow;
+    TCloseEvent OnClose;
+
+private:
+    TApplication& application_;
+    TForm* owner_;
+    TSize clientSize_;
+    TSize minSize_;
+    TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
+    TPosition position_ = TPosition::poDesigned;
+    TControl* activeControl_ = nullptr;
+    std::vector<TActionList*> actionLists_;
+    TModalResult modalResult_ = mrNone;
+    bool closed_ = false;
+};
+
+}  // namespace mirevo

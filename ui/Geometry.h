@@ -1,0 +1,33 @@
+// Rectangles, anchors and alignment of controls (pixels at 96 dots per inch).
+#pragma once
+
+#include <cstdint>
+
+namespace mirevo {
+
+struct TRect {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    constexpr std::int32_t Right() const { return Left + Width; }
+    constexpr std::int32_t Bottom() const { return Top + Height; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+struct TSize {
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    friend bool operator==(const TSize&, const TSize&) = default;
+};
+
+// Which edges of its parent a control keeps its distance to when the parent is resized.
+enum TAnchor : std::uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = std::uint8_t;
+inline constexpr TAnchors kDefaultAnchors = akLeft | akTop;
+inline constexpr TAnchors kAllAnchors = akLeft | akTop | akRight | akBottom;
+
+// alTop stacks a control at the top of its parent at the parent's full width.
+enum class TAlign : std::uint8_t { alNone, alTop, alClient };
+
+}  // namespace mirevo
