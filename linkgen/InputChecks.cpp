@@ -14,9 +14,8 @@ bool FoundAfterFirstByte(std::string_view needle, std::string_view text) {
 }  // namespace
 
 bool UrlAcceptable(std::string_view text) {
-    return PosSjis("http://", text) == 1 &&
-           (FoundAfterFirstByte(config::MerchantDomainA, text) ||
-            FoundAfterFirstByte(config::MerchantDomainB, text));
+    return PosSjis("http://", text) == 1 && (FoundAfterFirstByte(config::MerchantDomainA, text) ||
+                                             FoundAfterFirstByte(config::MerchantDomainB, text));
 }
 
 bool ImageUrlAcceptable(std::string_view text) {

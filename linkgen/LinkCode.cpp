@@ -10,8 +10,10 @@ namespace {
 
 bool IdentifiersMissing(LinkKind kind, const SessionSettings& settings) {
     switch (kind) {
-        case LinkKind::Simple: return settings.a8matEsy.empty();
-        case LinkKind::Text: return settings.a8matTxt.empty();
+        case LinkKind::Simple:
+            return settings.a8matEsy.empty();
+        case LinkKind::Text:
+            return settings.a8matTxt.empty();
         // The image kinds need the text identifier too, even where they do not use it.
         case LinkKind::Image:
         case LinkKind::TextAndImage:
@@ -58,9 +60,12 @@ std::string BuildCode(LinkKind kind, const LinkInputs& in, const SessionSettings
         return Fill(ImagePart(t, s.linefeed), s.a8matImg, url, PlaceholderImage, in.image.text);
     };
     switch (kind) {
-        case LinkKind::Simple: return FillLink(t.clickUrl, s.a8matEsy, url);
-        case LinkKind::Text: return textCode();
-        case LinkKind::Image: return imageCode();
+        case LinkKind::Simple:
+            return FillLink(t.clickUrl, s.a8matEsy, url);
+        case LinkKind::Text:
+            return textCode();
+        case LinkKind::Image:
+            return imageCode();
         case LinkKind::TextAndImage:
             return imageCode() + std::string(s.linefeed ? BreakTag : "") + textCode();
     }

@@ -4,35 +4,55 @@ namespace mirevo {
 
 namespace {
 
+enum class Wrong { NotAsked, Unmarked, Empty };
+
 struct InputCheck {
     LinkKind kind;
-    bool url;    // fails when the URL is unmarked
-    bool text;   // fails when the link text is empty
-    bool image;  // fails when the image URL is unmarked
+    Wrong url;
+    Wrong text;
+    Wrong image;
     LinkMessage message;
 };
 
-// Per kind in the order tried: a check fails when every part it names is wrong.
+constexpr auto N = Wrong::NotAsked;
+constexpr auto U = Wrong::Unmarked;
+constexpr auto E = Wrong::Empty;
+
+// Per kind in the order tried: a check fails when every part it asks about is wrong. The
+// Text kind asks for the text's mark where the others ask whether it is empty; the text
+// group's mark means "not empty", so the two agree.
 constexpr InputCheck kInputChecks[] = {
-    {LinkKind::Simple, true, false, false, LinkMessage::M2},
-    {LinkKind::Text, true, true, false, LinkMessage::M3},
-    {LinkKind::Text, true, false, false, LinkMessage::M2},
-    {LinkKind::Text, false, true, false, LinkMessage::M4},
-    {LinkKind::Image, true, false, true, LinkMessage::M5},
-    {LinkKind::Image, true, false, false, LinkMessage::M2},
-    {LinkKind::Image, false, false, true, LinkMessage::M6},
-    {LinkKind::TextAndImage, true, true, true, LinkMessage::M7},
-    {LinkKind::TextAndImage, true, true, false, LinkMessage::M3},
-    {LinkKind::TextAndImage, true, false, true, LinkMessage::M5},
-    {LinkKind::TextAndImage, false, true, true, LinkMessage::M8},
-    {LinkKind::TextAndImage, true, false, false, LinkMessage::M2},
-    {LinkKind::TextAndImage, false, true, false, LinkMessage::M4},
-    {LinkKind::TextAndImage, false, false, true, LinkMessage::M6},
+    {LinkKind::Simple, U, N, N, LinkMessage::M2},
+    {LinkKind::Text, U, E, N, LinkMessage::M3},
+    {LinkKind::Text, U, N, N, LinkMessage::M2},
+    {LinkKind::Text, N, U, N, LinkMessage::M4},
+    {LinkKind::Image, U, N, U, LinkMessage::M5},
+    {LinkKind::Image, U, N, N, LinkMessage::M2},
+    {LinkKind::Image, N, N, U, LinkMessage::M6},
+    {LinkKind::TextAndImage, U, E, U, LinkMessage::M7},
+    {LinkKind::TextAndImage, U, E, N, LinkMessage::M3},
+    {LinkKind::TextAndImage, U, N, U, LinkMessage::M5},
+    {LinkKind::TextAndImage, N, E, U, LinkMessage::M8},
+    {LinkKind::TextAndImage, U, N, N, LinkMessage::M2},
+    {LinkKind::TextAndImage, N, E, N, LinkMessage::M4},
+    {LinkKind::TextAndImage, N, N, U, LinkMessage::M6},
 };
 
+bool IsWrong(Wrong test, const InputField& field) {
+    switch (test) {
+        case Wrong::NotAsked:
+            return true;
+        case Wrong::Unmarked:
+            return !field.marked;
+        case Wrong::Empty:
+            return field.text.empty();
+    }
+    return true;
+}
+
 bool Fails(const InputCheck& check, const LinkInputs& inputs) {
-    return (!check.url || !inputs.url.marked) && (!check.text || inputs.text.text.empty()) &&
-           (!check.image || !inputs.image.marked);
+    return IsWrong(check.url, inputs.url) && IsWrong(check.text, inputs.text) &&
+           IsWrong(check.image, inputs.image);
 }
 
 }  // namespace

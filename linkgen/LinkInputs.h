@@ -29,8 +29,8 @@ struct LinkInputs {
 };
 
 // The first input check of the kind that fails, in the order the user is told about them,
-// or nullopt when all pass. Only run when errorcheck is on. The link text counts by being
-// empty or not, the URLs by their marks.
+// or nullopt when all pass. Only run when errorcheck is on. URLs count by their marks, the
+// link text by being empty (by its mark on the Text tab).
 std::optional<LinkMessage> FirstFailedInputCheck(LinkKind kind, const LinkInputs& inputs);
 
 }  // namespace mirevo

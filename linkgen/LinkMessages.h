@@ -7,14 +7,14 @@
 namespace mirevo {
 
 enum class LinkMessage {
-    M1,  // an a8mat identifier that the kind needs is empty
-    M2,  // destination URL
-    M3,  // destination URL and link text
-    M4,  // link text
-    M5,  // destination URL and image URL
-    M6,  // image URL
-    M7,  // destination URL, link text and image URL
-    M8,  // link text and image URL
+    M1,             // an a8mat identifier that the kind needs is empty
+    M2,             // destination URL
+    M3,             // destination URL and link text
+    M4,             // link text
+    M5,             // destination URL and image URL
+    M6,             // image URL
+    M7,             // destination URL, link text and image URL
+    M8,             // link text and image URL
     InternalError,  // no tab is active
 };
 

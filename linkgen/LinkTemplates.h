@@ -7,9 +7,9 @@
 
 namespace mirevo {
 
-inline constexpr std::string_view PlaceholderA8mat = "[[a8mat]]";      // every occurrence
-inline constexpr std::string_view PlaceholderUrl = "[[RakutenUrl]]";   // first only
-inline constexpr std::string_view PlaceholderText = "[[RakutenTxt]]";  // first only
+inline constexpr std::string_view PlaceholderA8mat = "[[a8mat]]";       // every occurrence
+inline constexpr std::string_view PlaceholderUrl = "[[RakutenUrl]]";    // first only
+inline constexpr std::string_view PlaceholderText = "[[RakutenTxt]]";   // first only
 inline constexpr std::string_view PlaceholderImage = "[[RakutenImg]]";  // first only
 
 inline constexpr std::string_view LineBreak = "\r\n";

@@ -7,8 +7,7 @@
 namespace mirevo {
 
 // Every occurrence, left to right, without overlaps; inserted text is not searched again.
-std::string ReplaceAll(std::string_view text, std::string_view placeholder,
-                       std::string_view value);
+std::string ReplaceAll(std::string_view text, std::string_view placeholder, std::string_view value);
 
 // The leftmost occurrence only.
 std::string ReplaceFirst(std::string_view text, std::string_view placeholder,

@@ -24,8 +24,7 @@ void TIniFile::WriteText(const std::string& section, const std::string& key,
     if (!writer_.WriteString(section, key, value, path_)) throw EIniFileException(path_);
 }
 
-void TIniFile::WriteNumber(const std::string& section, const std::string& key,
-                           std::int32_t value) {
+void TIniFile::WriteNumber(const std::string& section, const std::string& key, std::int32_t value) {
     WriteText(section, key, IntegerToText(value));
 }
 

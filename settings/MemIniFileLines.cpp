@@ -65,8 +65,8 @@ IniLine ClassifyIniLine(std::string_view line) {
     if (trimmed.empty()) return {};
     if (trimmed.front() == ';') return {IniLineKind::Comment, {}, {}};
     if (IsHeader(trimmed)) {
-        return {IniLineKind::Header, Trim(std::string_view(trimmed).substr(1, trimmed.size() - 2)),
-                {}};
+        return {
+            IniLineKind::Header, Trim(std::string_view(trimmed).substr(1, trimmed.size() - 2)), {}};
     }
     const auto equals = trimmed.find('=');
     if (equals == std::string::npos) return {IniLineKind::Other, {}, {}};
@@ -79,8 +79,8 @@ std::string IniNameKey(std::string_view name) {
     for (std::size_t i = 0; i < key.size(); ++i) {
         auto& c = key[i];
         if (IsLeadByte(c) && i + 1 < key.size()) {
-            const unsigned code = static_cast<unsigned char>(c) << 8 |
-                                  static_cast<unsigned char>(key[i + 1]);
+            const unsigned code =
+                static_cast<unsigned char>(c) << 8 | static_cast<unsigned char>(key[i + 1]);
             const unsigned upper = UpperDoubleByte(code);
             c = static_cast<char>(upper >> 8);
             key[++i] = static_cast<char>(upper & 0xFF);

@@ -10,9 +10,9 @@ class TIniFile;
 class TMemIniFile;
 
 struct SessionSettings {
-    std::string a8matEsy;  // identifier for simple links
-    std::string a8matTxt;  // identifier for text links
-    std::string a8matImg;  // identifier for image links
+    std::string a8matEsy;     // identifier for simple links
+    std::string a8matTxt;     // identifier for text links
+    std::string a8matImg;     // identifier for image links
     bool linefeed = false;    // line breaks in the code
     bool autocopy = false;    // copy every new code to the clipboard
     bool errorcheck = false;  // check the input before building code

@@ -68,7 +68,7 @@ bool Storable(const std::string& section, const std::string& key, const std::str
 
 // Where the section's entries and the key stand in the counted part of the file.
 struct Location {
-    std::optional<std::size_t> keyLine;        // the key's line, when the key exists
+    std::optional<std::size_t> keyLine;         // the key's line, when the key exists
     std::optional<std::size_t> lastFilledLine;  // the section's last non-blank line
 };
 

@@ -15,8 +15,8 @@ public:
     // Refuses (false) a section, key or value holding CR, LF or NUL and a key holding "=" or
     // starting with ";" or "[", since none of them would read back as written; also a file
     // that cannot be read or replaced.
-    bool WriteString(const std::string& section, const std::string& key,
-                     const std::string& value, const std::string& path) override;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     const std::string& path) override;
     // Nothing to flush.
     void Flush(const std::string& path) override;
 };

@@ -1,8 +1,8 @@
-#include "common/IntegerText.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "common/IntegerText.h"
 
 namespace mirevo {
 namespace {

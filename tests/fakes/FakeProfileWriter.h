@@ -23,8 +23,8 @@ public:
     // Refuses the write with this 0-based index among the writes, and records it as made.
     void RefuseWrite(std::size_t index) { refused_ = index; }
 
-    bool WriteString(const std::string& section, const std::string& key,
-                     const std::string& value, const std::string& path) override;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     const std::string& path) override;
     void Flush(const std::string& path) override;
 
     const std::vector<Call>& Calls() const { return calls_; }

@@ -1,7 +1,6 @@
-#include "settings/IniFile.h"
-
 #include <gtest/gtest.h>
 
+#include "settings/IniFile.h"
 #include "settings/MemIniFile.h"
 #include "settings/SessionSettings.h"
 #include "tests/fakes/FakeProfileWriter.h"

@@ -1,11 +1,10 @@
-#include "settings/MemIniFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include "settings/MemIniFile.h"
 #include "tests/fakes/TempDir.h"
 
 namespace mirevo {
@@ -39,21 +38,19 @@ TEST_P(MemIniFileLookupTest, FindsValueByTheReadersRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     LineBreaks, MemIniFileLookupTest,
-    testing::Values(
-        LookupCase{"Lf", "[S]\na=1\nb=2", "S", "b", "2"},
-        LookupCase{"Cr", "[S]\ra=1\rb=2", "S", "b", "2"},
-        LookupCase{"CrLf", "[S]\r\na=1\r\nb=2\r\n", "S", "a", "1"},
-        LookupCase{"LfCrIsTwoBreaks", "[S]\n\ra=1\n\rb=2", "S", "b", "2"},
-        LookupCase{"NoBreakAtEnd", "[S]\r\nb=2", "S", "b", "2"},
-        LookupCase{"NulEndsText", Bytes("[S]\na=1\0\nb=2"), "S", "b", kMissing},
-        LookupCase{"NulCutsValue", Bytes("[S]\na=12\0003"), "S", "a", "12"}),
+    testing::Values(LookupCase{"Lf", "[S]\na=1\nb=2", "S", "b", "2"},
+                    LookupCase{"Cr", "[S]\ra=1\rb=2", "S", "b", "2"},
+                    LookupCase{"CrLf", "[S]\r\na=1\r\nb=2\r\n", "S", "a", "1"},
+                    LookupCase{"LfCrIsTwoBreaks", "[S]\n\ra=1\n\rb=2", "S", "b", "2"},
+                    LookupCase{"NoBreakAtEnd", "[S]\r\nb=2", "S", "b", "2"},
+                    LookupCase{"NulEndsText", Bytes("[S]\na=1\0\nb=2"), "S", "b", kMissing},
+                    LookupCase{"NulCutsValue", Bytes("[S]\na=12\0003"), "S", "a", "12"}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Blanks, MemIniFileLookupTest,
     testing::Values(
-        LookupCase{"TrimmedAroundNamesAndValue", "[ form ]\n top = 150 \t", "Form", "Top",
-                   "150"},
+        LookupCase{"TrimmedAroundNamesAndValue", "[ form ]\n top = 150 \t", "Form", "Top", "150"},
         LookupCase{"ControlCharactersTrimmed", "\x01[S]\x1F\n\x7Fk=v", "S", "\x7Fk", "v"},
         LookupCase{"EmptyValue", "[S]\nk=", "S", "k", ""},
         LookupCase{"InnerBlanksKept", "[S]\nk=a b", "S", "k", "a b"},
@@ -77,8 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"LineWithoutEqualsMatchesNothing", "[S]\nk\nj=1", "S", "k", kMissing},
         LookupCase{"KeysStayInTheirSection", "[A]\nk=1\n[B]\nj=2", "B", "k", kMissing},
         LookupCase{"LastDuplicateSectionWins", "[S]\nk=1\nold=1\n[T]\n[s]\nk=2", "S", "k", "2"},
-        LookupCase{"EarlierDuplicateSectionHidden", "[S]\nold=1\n[S]\nk=2", "S", "old",
-                   kMissing},
+        LookupCase{"EarlierDuplicateSectionHidden", "[S]\nold=1\n[S]\nk=2", "S", "old", kMissing},
         LookupCase{"LastDuplicateKeyWins", "[S]\nk=1\nK=2", "S", "k", "2"},
         LookupCase{"CaseInsensitiveNames", "[OpTiOnS]\nA8MATESY=x", "options", "a8matEsy", "x"},
         LookupCase{"BomHidesFirstHeader", "\xEF\xBB\xBF[S]\nk=1\n[T]\nj=2", "S", "k", kMissing},
@@ -93,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"TrailBracketClosesNoHeader", "[A]\n[\x83\x5D\nk=1", "A", "k", "1"},
         LookupCase{"FullWidthLettersMatchAcrossCase", "[\x82\x81]\nk=1", "\x82\x60", "k", "1"},
         LookupCase{"TrailLetterNotUpperCased", "[S]\n\x8A\x79=1", "S", "\x8A\x59", kMissing},
-        LookupCase{"JapaneseValueKept", "[S]\nk=\x93\xFA\x96\x7B", "S", "k",
-                   "\x93\xFA\x96\x7B"}),
+        LookupCase{"JapaneseValueKept", "[S]\nk=\x93\xFA\x96\x7B", "S", "k", "\x93\xFA\x96\x7B"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MemIniFile, ReadsNumbersAndFlagsWithTheirDefaults) {

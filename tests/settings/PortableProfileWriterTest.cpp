@@ -1,11 +1,10 @@
-#include "platform/portable/PortableProfileWriter.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 #include <random>
 
+#include "platform/portable/PortableProfileWriter.h"
 #include "settings/MemIniFile.h"
 #include "tests/fakes/TempDir.h"
 
@@ -41,27 +40,43 @@ TEST_P(PortableProfileWriterLayoutTest, LaysOutTheFileAsWindowsDoes) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PortableProfileWriterLayoutTest,
     testing::Values(
-        LayoutCase{"CreatesMissingFile", "<none>", {{"Form", "Top", "111"}},
-                   "[Form]\r\nTop=111\r\n"},
+        LayoutCase{
+            "CreatesMissingFile", "<none>", {{"Form", "Top", "111"}}, "[Form]\r\nTop=111\r\n"},
         LayoutCase{"NewKeyAtEndOfItsSection",
                    "[Form]\r\nTop=1\r\n\r\n[Options]\r\na=1\r\n",
                    {{"Form", "Left", "2"}},
                    "[Form]\r\nTop=1\r\nLeft=2\r\n\r\n[Options]\r\na=1\r\n"},
-        LayoutCase{"NewKeyAfterHeaderOfEmptySection", "[Form]\r\n[Options]\r\n",
-                   {{"Form", "Top", "1"}}, "[Form]\r\nTop=1\r\n[Options]\r\n"},
-        LayoutCase{"NewSectionAtEndOfFile", "[Form]\r\nTop=1\r\n", {{"Options", "a", "x"}},
+        LayoutCase{"NewKeyAfterHeaderOfEmptySection",
+                   "[Form]\r\n[Options]\r\n",
+                   {{"Form", "Top", "1"}},
+                   "[Form]\r\nTop=1\r\n[Options]\r\n"},
+        LayoutCase{"NewSectionAtEndOfFile",
+                   "[Form]\r\nTop=1\r\n",
+                   {{"Options", "a", "x"}},
                    "[Form]\r\nTop=1\r\n[Options]\r\na=x\r\n"},
-        LayoutCase{"LastLineWithoutBreak", "[Form]\nTop=1", {{"Form", "Left", "2"}},
+        LayoutCase{"LastLineWithoutBreak",
+                   "[Form]\nTop=1",
+                   {{"Form", "Left", "2"}},
                    "[Form]\nTop=1\r\nLeft=2\r\n"},
-        LayoutCase{"NewSectionAfterLastLineWithoutBreak", "[Form]\nTop=1",
-                   {{"Options", "a", "x"}}, "[Form]\nTop=1\r\n[Options]\r\na=x\r\n"},
-        LayoutCase{"ReplacesInPlaceKeepingItsBreak", "; c\n[form]\ntop = 1\nx=2\n",
-                   {{"Form", "Top", "150"}}, "; c\n[form]\nTop=150\nx=2\n"},
-        LayoutCase{"WritesLastDuplicateSectionAndKey", "[S]\nk=1\n[S]\nk=2\nk=3\n",
-                   {{"S", "k", "9"}}, "[S]\nk=1\n[S]\nk=2\nk=9\n"},
-        LayoutCase{"HeaderBehindBomIsNoSection", "\xEF\xBB\xBF[S]\r\nk=1\r\n",
-                   {{"S", "k", "2"}}, "\xEF\xBB\xBF[S]\r\nk=1\r\n[S]\r\nk=2\r\n"},
-        LayoutCase{"WritesBeforeANul", std::string("[S]\r\n\0[T]\r\n", 11), {{"S", "k", "1"}},
+        LayoutCase{"NewSectionAfterLastLineWithoutBreak",
+                   "[Form]\nTop=1",
+                   {{"Options", "a", "x"}},
+                   "[Form]\nTop=1\r\n[Options]\r\na=x\r\n"},
+        LayoutCase{"ReplacesInPlaceKeepingItsBreak",
+                   "; c\n[form]\ntop = 1\nx=2\n",
+                   {{"Form", "Top", "150"}},
+                   "; c\n[form]\nTop=150\nx=2\n"},
+        LayoutCase{"WritesLastDuplicateSectionAndKey",
+                   "[S]\nk=1\n[S]\nk=2\nk=3\n",
+                   {{"S", "k", "9"}},
+                   "[S]\nk=1\n[S]\nk=2\nk=9\n"},
+        LayoutCase{"HeaderBehindBomIsNoSection",
+                   "\xEF\xBB\xBF[S]\r\nk=1\r\n",
+                   {{"S", "k", "2"}},
+                   "\xEF\xBB\xBF[S]\r\nk=1\r\n[S]\r\nk=2\r\n"},
+        LayoutCase{"WritesBeforeANul",
+                   std::string("[S]\r\n\0[T]\r\n", 11),
+                   {{"S", "k", "1"}},
                    std::string("[S]\r\nk=1\r\n\0[T]\r\n", 16)},
         LayoutCase{"FirstRunLeavesOnlyForm",
                    "<none>",

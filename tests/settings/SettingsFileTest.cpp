@@ -1,6 +1,6 @@
-#include "settings/SettingsFile.h"
-
 #include <gtest/gtest.h>
+
+#include "settings/SettingsFile.h"
 
 namespace mirevo {
 namespace {
