@@ -1,0 +1,93 @@
+#include "settings/MemIniFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+#include "common/IntegerText.h"
+#include "settings/MemIniFileLines.h"
+
+namespace mirevo {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::string ReasonText(int error) { return std::generic_category().message(error); }
+
+// The file's bytes; nullopt when it does not exist. Any other failure raises EFOpenError.
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    errno = 0;
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        if (errno == ENOENT) return std::nullopt;
+        throw EFOpenError(path, ReasonText(errno != 0 ? errno : EIO));
+    }
+    std::string bytes;
+    char buffer[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        bytes.append(buffer, count);
+    }
+    // A folder opens on some systems and only fails when read.
+    if (std::ferror(file.get())) throw EFOpenError(path, ReasonText(errno != 0 ? errno : EIO));
+    return bytes;
+}
+
+}  // namespace
+
+EFOpenError::EFOpenError(const std::string& path, const std::string& reason)
+    : Exception("ファイル \"" + path + "\". " + reason + " は開けません") {}
+
+TMemIniFile::TMemIniFile(const std::string& path) {
+    if (const auto bytes = ReadWholeFile(path)) Load(*bytes);
+}
+
+TMemIniFile TMemIniFile::FromText(std::string_view bytes) {
+    TMemIniFile reader;
+    reader.Load(bytes);
+    return reader;
+}
+
+void TMemIniFile::Load(std::string_view bytes) {
+    const std::string_view text = IniTextBeforeNul(bytes);
+    Entries* current = nullptr;  // lines before the first header belong nowhere
+    for (const auto& span : SplitIniLines(text)) {
+        auto line = ClassifyIniLine(text.substr(span.begin, span.contentEnd - span.begin));
+        if (line.kind == IniLineKind::Header) {
+            current = &sections_[IniNameKey(line.name)];
+            current->clear();  // a later section of the same name hides the earlier one
+        } else if (line.kind == IniLineKind::Entry && current != nullptr) {
+            (*current)[IniNameKey(line.name)] = std::move(line.value);
+        }
+    }
+}
+
+const std::string* TMemIniFile::Find(std::string_view section, std::string_view key) const {
+    const auto entries = sections_.find(IniNameKey(section));
+    if (entries == sections_.end()) return nullptr;
+    const auto entry = entries->second.find(IniNameKey(key));
+    return entry == entries->second.end() ? nullptr : &entry->second;
+}
+
+std::string TMemIniFile::ReadText(std::string_view section, std::string_view key,
+                                  std::string_view fallback) const {
+    const auto* value = Find(section, key);
+    return value != nullptr ? *value : std::string(fallback);
+}
+
+std::int32_t TMemIniFile::ReadNumber(std::string_view section, std::string_view key,
+                                     std::int32_t fallback) const {
+    const auto* value = Find(section, key);
+    return value != nullptr ? IntegerFromText(*value, fallback) : fallback;
+}
+
+bool TMemIniFile::ReadFlag(std::string_view section, std::string_view key, bool fallback) const {
+    return ReadNumber(section, key, fallback ? 1 : 0) != 0;
+}
+
+}  // namespace mirevo
