@@ -28,6 +28,10 @@ struct TColorMap {
 // One entry of a menu or tool bar: an action shown with its own caption and image, or a
 // separator (no action).
 struct TActionClientItem {
+    TActionClientItem() = default;
+    TActionClientItem(TAction* action, std::string caption = "", std::int32_t imageIndex = -1)
+        : Action(action), Caption(std::move(caption)), ImageIndex(imageIndex) {}
+
     TAction* Action = nullptr;
     std::string Caption;         // empty: the action's caption
     std::int32_t ImageIndex = -1;  // the image shown; -1 or an index the list lacks shows none
