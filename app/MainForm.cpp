@@ -83,7 +83,7 @@ void TMainForm::ShowRefusal(LinkMessage message) {
     if (ChannelOf(message) == MessageChannel::PlainDialog) {
         Application().MessageDialog(text);
     } else {
-        Application().MessageBox(text, WarningBoxFlags);
+        Application().ShowMessageBox(text, WarningBoxFlags);
     }
 }
 
@@ -102,7 +102,7 @@ void TMainForm::ShowResult(const std::string& code) {
     TextMemo1Change(&TextMemo1);
     if (!settings_.autocopy) return;
     services_.Clipboard.SetText(code);
-    Application().MessageBox(kCopiedMessage + code, MB_ICONINFORMATION_VALUE);
+    Application().ShowMessageBox(kCopiedMessage + code, MB_ICONINFORMATION_VALUE);
 }
 
 void TMainForm::ClearInputs() {

@@ -15,15 +15,15 @@ void TApplication::Run(TForm& mainForm) {
     mainForm_ = nullptr;
 }
 
-std::int32_t TApplication::MessageBox(const std::string& text, std::uint32_t flags) {
-    return dialogs_.MessageBox(text, title_, flags);
+std::int32_t TApplication::ShowMessageBox(const std::string& text, std::uint32_t flags) {
+    return dialogs_.ShowMessageBox(text, title_, flags);
 }
 
 void TApplication::MessageDialog(const std::string& text) { dialogs_.MessageDialog(text, title_); }
 
 void TApplication::ShowException(const std::exception& error) {
     try {
-        dialogs_.MessageBox(ErrorBoxText(error.what()), title_, MB_ICONERROR_VALUE);
+        dialogs_.ShowMessageBox(ErrorBoxText(error.what()), title_, MB_ICONERROR_VALUE);
     } catch (...) {
         // Nothing is left to report to.
     }

@@ -31,7 +31,7 @@ public:
     TForm* MainForm() const { return mainForm_; }
 
     // A modal message box with the application title as caption.
-    std::int32_t MessageBox(const std::string& text, std::uint32_t flags);
+    std::int32_t ShowMessageBox(const std::string& text, std::uint32_t flags);
     // The plain message dialog with the application title as caption.
     void MessageDialog(const std::string& text);
     // The error box: the message with "." appended when it ends in a character above ".",

@@ -25,9 +25,11 @@ public:
     bool OpenByAccessKey(char key);
     // Drops down a menu and runs the action chosen from it.
     void OpenMenu(std::size_t index);
+    // The popup of a menu as it drops down, with the actions' state brought up to date.
+    // The caller destroys it.
+    HMENU BuildMenu(const TMenuDefinition& menu);
 
 private:
-    HMENU BuildMenu(const TMenuDefinition& menu);
     HBITMAP ImageBitmap(std::int32_t index);
 
     TActionMainMenuBar& bar_;

@@ -4,7 +4,7 @@
 
 namespace mirevo {
 
-std::int32_t Win32Dialogs::MessageBox(const std::string& text, const std::string& caption,
+std::int32_t Win32Dialogs::ShowMessageBox(const std::string& text, const std::string& caption,
                                       std::uint32_t flags) {
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
 }

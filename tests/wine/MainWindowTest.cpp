@@ -1,0 +1,205 @@
+// The real main window under Windows: its controls, menus, typing, the link shortcut, the
+// clipboard and the settings file.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "BuildConfig.h"
+#include "app/MainForm.h"
+#include "platform/Clock.h"
+#include "platform/win32/Win32ActionBars.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32ProfileWriter.h"
+#include "settings/MemIniFile.h"
+#include "settings/SettingsFile.h"
+#include "tests/fakes/FakeUi.h"
+
+namespace mirevo::testing_support {
+namespace {
+
+class CountingClock final : public IClock {
+public:
+    std::uint64_t Count() override { return ++count_; }
+
+private:
+    std::uint64_t count_ = 0;
+};
+
+HWND HandleOf(const TControl& control) { return reinterpret_cast<HWND>(control.Peer()->Handle()); }
+
+std::string TextOf(HWND hwnd) {
+    char buffer[4096] = {};
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application.SetTitle("Mirevo");
+        iniPath = SettingsFilePath(host.ExeName());
+        std::filesystem::remove(iniPath);
+    }
+    void TearDown() override {
+        form.reset();
+        std::filesystem::remove(iniPath);
+    }
+    TMainForm& Open(const std::string& ini) {
+        std::ofstream(iniPath, std::ios::binary) << ini;
+        form = std::make_unique<TMainForm>(application, TMainFormServices{clipboard, writer, clock},
+                                           settings);
+        host.Realize(*form);
+        host.Show(*form);
+        Pump();
+        return *form;
+    }
+    void Pump() {
+        for (int i = 0; i < 3; ++i) host.ProcessPendingMessages();
+    }
+    // Presses a key with Ctrl held, as the keyboard would deliver it to the focused window.
+    void PressWithCtrl(HWND target, WPARAM key) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        Pump();
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+    }
+    void Type(HWND target, const std::string& text) {
+        for (const char c : text) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
+        Pump();
+    }
+
+    Win32Host host;
+    FakeDialogs dialogs;
+    Win32Clipboard clipboard;
+    Win32ProfileWriter writer;
+    CountingClock clock;
+    TApplication application{host, dialogs};
+    SessionSettings settings;
+    std::unique_ptr<TMainForm> form;
+    std::string iniPath;
+};
+
+const char kIni[] = "[Form]\r\nTop=40\r\nLeft=50\r\nWidth=500\r\nPage=1\r\n"
+                    "[Options]\r\na8matEsy=E1\r\na8matTxt=T1\r\na8matImg=I1\r\n";
+
+TEST_F(MainWindow, RealControlsCarryTheDesignedCaptionsAndPlace) {
+    TMainForm& f = Open(kIni);
+    HWND window = HandleOf(f);
+    EXPECT_EQ(TextOf(window), "Mirevo");
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    EXPECT_EQ(bounds.left, 50);
+    EXPECT_EQ(bounds.top, 40);
+    EXPECT_EQ(bounds.right - bounds.left, 500);
+    EXPECT_EQ(bounds.bottom - bounds.top, 360);
+
+    HWND tabs = HandleOf(f.PageControl1);
+    ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
+    const char* captions[] = {"簡易リンク", "テキストリンク", "画像リンク", "テキスト＆画像リンク"};
+    for (int i = 0; i < 4; ++i) {
+        char text[64] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        EXPECT_STREQ(text, captions[i]);
+    }
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(HandleOf(f.EditTxt2)));
+    EXPECT_FALSE(IsWindowVisible(HandleOf(f.EditUrl1)));
+    EXPECT_EQ(TextOf(HandleOf(f.EditTxt2.EditLabel)), "リンク対象テキスト： ");
+    EXPECT_EQ(TextOf(HandleOf(f.ButtonCopyResult)), "クリップボードにコピー");
+    EXPECT_FALSE(IsWindowEnabled(HandleOf(f.ButtonCopyResult)));
+    EXPECT_EQ(TextOf(HandleOf(f.LabelResult)), "リンクコード：");
+}
+
+TEST_F(MainWindow, MenusListTheirItemsWithShortcutsAndState) {
+    TMainForm& f = Open(kIni);
+    auto* bar = static_cast<Win32MenuBarPeer*>(f.ActionMainMenuBar1.Peer());
+    HWND barWindow = bar->Hwnd();
+    ASSERT_EQ(SendMessageA(barWindow, TB_BUTTONCOUNT, 0, 0), 3);
+    const std::vector<std::vector<std::string>> expected = {
+        {"リンク作成(&M)\tCtrl+Enter", "", "設定...(&S)", "", "終了(&X)"},
+        {"元に戻す(&U)\tCtrl+Z", "", "切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C",
+         "貼り付け(&P)\tCtrl+V", "削除(&D)\tDel", "", "すべてを選択(&A)\tCtrl+A", "クリア(&Z)"},
+        {"Mirevo について(&A)"}};
+    for (std::size_t m = 0; m < expected.size(); ++m) {
+        HMENU menu = bar->BuildMenu(f.ActionMainMenuBar1.Menus[m]);
+        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(expected[m].size()));
+        for (std::size_t i = 0; i < expected[m].size(); ++i) {
+            char text[128] = {};
+            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            EXPECT_EQ(text, expected[m][i]) << m << "/" << i;
+        }
+        if (m == 1) {  // nothing to undo, cut or paste in an empty window
+            EXPECT_TRUE(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
+            EXPECT_FALSE(GetMenuState(menu, 8, MF_BYPOSITION) & MF_GRAYED);
+        }
+        DestroyMenu(menu);
+    }
+}
+
+TEST_F(MainWindow, TypingLinkShortcutResultAndClipboardRoundTrip) {
+    TMainForm& f = Open(kIni);
+    const std::string url = std::string("http://item.") + config::MerchantDomainA + "/a/";
+    HWND urlEdit = HandleOf(f.EditUrl2);
+    HWND textEdit = HandleOf(f.EditTxt2);
+    SetFocus(urlEdit);
+    Type(urlEdit, url);
+    EXPECT_EQ(TextOf(HandleOf(f.EditUrl1)), url);
+    EXPECT_EQ(TextOf(HandleOf(f.EditUrl4)), url);
+    EXPECT_EQ(f.EditUrl3.Color(), clInfoBk);
+    SetWindowTextA(textEdit, "商品");
+    Pump();
+    EXPECT_EQ(f.EditTxt4.Text(), "商品");
+
+    PressWithCtrl(textEdit, VK_RETURN);
+    const std::string code = TextOf(HandleOf(f.TextMemo1));
+    EXPECT_EQ(code.rfind("<a href=\"http://", 0), 0u) << code;
+    EXPECT_NE(code.find("a8mat=T1&"), std::string::npos) << code;
+    EXPECT_NE(code.find(">商品</a>"), std::string::npos) << code;
+    EXPECT_TRUE(IsWindowEnabled(HandleOf(f.ButtonCopyResult)));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    clipboard.SetText("before");
+    SendMessageA(HandleOf(f.ButtonCopyResult), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(clipboard.GetText(), code);
+}
+
+TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
+    TMainForm& f = Open(kIni);
+    HWND window = HandleOf(f);
+    RECT before;
+    GetWindowRect(HandleOf(f.EditTxt2), &before);
+    SetWindowPos(window, nullptr, 60, 70, 600, 420, SWP_NOZORDER);
+    Pump();
+    RECT after;
+    GetWindowRect(HandleOf(f.EditTxt2), &after);
+    EXPECT_EQ((after.right - after.left) - (before.right - before.left), 100);
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_TRUE(f.Closed());
+    EXPECT_EQ(f.Peer(), nullptr);
+    const TMemIniFile ini(iniPath);
+    EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), 70);
+    EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 60);
+    EXPECT_EQ(ini.ReadNumber("Form", "Width", 0), 600);
+    EXPECT_EQ(ini.ReadNumber("Form", "Height", 0), 420);
+    EXPECT_EQ(ini.ReadNumber("Form", "Page", 0), 1);
+    EXPECT_EQ(ini.ReadText("Options", "a8matTxt", ""), "T1");
+}
+
+}  // namespace
+}  // namespace mirevo::testing_support
