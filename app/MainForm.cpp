@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "settings/IniFile.h"
 #include "settings/MemIniFile.h"
+#include "settings/SettingDialog.h"
 #include "settings/SettingsFile.h"
 #include "ui/Application.h"
 
@@ -90,7 +91,8 @@ void TMainForm::ShowRefusal(LinkMessage message) {
 void TMainForm::ActionClearExecute(TObject*) { ClearInputs(); }
 
 void TMainForm::ActionSettingExecute(TObject*) {
-    if (OpenSettingDialog) OpenSettingDialog(*this);
+    TSettingDialog dialog(Application(), this, services_.ProfileWriter, settings_, SettingsFile());
+    dialog.ShowModal();
 }
 
 void TMainForm::ActionAboutExecute(TObject*) {

@@ -101,8 +101,7 @@ public:
     void TextMemo1Change(TObject* Sender);
     void ButtonCopyResultClick(TObject* Sender);
 
-    // Opens the settings dialog and the About box; set by the program when they exist.
-    std::function<void(TMainForm&)> OpenSettingDialog;
+    // Opens the About box; set by the program when it exists.
     std::function<void(TMainForm&)> OpenAboutBox;
 
 private:

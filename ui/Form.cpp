@@ -60,7 +60,8 @@ TModalResult TForm::ShowModal() {
     modalResult_ = mrNone;
     closed_ = false;
     application_.Host().Realize(*this);
-    if (OnShow) OnShow(this);
+    // A failure while filling the form is reported; the form still opens as designed.
+    if (OnShow) application_.Guard([this] { OnShow(this); });
     application_.Host().RunModal(*this);
     if (modalResult_ == mrNone) modalResult_ = mrCancel;
     return modalResult_;

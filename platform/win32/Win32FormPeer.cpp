@@ -22,17 +22,19 @@ void Win32FormPeer::Create(HWND owner) {
     const DWORD style = dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
                                : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     const DWORD exStyle = WS_EX_CONTROLPARENT | (dialog ? WS_EX_DLGMODALFRAME : 0);
+    if (dialog) {
+        // A dialog's design size is its client area; the window is made around it.
+        RECT r{0, 0, form_.ClientSize().Width, form_.ClientSize().Height};
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+        TRect bounds = form_.Bounds();
+        bounds.Width = r.right - r.left;
+        bounds.Height = r.bottom - r.top;
+        form_.SetBounds(bounds);
+    }
     const bool visible = form_.Visible();
     form_.SetVisible(false);  // shown by Show, once laid out
     CreateNative(exStyle, Win32Host::FormClass(), style, owner);
     form_.SetVisible(visible);
-    if (dialog) {
-        // A dialog's design size is its client area.
-        RECT r{0, 0, form_.ClientSize().Width, form_.ClientSize().Height};
-        AdjustWindowRectEx(&r, style, FALSE, exStyle);
-        SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     if (icon) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }

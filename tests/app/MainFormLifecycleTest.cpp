@@ -1,5 +1,6 @@
 // Creation, closing, the link action and the settings file round trip of the main window.
 #include "settings/MemIniFile.h"
+#include "settings/SettingDialog.h"
 #include "tests/app/MainFormFixture.h"
 
 namespace mirevo::testing_support {
@@ -120,6 +121,21 @@ TEST_F(MainFormLifecycle, MissingIdentifierComesFirst) {
     f.ActionExec.Execute();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "「設定」 から 「a8mat」 を入力してください。");
+}
+
+TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
+    TMainForm& f = Create();
+    f.EditUrl1.SetText(PageUrl());
+    host.onModal = [](TForm& form) {
+        auto& dialog = dynamic_cast<TSettingDialog&>(form);
+        EXPECT_EQ(dialog.Owner(), form.Owner());
+        dialog.EditA8matEsy.SetText(" NEW ");
+        dialog.btnOK.Click();
+    };
+    f.ActionSetting.Execute();
+    f.ActionExec.Execute();
+    EXPECT_NE(f.TextMemo1.WholeText().find("a8mat=NEW&"), std::string::npos);
+    EXPECT_EQ(TMemIniFile(dir.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
 }
 
 }  // namespace

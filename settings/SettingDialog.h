@@ -1,0 +1,52 @@
+// TSettingDialog: the modal dialog "設定" in which the user edits the three a8mat identifiers
+// and the three options. It shows what the settings file holds when it opens; OK writes all
+// six to the file and into the session settings, Cancel and the close box change nothing.
+#pragma once
+
+#include <string>
+
+#include "settings/SessionSettings.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/StdControls.h"
+
+namespace mirevo {
+
+class IProfileWriter;
+
+class TSettingDialog : public TForm {
+public:
+    // Owned by the main window; reads and writes the settings file at settingsFile and, on OK,
+    // the program's session settings.
+    TSettingDialog(TApplication& application, TForm* owner, IProfileWriter& profileWriter,
+                   SessionSettings& settings, std::string settingsFile);
+
+    // Declared in tab order.
+    TGroupBox GroupBox1;
+    TLabeledEdit EditA8matEsy;
+    TLabeledEdit EditA8matTxt;
+    TLabeledEdit EditA8matImg;
+    TGroupBox GroupBox2;
+    TCheckBox CheckBox1;
+    TButton btnOK;
+    TButton btnCancel;
+    TGroupBox GroupBox3;
+    TCheckBox CheckBoxErrorChk;
+    TCheckBox CheckBoxAutoCopy;
+
+    // Fills the controls from the settings file (not from the session settings).
+    void FormShow(TObject* Sender);
+    // Sets the result to OK first, so the dialog closes whatever happens; writes the six keys
+    // trimmed and in order, then puts them into the session settings.
+    void btnOKClick(TObject* Sender);
+
+private:
+    void Design();
+    SessionSettings FromControls() const;
+
+    IProfileWriter& profileWriter_;
+    SessionSettings& settings_;
+    const std::string settingsFile_;
+};
+
+}  // namespace mirevo

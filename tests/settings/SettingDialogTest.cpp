@@ -1,0 +1,126 @@
+// The settings dialog against real settings files in a temporary folder.
+#include "settings/SettingDialog.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/portable/PortableProfileWriter.h"
+#include "settings/MemIniFile.h"
+#include "tests/fakes/FakeUi.h"
+#include "tests/fakes/TempDir.h"
+#include "ui/Application.h"
+
+namespace mirevo::testing_support {
+namespace {
+
+class SettingDialogTest : public ::testing::Test {
+protected:
+    SettingDialogTest() { application.SetTitle("Mirevo"); }
+
+    // Opens the dialog; while it is shown, the test acts as the user.
+    TModalResult Open(const std::function<void(TSettingDialog&)>& user) {
+        host.onModal = [&](TForm& form) { user(dynamic_cast<TSettingDialog&>(form)); };
+        TSettingDialog dialog(application, nullptr, writer, settings, path);
+        return dialog.ShowModal();
+    }
+    struct Shown {
+        std::string esy, txt, img;
+        bool linefeed, autocopy, errorcheck;
+        friend bool operator==(const Shown&, const Shown&) = default;
+    };
+    static Shown Read(const TSettingDialog& d) {
+        return {d.EditA8matEsy.Text(), d.EditA8matTxt.Text(),      d.EditA8matImg.Text(),
+                d.CheckBox1.Checked(), d.CheckBoxAutoCopy.Checked(), d.CheckBoxErrorChk.Checked()};
+    }
+
+    TempDir dir;
+    std::string path = dir.File("Mirevo.ini");
+    FakeHost host;
+    FakeDialogs dialogs;
+    PortableProfileWriter writer;
+    TApplication application{host, dialogs};
+    SessionSettings settings{"old", "old", "old", false, false, false};
+};
+
+TEST_F(SettingDialogTest, WithoutFileOpensAsDesignedAndOkCreatesTheSixKeys) {
+    const TModalResult result = Open([&](TSettingDialog& d) {
+        EXPECT_EQ(Read(d), (Shown{"", "", "", false, false, true}));
+        d.EditA8matEsy.SetText("  E1 \t");
+        d.EditA8matTxt.SetText("T1");
+        d.CheckBox1.SetChecked(true);
+        d.btnOK.Click();
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(dir.Read("Mirevo.ini"),
+              "[Options]\r\na8matEsy=E1\r\na8matTxt=T1\r\na8matImg=\r\nlinefeed=1\r\n"
+              "autocopy=0\r\nerrorcheck=1\r\n");
+    EXPECT_EQ(settings.a8matEsy, "E1");
+    EXPECT_EQ(settings.a8matTxt, "T1");
+    EXPECT_EQ(settings.a8matImg, "");
+    EXPECT_TRUE(settings.linefeed);
+    EXPECT_FALSE(settings.autocopy);
+    EXPECT_TRUE(settings.errorcheck);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SettingDialogTest, ShowsTheFileNotTheSessionSettings) {
+    dir.Write("Mirevo.ini", "[Options]\na8matImg=I9\nautocopy=1\nerrorcheck=0\n");
+    Open([&](TSettingDialog& d) { EXPECT_EQ(Read(d), (Shown{"", "", "I9", false, true, false})); });
+    EXPECT_EQ(settings.a8matImg, "old");
+}
+
+TEST_F(SettingDialogTest, CancelAndTheCloseBoxChangeNothing) {
+    const std::string before = "[Options]\r\na8matEsy=keep\r\n";
+    dir.Write("Mirevo.ini", before);
+    const auto edit = [](TSettingDialog& d) {
+        d.EditA8matEsy.SetText("changed");
+        d.CheckBoxAutoCopy.SetChecked(true);
+    };
+    EXPECT_EQ(Open([&](TSettingDialog& d) { edit(d); d.btnCancel.Click(); }), mrCancel);
+    EXPECT_EQ(Open([&](TSettingDialog& d) { edit(d); d.Close(); }), mrCancel);
+    EXPECT_EQ(dir.Read("Mirevo.ini"), before);
+    EXPECT_EQ(settings.a8matEsy, "old");
+}
+
+TEST_F(SettingDialogTest, UnreadableFileIsReportedAndTheDialogStillOpensAsDesigned) {
+    std::filesystem::create_directory(path);
+    bool opened = false;
+    Open([&](TSettingDialog& d) {
+        opened = true;
+        EXPECT_EQ(Read(d), (Shown{"", "", "", false, false, true}));
+    });
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("は開けません"), std::string::npos);
+}
+
+TEST_F(SettingDialogTest, WriteFailureIsReportedLeavesSettingsAndStillCloses) {
+    path = dir.File("missing/Mirevo.ini");
+    const TModalResult result = Open([&](TSettingDialog& d) {
+        d.EditA8matEsy.SetText("new");
+        application.Guard([&] { d.btnOK.Click(); });
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(settings.a8matEsy, "old");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, path + " に書き込めません.");
+}
+
+TEST_F(SettingDialogTest, DesignedGeometryAndTabOrder) {
+    Open([&](TSettingDialog& d) {
+        EXPECT_EQ(d.Caption(), "設定");
+        EXPECT_EQ(d.ClientSize(), (TSize{312, 313}));
+        EXPECT_EQ(d.BorderStyle(), TBorderStyle::bsDialog);
+        EXPECT_EQ(d.EditA8matTxt.EditLabel.Caption(), "a8mat（テキスト）：");
+        EXPECT_EQ(d.CheckBoxAutoCopy.Bounds().Top, 21);
+        EXPECT_EQ(d.CheckBoxErrorChk.Bounds().Top, 46);
+        std::vector<std::string> order;
+        for (const TControl* child : d.GroupBox3.Children()) order.push_back(child->Name());
+        EXPECT_EQ(order, (std::vector<std::string>{"CheckBoxErrorChk", "CheckBoxAutoCopy"}));
+        d.SetClientSize({412, 313});
+        EXPECT_EQ(d.EditA8matImg.Bounds().Width, 279);
+        EXPECT_EQ(d.btnCancel.Bounds().Left, 330);
+    });
+}
+
+}  // namespace
+}  // namespace mirevo::testing_support

@@ -1,0 +1,102 @@
+// The real settings dialog: its controls, tab order, and OK writing through the platform.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32Peer.h"
+#include "platform/win32/Win32ProfileWriter.h"
+#include "settings/MemIniFile.h"
+#include "settings/SettingDialog.h"
+#include "tests/fakes/FakeUi.h"
+
+namespace mirevo::testing_support {
+namespace {
+
+HWND HandleOf(const TControl& control) { return reinterpret_cast<HWND>(control.Peer()->Handle()); }
+
+// Runs an action once the modal loop is running, from a timer of the thread.
+std::function<void()> g_whileShown;
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto action = std::move(g_whileShown);
+    if (action) action();
+}
+
+class RealSettingDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application.SetTitle("Mirevo");
+        std::filesystem::remove(path);
+    }
+    void TearDown() override { std::filesystem::remove(path); }
+
+    TModalResult Show(std::function<void(TSettingDialog&)> user) {
+        TSettingDialog dialog(application, nullptr, writer, settings, path);
+        g_whileShown = [&] { user(dialog); };
+        SetTimer(nullptr, 0, 10, OnTimer);
+        return dialog.ShowModal();
+    }
+
+    Win32Host host;
+    FakeDialogs dialogs;
+    Win32ProfileWriter writer;
+    TApplication application{host, dialogs};
+    SessionSettings settings;
+    std::string path = (std::filesystem::current_path() / "setting-dialog-test.ini").string();
+};
+
+TEST_F(RealSettingDialog, TabKeyVisitsTheControlsInTheirDesignedOrder) {
+    std::vector<std::string> visited;
+    Show([&](TSettingDialog& d) {
+        HWND window = HandleOf(d);
+        char caption[64] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        EXPECT_STREQ(caption, "設定");
+        RECT client;
+        GetClientRect(window, &client);
+        EXPECT_EQ(client.right, 312);
+        EXPECT_EQ(client.bottom, 313);
+        HWND control = GetNextDlgTabItem(window, nullptr, FALSE);
+        for (int i = 0; i < 8 && control; ++i) {
+            const Win32Peer* peer = Win32Peer::Of(control);
+            visited.push_back(peer ? peer->Control().Name() : "?");
+            control = GetNextDlgTabItem(window, control, FALSE);
+        }
+        d.btnCancel.Click();
+    });
+    EXPECT_EQ(visited, (std::vector<std::string>{"EditA8matEsy", "EditA8matTxt", "EditA8matImg",
+                                                 "CheckBox1", "btnOK", "btnCancel",
+                                                 "CheckBoxErrorChk", "CheckBoxAutoCopy"}));
+}
+
+TEST_F(RealSettingDialog, OkWritesTheFileThroughTheProfileWriter) {
+    const TModalResult result = Show([&](TSettingDialog& d) {
+        SetWindowTextA(HandleOf(d.EditA8matTxt), " 識別子 ");
+        SendMessageA(HandleOf(d.CheckBoxAutoCopy), BM_CLICK, 0, 0);
+        SendMessageA(HandleOf(d.btnOK), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(result, mrOk);
+    const TMemIniFile ini(path);
+    EXPECT_EQ(ini.ReadText("Options", "a8matTxt", "?"), "識別子");
+    EXPECT_EQ(ini.ReadText("Options", "a8matEsy", "?"), "");
+    EXPECT_TRUE(ini.ReadFlag("Options", "autocopy", false));
+    EXPECT_TRUE(ini.ReadFlag("Options", "errorcheck", false));
+    EXPECT_EQ(settings.a8matTxt, "識別子");
+    EXPECT_TRUE(settings.autocopy);
+}
+
+TEST_F(RealSettingDialog, CloseBoxCancels) {
+    const TModalResult result = Show([&](TSettingDialog& d) {
+        SetWindowTextA(HandleOf(d.EditA8matEsy), "x");
+        PostMessageA(HandleOf(d), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace mirevo::testing_support
