@@ -10,9 +10,7 @@ namespace mirevo::testing_support {
 namespace {
 constexpr std::uintptr_t kFirstFont = 0x100;
 
-std::size_t FontIndex(TFontHandle font) {
-    return static_cast<std::uintptr_t>(font) - kFirstFont;
-}
+std::size_t FontIndex(TFontHandle font) { return static_cast<std::uintptr_t>(font) - kFirstFont; }
 
 std::string Hex(std::uint64_t value) {
     char text[24];
@@ -260,8 +258,8 @@ void RecordingSurface::DrawBitmap(TBitmapHandle bitmap, const TRect& source, std
     bitmapCopies_.push_back({bitmap, source, x, y, std::nullopt, state_.Brush});
 }
 
-void RecordingSurface::DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source,
-                                        std::int32_t x, std::int32_t y, TColor maskColor) {
+void RecordingSurface::DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
+                                        std::int32_t y, TColor maskColor) {
     Record("DrawMaskedBitmap");
     bitmapCopies_.push_back({bitmap, source, x, y, maskColor, state_.Brush});
 }

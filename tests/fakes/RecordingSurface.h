@@ -137,8 +137,8 @@ public:
     void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
     void DrawBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                     std::int32_t y) override;
-    void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
-                          std::int32_t y, TColor maskColor) override;
+    void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x, std::int32_t y,
+                          TColor maskColor) override;
     TRect ClipRect() override { return clip_; }
 
     // Marks this surface as the screen: its destruction is counted by the resources.
