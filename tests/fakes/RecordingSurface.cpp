@@ -151,7 +151,8 @@ void RecordingSurface::RestoreState(int savedState) {
 
 TFontHandle RecordingSurface::SelectFont(TFontHandle font) {
     Record("SelectFont", {static_cast<std::uintptr_t>(font)});
-    if (!resources_.IsLive(font)) {
+    // None stands for the context's own font, given back after a measurement.
+    if (font != TFontHandle::None && !resources_.IsLive(font)) {
         resources_.ReportError("SelectFont of a dead font " +
                                Hex(static_cast<std::uintptr_t>(font)));
     }
