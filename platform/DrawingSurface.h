@@ -92,9 +92,9 @@ constexpr bool HasOption(TTextOutOptions set, TTextOutOptions option) {
 
 enum class TBackgroundMode { Opaque, Transparent };
 
-// One device context to draw on. The surface keeps the context's drawing state (font, text
-// and background colours, background mode, brush, pen); SaveState and RestoreState bracket
-// changes to it. Text is Shift-JIS bytes. A surface made on a borrowed context gives back
+// One device context to draw on. The context's state (font, text and background colours,
+// background mode) is bracketed by SaveState and RestoreState; brush and pen belong to the
+// surface and stay. Text is Shift-JIS bytes. A surface made on a borrowed context gives back
 // what it selected into it when destroyed.
 class IDrawingSurface {
 public:

@@ -233,36 +233,36 @@ void RecordingSurface::DrawTextRun(std::int32_t x, std::int32_t y, TTextOutOptio
 
 void RecordingSurface::SetBrushColor(TColor color) {
     Record("SetBrushColor", {color});
-    state_.Brush = color;
+    brush_ = color;
 }
 
 void RecordingSurface::FillRect(const TRect& rect) {
     Record("FillRect");
-    if (state_.Brush != clNone) fills_.push_back({rect, state_.Brush});
+    if (brush_ != clNone) fills_.push_back({rect, brush_});
 }
 
 void RecordingSurface::SetPen(TColor color, std::int32_t width) {
     Record("SetPen", {color, static_cast<std::uint64_t>(width)});
-    state_.Pen = color;
-    state_.PenWidth = width;
+    pen_ = color;
+    penWidth_ = width;
 }
 
 void RecordingSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                                 std::int32_t y2) {
     Record("DrawLine");
-    lines_.push_back({x1, y1, x2, y2, state_.Pen, state_.PenWidth});
+    lines_.push_back({x1, y1, x2, y2, pen_, penWidth_});
 }
 
 void RecordingSurface::DrawBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                                   std::int32_t y) {
     Record("DrawBitmap");
-    bitmapCopies_.push_back({bitmap, source, x, y, std::nullopt, state_.Brush});
+    bitmapCopies_.push_back({bitmap, source, x, y, std::nullopt, brush_});
 }
 
 void RecordingSurface::DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                                         std::int32_t y, TColor maskColor) {
     Record("DrawMaskedBitmap");
-    bitmapCopies_.push_back({bitmap, source, x, y, maskColor, state_.Brush});
+    bitmapCopies_.push_back({bitmap, source, x, y, maskColor, brush_});
 }
 
 }  // namespace mirevo::testing_support

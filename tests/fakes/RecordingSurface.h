@@ -79,14 +79,12 @@ private:
 
 class RecordingSurface final : public IDrawingSurface {
 public:
+    // What SaveState and RestoreState cover.
     struct State {
         TFontHandle Font = TFontHandle::None;
         TColor Fore = clBlack;
         TColor Back = clWhite;
         TBackgroundMode Mode = TBackgroundMode::Opaque;
-        TColor Brush = clWhite;
-        TColor Pen = clBlack;
-        std::int32_t PenWidth = 1;
         friend bool operator==(const State&, const State&) = default;
     };
     struct TextRun {
@@ -151,6 +149,7 @@ public:
     void ClearRecords();
 
     const State& Current() const { return state_; }
+    TColor BrushColor() const { return brush_; }
     std::size_t SavedStates() const { return saved_.size(); }
     const std::vector<TextRun>& TextRuns() const { return textRuns_; }
     const std::vector<Fill>& Fills() const { return fills_; }
@@ -165,6 +164,9 @@ private:
     TRect clip_;
     bool isScreen_ = false;
     State state_;
+    TColor brush_ = clWhite;
+    TColor pen_ = clBlack;
+    std::int32_t penWidth_ = 1;
     std::vector<State> saved_;
     std::vector<std::string> calls_;
     std::vector<TextRun> textRuns_;
