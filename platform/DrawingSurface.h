@@ -108,7 +108,8 @@ public:
     virtual int SaveState() = 0;
     virtual void RestoreState(int savedState) = 0;
 
-    // Selects a font (made by IDrawingResources) and returns the one it replaces.
+    // Selects a font (made by IDrawingResources), or with None the context's own font again,
+    // and returns the one it replaces.
     virtual TFontHandle SelectFont(TFontHandle font) = 0;
     virtual TTextMetrics Metrics() = 0;
     // Widths of a single-byte character in the selected font; none for fonts without them

@@ -54,12 +54,14 @@ void TTextDrawer::ExtTextOut(std::int32_t x, std::int32_t y, TTextOutOptions opt
 void TTextDrawer::SetBaseFont(const TLogFont* font) {
     if (font == nullptr) throw ETextDrawerException("SetBaseFont: 'Value' must be specified.");
     ReleaseSpacing();
+    // The old font's handles may be deleted now: not while the surface holds one, and the
+    // new handle is selected whatever its value.
+    currentFont_ = TFontHandle::None;
+    SelectCurrentFont();
     stock_.SetBaseFont(font);
     stock_.SetStyle(baseStyle_);
     baseCharWidth_ = stock_.CharAdvance();
     baseCharHeight_ = stock_.CharHeight();
-    // The old handles may be gone: whatever the new handle's value, select it.
-    currentFont_ = TFontHandle::None;
     SetStyle(StylesOf(*font));
 }
 

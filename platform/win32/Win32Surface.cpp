@@ -49,10 +49,9 @@ public:
     int SaveState() override { return SaveDC(dc_); }
     void RestoreState(int savedState) override { RestoreDC(dc_, savedState); }
 
-    // None stands for the context's own font.
     TFontHandle SelectFont(TFontHandle font) override {
-        const HGDIOBJ wanted =
-            font == TFontHandle::None ? GetStockObject(SYSTEM_FONT) : ToHfont(font);
+        const HGDIOBJ own = originalFont_ != nullptr ? originalFont_ : GetStockObject(SYSTEM_FONT);
+        const HGDIOBJ wanted = font == TFontHandle::None ? own : ToHfont(font);
         const HGDIOBJ previous = SelectObject(dc_, wanted);
         if (originalFont_ == nullptr) originalFont_ = previous;
         return TFontHandle{reinterpret_cast<std::uintptr_t>(previous)};

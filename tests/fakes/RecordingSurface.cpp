@@ -51,6 +51,9 @@ void RecordingResources::FreeFont(TFontHandle font) noexcept {
         ReportError("FreeFont of a dead font " + Hex(static_cast<std::uintptr_t>(font)));
         return;
     }
+    for (const RecordingSurface* surface : surfaces_) {
+        if (surface->Current().Font == font) ReportError("FreeFont of a selected font");
+    }
     live_[FontIndex(font)] = false;
     ++freed_;
 }
@@ -72,8 +75,13 @@ TLogFont RecordingResources::DescribeFont(TFontHandle font) {
 std::unique_ptr<IDrawingSurface> RecordingResources::OpenScreenSurface() {
     ++screensOpened_;
     auto screen = std::make_unique<RecordingSurface>(*this, TRect{0, 0, 1280, 1024});
-    screen->MarkAsScreen();
+    screens_.push_back(screen.get());
     return screen;
+}
+
+void RecordingResources::Closed(const RecordingSurface* surface) {
+    std::erase(surfaces_, surface);
+    if (std::erase(screens_, surface) > 0) ++screensClosed_;
 }
 
 void RecordingResources::AddBitmapResource(std::string name, TSize size) {
@@ -101,11 +109,11 @@ TSize RecordingResources::BitmapSize(TBitmapHandle bitmap) {
 // ---- RecordingSurface
 
 RecordingSurface::RecordingSurface(RecordingResources& resources, TRect clip)
-    : resources_(resources), clip_(clip) {}
-
-RecordingSurface::~RecordingSurface() noexcept {
-    if (isScreen_) resources_.ScreenClosed();
+    : resources_(resources), clip_(clip) {
+    resources_.Opened(this);
 }
+
+RecordingSurface::~RecordingSurface() noexcept { resources_.Closed(this); }
 
 void RecordingSurface::Record(std::string_view name,
                               std::initializer_list<std::uint64_t> arguments) {

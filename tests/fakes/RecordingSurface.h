@@ -17,6 +17,8 @@
 
 namespace mirevo::testing_support {
 
+class RecordingSurface;
+
 // How a fake font measures. The default: cells |Height| pixels high (16 for height 0), "M"
 // half as wide plus one for a bold weight, with ABC widths.
 struct FakeFontMeasure {
@@ -58,13 +60,15 @@ public:
     std::size_t OpenScreens() const { return screensOpened_ - screensClosed_; }
     std::size_t LiveBitmaps() const { return liveBitmaps_.size(); }
 
-    // Misuse seen: frees of unknown or freed handles, selection of dead fonts.
+    // Misuse seen: frees of unknown or freed handles or of fonts selected into a surface,
+    // selection of dead fonts.
     const std::vector<std::string>& Errors() const { return errors_; }
     void ReportError(std::string error) { errors_.push_back(std::move(error)); }
 
 private:
     friend class RecordingSurface;
-    void ScreenClosed() { ++screensClosed_; }
+    void Opened(const RecordingSurface* surface) { surfaces_.push_back(surface); }
+    void Closed(const RecordingSurface* surface);
 
     std::vector<TLogFont> created_;
     std::vector<bool> live_;
@@ -74,6 +78,8 @@ private:
     std::map<std::string, TSize, std::less<>> bitmapResources_;
     std::map<std::uintptr_t, TSize> liveBitmaps_;
     std::uintptr_t nextBitmap_ = 0x5000;
+    std::vector<const RecordingSurface*> surfaces_;
+    std::vector<const RecordingSurface*> screens_;
     std::vector<std::string> errors_;
 };
 
@@ -139,9 +145,6 @@ public:
                           TColor maskColor) override;
     TRect ClipRect() override { return clip_; }
 
-    // Marks this surface as the screen: its destruction is counted by the resources.
-    void MarkAsScreen() { isScreen_ = true; }
-
     // Every call in order, as "Name(arguments)", numbers in hex: "SetForeColor(ff000008)".
     const std::vector<std::string>& Calls() const { return calls_; }
     // How many calls have this name.
@@ -162,7 +165,6 @@ private:
 
     RecordingResources& resources_;
     TRect clip_;
-    bool isScreen_ = false;
     State state_;
     TColor brush_ = clWhite;
     TColor pen_ = clBlack;

@@ -167,6 +167,14 @@ TEST_F(TextDrawerTest, EveryByteTakesOneCellAlsoAfterTheFontOrWidthChanges) {
     EXPECT_EQ(std::accumulate(run.Spacing.begin(), run.Spacing.end(), 0), 5 * 12);
 }
 
+TEST_F(TextDrawerTest, FontChangedInsideABracketIsNotDeletedWhileSelected) {
+    Drawer().BeginDrawing(surface_);
+    const TLogFont courier = MakeLogFont("Courier New", -20, kDefaultCharset);
+    Drawer().SetBaseFont(&courier);
+    EXPECT_EQ(resources_.FontOf(surface_.Current().Font).Face(), "Courier New");
+    Drawer().EndDrawing();
+}
+
 TEST_F(TextDrawerTest, EmptyOpaqueRunFillsItsRectangle) {
     const auto& run = Draw("");
     EXPECT_EQ(run.Options, TTextOutOptions::Opaque);
