@@ -1,5 +1,4 @@
-// Ports: a surface to draw text, fills, lines and glyphs on, and the process's drawing
-// resources (fonts, glyph bitmaps, the screen surface used for measuring).
+// Ports for drawing: a surface to draw on and the process's fonts, bitmaps and screen.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-// The font stock of one text drawer: holds the shared record of its base font and makes the
-// variant of a style current, creating and measuring its handle on first use.
+// A text drawer's font stock: its base font's shared record and the current style variant.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-// Font style sets: bold, italic, underline and strike-out as four bits, indexing the 16
-// variants of a font.
+// Font style sets: bold, italic, underline and strike-out, indexing a font's 16 variants.
 #pragma once
 
 #include <cstdint>

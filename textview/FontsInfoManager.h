@@ -1,5 +1,4 @@
-// The process's registry of fonts in use: one shared record per distinct logical font with
-// the handles and cell sizes of its 16 style variants, shared by reference count.
+// The process's registry of fonts in use, shared by reference count with their 16 variants.
 #pragma once
 
 #include <array>

@@ -1,5 +1,4 @@
-// The text drawer the result view draws through: a grid of equal cells, one per byte,
-// measured on "M" of the base style, with colours and fonts applied inside drawing brackets.
+// The text drawer the result view draws through: text on a grid of one cell per byte.
 #pragma once
 
 #include <cstdint>

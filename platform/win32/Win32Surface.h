@@ -1,5 +1,4 @@
-// The drawing ports on Windows GDI: a surface on a device context, and the process's fonts,
-// bitmap resources and screen.
+// The drawing ports on Windows GDI: surfaces on device contexts and the process resources.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,4 @@
-// Fakes of the drawing ports for tests: resources that hand out numbered fonts and screen
-// surfaces and count them, and a surface that records every call and what it drew.
+// Recording fakes of the drawing ports: counted fonts and screens, a surface logging calls.
 #pragma once
 
 #include <cstddef>
