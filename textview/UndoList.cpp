@@ -122,15 +122,18 @@ void TUndoList::ApplyLimit() {
     while (Count() > limit_) DropOldest();
 }
 
-// Once the oldest change is gone, undo can no longer reach the empty state, nor the marked
-// step if this was its last item.
+// Undoing everything left now stops after the dropped change: the state before it is out of
+// reach, and once its whole step is gone the empty list stands for the state after it.
 void TUndoList::DropOldest() {
-    const std::int32_t dropped = entries_.front()->StepNumber;
+    const std::unique_ptr<TUndoItem> dropped = std::move(entries_.front());
     entries_.pop_front();
     historyTruncated_ = true;
-    const bool stepSurvives = HasItems() && entries_.front()->StepNumber == dropped;
-    if (unmodifiedStepNumber_ == 0 || (unmodifiedStepNumber_ == dropped && !stepSurvives)) {
+    if (dropped->Kind == TChangeKind::ChangeGroupBreak) return;
+    const bool stepSurvives = HasItems() && entries_.front()->StepNumber == dropped->StepNumber;
+    if (unmodifiedStepNumber_ == 0) {
         unmodifiedStepNumber_ = -1;
+    } else if (unmodifiedStepNumber_ == dropped->StepNumber && !stepSurvives) {
+        unmodifiedStepNumber_ = 0;
     }
 }
 

@@ -263,8 +263,8 @@ TEST(UndoList, GroupBreakDoesNotMoveAwayFromTheMark) {
     EXPECT_EQ(list.UnmodifiedStepNumber(), 1);
 }
 
-TEST(UndoList, TruncationMakesADroppedMarkUnreachable) {
-    TUndoList empty;  // marked while empty
+TEST(UndoList, TruncationKeepsTheMarkOnTheStateItStandsFor) {
+    TUndoList empty;  // marked while empty: that state is gone with the first dropped change
     empty.SetLimit(1);
     Record(empty);
     EXPECT_EQ(empty.UnmodifiedStepNumber(), 0);
@@ -273,7 +273,7 @@ TEST(UndoList, TruncationMakesADroppedMarkUnreachable) {
     empty.TakeNewest();
     EXPECT_FALSE(empty.IsAtUnmodifiedMark());
 
-    TUndoList block;  // the marked step loses only part of its items
+    TUndoList block;  // the marked step is dropped in two parts
     block.SetLimit(3);
     block.OpenBlock();
     Record(block);
@@ -284,7 +284,12 @@ TEST(UndoList, TruncationMakesADroppedMarkUnreachable) {
     Record(block);
     EXPECT_EQ(Steps(block), "1 2 3");
     EXPECT_EQ(block.UnmodifiedStepNumber(), 1);
+    block.AppendGroupBreak();
+    EXPECT_EQ(Steps(block), "2 3 4g");
+    EXPECT_EQ(block.UnmodifiedStepNumber(), 0);  // undoing all now ends after step 1
     Record(block);
+    Record(block);
+    EXPECT_EQ(Steps(block), "4g 5 6");
     EXPECT_EQ(block.UnmodifiedStepNumber(), -1);
 }
 
