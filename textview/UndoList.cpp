@@ -76,6 +76,50 @@ const TUndoItem& TUndoList::Item(std::int32_t index) const {
     return *entries_[static_cast<std::size_t>(index)];
 }
 
+namespace {
+
+bool IsClosingBracket(TChangeKind kind) {
+    using enum TChangeKind;
+    return kind == ChangeBlock1End || kind == ChangeBlock2End || kind == ChangeBlock3End ||
+           kind == ChangeBlock4End;
+}
+
+// Each bracket kind is its opening kind plus 1.
+TChangeKind OpeningOf(TChangeKind closing) {
+    return static_cast<TChangeKind>(static_cast<std::uint8_t>(closing) - 1);
+}
+
+}  // namespace
+
+// Grouping ends at the first break or other kind, even one that joins by its step number.
+std::int32_t TUndoList::NewestStepLength(bool groupedUndo) const {
+    if (entries_.empty()) return 0;
+    const TUndoItem& newest = *entries_.back();
+    bool grouping = groupedUndo && newest.Kind != TChangeKind::ChangeIndent &&
+                    newest.Kind != TChangeKind::ChangeUnindent;
+    const std::int32_t top = Count() - 1;
+    std::int32_t next = top;
+    while (next >= 0) {
+        const TUndoItem& item = Item(next);
+        grouping = grouping && item.Kind == newest.Kind;
+        if (next != top && item.StepNumber != newest.StepNumber && !grouping) break;
+        next = (IsClosingBracket(item.Kind) ? MatchingOpening(next) : next) - 1;
+    }
+    return top - next;
+}
+
+std::int32_t TUndoList::MatchingOpening(std::int32_t index) const {
+    const TChangeKind closing = Item(index).Kind;
+    const TChangeKind opening = OpeningOf(closing);
+    std::int32_t depth = 1;
+    for (std::int32_t i = index - 1; i >= 0; --i) {
+        const TChangeKind kind = Item(i).Kind;
+        if (kind == closing) ++depth;
+        if (kind == opening && --depth == 0) return i;
+    }
+    return 0;
+}
+
 void TUndoList::Unlock() {
     if (lockDepth_ > 0) --lockDepth_;
 }

@@ -52,6 +52,13 @@ public:
     // Items by age, 0 the oldest; an index out of range is an assertion failure.
     const TUndoItem& Item(std::int32_t index) const;
 
+    // How many of the newest items one undo takes: the newest and every item below it with
+    // its step number; with grouped undo also the older items of the newest's kind (not for
+    // indenting and unindenting) up to a group break or another kind. A closing bracket kind
+    // takes everything down to its matching opening item, that one included (to the oldest
+    // item when the limit dropped it). 0 for an empty list.
+    std::int32_t NewestStepLength(bool groupedUndo) const;
+
     // While locked (nesting), RecordChange and AppendGroupBreak do nothing. Unlock never
     // drops the depth below 0.
     void Lock() { ++lockDepth_; }
@@ -93,6 +100,8 @@ public:
     std::function<void(TUndoList& sender)> OnItemAdded;
 
 private:
+    // Index of the opening item that matches the closing one at index; 0 when there is none.
+    std::int32_t MatchingOpening(std::int32_t index) const;
     void ApplyLimit();
     void DropOldest();
     void RaiseItemAdded();

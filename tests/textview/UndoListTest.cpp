@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -40,6 +41,8 @@ struct ScriptCase {
     std::int32_t nextStep;
     int events;
 };
+
+void PrintTo(const ScriptCase& c, std::ostream* os) { *os << '"' << c.script << '"'; }
 
 class UndoListScript : public ::testing::TestWithParam<ScriptCase> {};
 
@@ -100,6 +103,69 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"rtr", "2", 3, 2},           //
         ScriptCase{"rtt", "", 2, 1},            // taking from an empty list
         ScriptCase{"orcrt", "1", 3, 3}));       // the close event needs the block's item on top
+
+struct StepCase {
+    const char* items;  // oldest first: a kind letter and a step number each
+    bool grouped;
+    std::int32_t length;
+};
+
+void PrintTo(const StepCase& c, std::ostream* os) { *os << '"' << c.items << '"'; }
+
+TChangeKind KindOf(char letter) {
+    switch (letter) {
+        case 'P':
+            return ChangePaste;
+        case 'D':
+            return ChangeDelete;
+        case 'N':
+            return ChangeIndent;
+        case 'U':
+            return ChangeUnindent;
+        case 'G':
+            return ChangeGroupBreak;
+        case 'C':
+            return ChangeCaret;
+        case '(':
+            return ChangeBlock1Begin;
+        case ')':
+            return ChangeBlock1End;
+        case '[':
+            return ChangeBlock2Begin;
+        case ']':
+            return ChangeBlock2End;
+        default:
+            return ChangeInsert;
+    }
+}
+
+class UndoListStep : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(UndoListStep, TakesTheNewestStep) {
+    const StepCase& c = GetParam();
+    TUndoList list;
+    std::istringstream items(c.items);
+    std::string token;
+    while (items >> token) list.Append(MakeItem(KindOf(token[0]), std::stoi(token.substr(1))));
+    EXPECT_EQ(list.NewestStepLength(c.grouped), c.length) << c.items;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, UndoListStep,
+    ::testing::Values(StepCase{"", true, 0}, StepCase{"I1 I2 I3", false, 1},
+                      StepCase{"I1 I2 I3", true, 3},         // grouped: a run of one kind
+                      StepCase{"I1 G2 I3 I4", true, 2},      // up to a group break
+                      StepCase{"D1 I2 I3", true, 2},         // up to another kind
+                      StepCase{"N1 N2", true, 1},            // indenting is never grouped
+                      StepCase{"U1 U2", true, 1},            //
+                      StepCase{"I1 C2 C2 I2", false, 3},     // one step number
+                      StepCase{"I1 C2 G2 I2", true, 3},      // a break in the step ends grouping
+                      StepCase{"I1 (2 I3 I4 )5", false, 4},  // brackets run to their opening
+                      StepCase{"(1 (2 I3 )4 )5", false, 5},  // nested brackets
+                      StepCase{"(1 [2 I3 ]4 )5", false, 5},  //
+                      StepCase{"I1 )2", false, 2},           // opening lost to the limit
+                      StepCase{"I1 (2 I3 )4", true, 3},      //
+                      StepCase{"I1 I1 (1 I2 )3 I3", false, 4}));
 
 TEST(UndoList, FreshListHasInitialValues) {
     const TUndoList list;
