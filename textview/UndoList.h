@@ -71,11 +71,13 @@ public:
     void SetLimit(std::int32_t limit);
     bool HistoryTruncated() const { return historyTruncated_; }
 
-    // The mark of the unmodified text. On: the present state is the unmodified one.
-    // Off while at the mark: no undo or redo reaches the mark again.
+    // The mark of the unmodified text; the view's text is unmodified exactly when
+    // IsAtUnmodifiedMark holds. On: the present state is the unmodified one. Off while at
+    // the mark: no undo or redo reaches the mark again. Group breaks on top do not count,
+    // and the mark follows its state when the limit drops old items.
     void SetUnmodifiedMark(bool on);
     bool IsAtUnmodifiedMark() const;
-    // Step number of the marked state: 0 for the empty list, -1 when it is unreachable.
+    // Step number of the marked state: 0 for a list without changes, -1 when unreachable.
     std::int32_t UnmodifiedStepNumber() const { return unmodifiedStepNumber_; }
 
     // Step numbering. The view sets the redo list's BlockStepNumber while it undoes, so that
