@@ -121,22 +121,6 @@ TEST_P(KbdHandlerChain, ReleasesItsGuardWhenAHandlerFails) {
     EXPECT_EQ(log_, "xx");
 }
 
-TEST_P(KbdHandlerChain, OtherChainsRunWhileOneRuns) {
-    const ChainCase& c = GetParam();
-    for (const ChainCase& other : kChains) {
-        if (std::string(other.name) != c.name)
-            other.add(kbd_, [&](IKeyView&) { return log_ += 'o', false; });
-    }
-    c.add(kbd_, [&](IKeyView& sender) {
-        for (const ChainCase& other : kChains) {
-            if (std::string(other.name) != c.name) other.execute(kbd_, sender);
-        }
-        return false;
-    });
-    c.execute(kbd_, view_);
-    EXPECT_EQ(log_, "ooooo");
-}
-
 INSTANTIATE_TEST_SUITE_P(Chains, KbdHandlerChain, ::testing::ValuesIn(kChains),
                          [](const auto& info) { return std::string(info.param.name); });
 

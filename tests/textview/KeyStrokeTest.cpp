@@ -67,21 +67,6 @@ TEST(ShortCut, MouseFlagsAndUnusedBitsAreDropped) {
     EXPECT_TRUE(shift.Empty());
 }
 
-TEST(KeyStroke, ShortCutsReadAndWriteBothStrokes) {
-    TKeyStroke stroke;
-    stroke.SetShortCut(0x404B);   // Ctrl+K
-    stroke.SetShortCut2(0x6042);  // Ctrl+Shift+B
-    EXPECT_EQ(stroke.FirstKey(), 'K');
-    EXPECT_EQ(stroke.FirstShift(), TShiftState{ssCtrl});
-    EXPECT_EQ(stroke.SecondKey(), 'B');
-    EXPECT_EQ(stroke.SecondShift(), (TShiftState{ssCtrl, ssShift}));
-    EXPECT_EQ(stroke.ShortCut(), 0x404B);
-    EXPECT_EQ(stroke.ShortCut2(), 0x6042);
-    stroke.SetFirstShift({ssAlt, ssLeft});
-    EXPECT_EQ(stroke.FirstShift(), TShiftState{ssAlt});
-    EXPECT_EQ(stroke.Index(), -1);
-}
-
 TEST(KeyStroke, DisplayNameJoinsCommandAndStrokes) {
     TKeyStroke stroke;
     EXPECT_EQ(stroke.DisplayName(), "ecNone - ");

@@ -129,23 +129,6 @@ TEST(KeyStrokes, InstallDefaultsReplacesTheTableByThe82BindingsInOrder) {
     }
 }
 
-TEST(KeyStrokes, DefaultLookupsGiveTheWorkedExamples) {
-    TKeyStrokes table;
-    table.InstallDefaults();
-    const auto command = [&](TKeyCode key, TShiftState shift) {
-        const std::int32_t index = table.FindOneStroke(key, shift);
-        return index < 0 ? ecNone : table.Items(index).Command();
-    };
-    EXPECT_EQ(command('C', {ssCtrl}), ecCopy);
-    EXPECT_EQ(command(kKeyInsert, {ssCtrl}), ecCopy);
-    EXPECT_EQ(command(kKeyReturn, {}), ecLineBreak);
-    EXPECT_EQ(command('M', {ssCtrl}), ecLineBreak);
-    EXPECT_EQ(command(kKeyBack, {ssShift, ssAlt}), ecRedo);
-    EXPECT_EQ(command('C', {ssCtrl, ssLeft}), ecCopy);  // mouse buttons do not count
-    EXPECT_EQ(command('A', {}), ecNone);
-    EXPECT_EQ(command('C', {ssCtrl, ssAlt}), ecNone);
-}
-
 TEST(KeyStrokes, FindsMatchTheirStrokesExactly) {
     TKeyStrokes table;
     TKeyStroke& kb = table.AppendItem();

@@ -167,25 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"I1 (2 I3 )4", true, 3},      //
                       StepCase{"I1 I1 (1 I2 )3 I3", false, 4}));
 
-TEST(UndoList, FreshListHasInitialValues) {
-    const TUndoList list;
-    EXPECT_FALSE(list.HasItems());
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.Limit(), 1024);
-    EXPECT_EQ(list.NextStepNumber(), 1);
-    EXPECT_EQ(list.BlockStepNumber(), 0);
-    EXPECT_EQ(list.BlockDepth(), 0);
-    EXPECT_EQ(list.LockDepth(), 0);
-    EXPECT_EQ(list.UnmodifiedStepNumber(), 0);
-    EXPECT_FALSE(list.HistoryTruncated());
-    EXPECT_FALSE(list.Redoing());
-    EXPECT_EQ(list.Newest(), nullptr);
-    EXPECT_EQ(list.NewestKind(), ChangeNone);
-    EXPECT_THROW(list.Item(0), EAssertionFailed);
-}
-
 TEST(UndoList, RecordChangeKeepsEveryFieldAndTakeNewestHandsItOver) {
     TUndoList list;
+    EXPECT_EQ(list.Newest(), nullptr);
+    EXPECT_EQ(list.NewestKind(), ChangeNone);
+    EXPECT_EQ(list.TakeNewest(), nullptr);
+    EXPECT_THROW(list.Item(0), EAssertionFailed);
     list.RecordChange(ChangeDeleteAll, {3, 4}, {5, 6}, "\x81\x40text", TSelectionMode::smColumn);
     ASSERT_NE(list.Newest(), nullptr);
     const TUndoItem expected{ChangeDeleteAll, TSelectionMode::smColumn, {3, 4},
@@ -225,8 +212,9 @@ TEST(UndoList, AppendTakesOwnershipAndSkipsTheEventForBreaks) {
     EXPECT_EQ(Steps(list), "0g 7");
 }
 
-TEST(UndoList, LimitDropsOldestAndClearForgetsTheTruncation) {
+TEST(UndoList, LimitDropsOldestItemsUntilClear) {
     TUndoList list;
+    EXPECT_EQ(list.Limit(), 1024);
     list.SetLimit(2);
     Record(list);
     Record(list);
@@ -237,25 +225,19 @@ TEST(UndoList, LimitDropsOldestAndClearForgetsTheTruncation) {
     list.Clear();
     EXPECT_FALSE(list.HistoryTruncated());
     EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.NextStepNumber(), 4);
-}
 
-TEST(UndoList, SetLimitAppliesAtOnceAndTreatsNegativeAsZero) {
-    TUndoList list;
-    for (int i = 0; i < 5; ++i) Record(list);
     list.SetLimit(5);
+    for (int i = 0; i < 5; ++i) Record(list);
     EXPECT_FALSE(list.HistoryTruncated());
-    list.SetLimit(3);
-    EXPECT_EQ(Steps(list), "3 4 5");
+    list.SetLimit(3);  // shrinking drops at once
+    EXPECT_EQ(Steps(list), "6 7 8");
     EXPECT_TRUE(list.HistoryTruncated());
-    list.SetLimit(-4);
-    EXPECT_EQ(list.Limit(), 0);
-    EXPECT_EQ(list.Count(), 0);
 }
 
 TEST(UndoList, ZeroLimitDropsEachItemButStillRaisesTheEvent) {
     TUndoList list;
-    list.SetLimit(0);
+    list.SetLimit(-4);
+    EXPECT_EQ(list.Limit(), 0);
     int events = 0;
     list.OnItemAdded = [&](TUndoList& sender) {
         EXPECT_EQ(sender.Newest(), nullptr);
