@@ -33,7 +33,7 @@ void TMainForm::FormCreate(TObject*) {
 // value at that moment.
 void TMainForm::LoadSettings() {
     const TMemIniFile ini(SettingsFile());
-    TRect bounds = Bounds();
+    TBounds bounds = Bounds();
     bounds.Top = ini.ReadNumber("Form", "Top", bounds.Top);
     SetBounds(bounds);
     bounds.Left = ini.ReadNumber("Form", "Left", bounds.Left);
@@ -49,7 +49,7 @@ void TMainForm::FormClose(TObject*, TCloseAction&) { SavePlacement(); }
 
 void TMainForm::SavePlacement() {
     TIniFile ini(SettingsFile(), services_.ProfileWriter);
-    const TRect bounds = Bounds();
+    const TBounds bounds = Bounds();
     ini.WriteNumber("Form", "Top", bounds.Top);
     ini.WriteNumber("Form", "Left", bounds.Left);
     ini.WriteNumber("Form", "Height", bounds.Height);

@@ -15,7 +15,7 @@ const char kUrlLabel[] = "リンク先URL： ";
 const char kTextLabel[] = "リンク対象テキスト： ";
 const char kImageLabel[] = "掲載画像URL： ";
 
-TRect FieldBounds(std::int32_t top) { return {118, top, 270, 20}; }
+TBounds FieldBounds(std::int32_t top) { return {118, top, 270, 20}; }
 
 }  // namespace
 

@@ -7,47 +7,11 @@
 #include <span>
 #include <string_view>
 
+#include "common/Color.h"
+#include "common/Geometry.h"
 #include "platform/LogFont.h"
 
 namespace mirevo {
-
-// A framework colour: an RGB value 0x00BBGGRR, or, when the high byte is 0xFF, the system
-// colour whose index is in the low byte. Surfaces resolve system colours when they apply one.
-using TColor = std::uint32_t;
-// A resolved colour, 0x00BBGGRR.
-using TColorRef = std::uint32_t;
-
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clSilver = 0xC0C0C0;
-inline constexpr TColor clLime = 0x00FF00;
-inline constexpr TColor clNone = 0x1FFFFFFF;  // no colour at all
-inline constexpr TColor clWindow = 0xFF000005;
-inline constexpr TColor clWindowText = 0xFF000008;
-inline constexpr TColor clHighlight = 0xFF00000D;
-inline constexpr TColor clHighlightText = 0xFF00000E;
-inline constexpr TColor clBtnFace = 0xFF00000F;
-inline constexpr TColor clInfoBk = 0xFF000018;
-
-constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000u) == 0xFF000000u; }
-
-// Pixel rectangle; Right and Bottom are exclusive.
-struct TRect {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-    constexpr std::int32_t Width() const { return Right - Left; }
-    constexpr std::int32_t Height() const { return Bottom - Top; }
-    constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
-
-struct TSize {
-    std::int32_t Width = 0;
-    std::int32_t Height = 0;
-    friend bool operator==(const TSize&, const TSize&) = default;
-};
 
 // Handles owned by IDrawingResources; None is "no object".
 enum class TFontHandle : std::uintptr_t { None = 0 };

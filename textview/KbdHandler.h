@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "textview/Coordinates.h"
-#include "textview/KeyCodes.h"
+#include "ui/KeyCodes.h"
 #include "textview/MethodList.h"
-#include "textview/ShiftState.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 

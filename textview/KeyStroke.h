@@ -7,8 +7,8 @@
 
 #include "common/Exception.h"
 #include "textview/EditorCommands.h"
-#include "textview/KeyCodes.h"
-#include "textview/ShiftState.h"
+#include "ui/KeyCodes.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "textview/EditorCommands.h"
-#include "textview/KeyCodes.h"
+#include "ui/KeyCodes.h"
 #include "textview/KeyStrokes.h"
-#include "textview/ShiftState.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "textview/EditorCommands.h"
-#include "textview/KeyCodes.h"
-#include "textview/ShiftState.h"
+#include "ui/KeyCodes.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 

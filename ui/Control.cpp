@@ -32,7 +32,7 @@ void TControl::SetCaption(const std::string& caption) {
     Notify(TControlState::Text);
 }
 
-void TControl::SetBounds(const TRect& bounds) {
+void TControl::SetBounds(const TBounds& bounds) {
     if (bounds == bounds_) return;
     const TSize before = ClientSize();
     bounds_ = bounds;
@@ -83,7 +83,7 @@ void TControl::LayOutChildren(TSize before) {
     const std::int32_t dy = after.Height - before.Height;
     std::int32_t top = 0;
     for (TControl* child : children_) {
-        TRect r = child->bounds_;
+        TBounds r = child->bounds_;
         if (child->align_ == TAlign::alTop) {
             r = {0, top, after.Width, r.Height};
             top += r.Height;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Color.h"
+#include "common/Color.h"
 #include "ui/ControlPeer.h"
 #include "ui/Font.h"
 #include "ui/Geometry.h"
@@ -37,8 +37,8 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
 
-    const TRect& Bounds() const { return bounds_; }
-    void SetBounds(const TRect& bounds);
+    const TBounds& Bounds() const { return bounds_; }
+    void SetBounds(const TBounds& bounds);
     TAnchors Anchors() const { return anchors_; }
     void SetAnchors(TAnchors anchors) { anchors_ = anchors; }
     TAlign Align() const { return align_; }
@@ -84,7 +84,7 @@ private:
     TControlKind kind_;
     std::vector<TControl*> children_;
     std::string caption_;
-    TRect bounds_;
+    TBounds bounds_;
     TAnchors anchors_ = kDefaultAnchors;
     TAlign align_ = TAlign::alNone;
     bool enabled_ = true;

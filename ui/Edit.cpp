@@ -99,7 +99,7 @@ TLabeledEdit::TLabeledEdit(TControl* parent, std::string name)
     EditLabel.RightAligned = true;
 }
 
-void TLabeledEdit::Place(const TRect& bounds, const std::string& labelCaption) {
+void TLabeledEdit::Place(const TBounds& bounds, const std::string& labelCaption) {
     SetBounds(bounds);
     EditLabel.SetCaption(labelCaption);
     // The label's own width comes from its text; the peer sizes it. Right-align it on the edit.

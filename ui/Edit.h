@@ -73,7 +73,7 @@ public:
     TLabeledEdit(TControl* parent, std::string name);
     TLabel EditLabel;
     // Places the edit and puts its label at its left, vertically centred.
-    void Place(const TRect& bounds, const std::string& labelCaption);
+    void Place(const TBounds& bounds, const std::string& labelCaption);
 };
 
 }  // namespace mirevo

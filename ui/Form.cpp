@@ -22,7 +22,7 @@ void TForm::SetClientSize(TSize size) {
     ClientResized(before);
 }
 
-void TForm::NativeBoundsChanged(const TRect& outer, TSize client) {
+void TForm::NativeBoundsChanged(const TBounds& outer, TSize client) {
     auto peer = DetachPeer();  // the native window already has these bounds
     SetBounds(outer);
     SetClientSize(client);

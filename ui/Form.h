@@ -42,7 +42,7 @@ public:
     void SetPosition(TPosition position) { position_ = position; }
 
     // The native window moved or was resized; updates the state without echoing it back.
-    void NativeBoundsChanged(const TRect& outer, TSize client);
+    void NativeBoundsChanged(const TBounds& outer, TSize client);
 
     // The control with the keyboard focus (the native focus when the form has a peer).
     TControl* ActiveControl() const;

@@ -1,24 +1,21 @@
-// Rectangles, anchors and alignment of controls (pixels at 96 dots per inch).
+// Bounds, anchors and alignment of controls (pixels at 96 dots per inch).
 #pragma once
 
 #include <cstdint>
 
+#include "common/Geometry.h"
+
 namespace mirevo {
 
-struct TRect {
+// A control's place in its parent: position and size.
+struct TBounds {
     std::int32_t Left = 0;
     std::int32_t Top = 0;
     std::int32_t Width = 0;
     std::int32_t Height = 0;
     constexpr std::int32_t Right() const { return Left + Width; }
     constexpr std::int32_t Bottom() const { return Top + Height; }
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
-
-struct TSize {
-    std::int32_t Width = 0;
-    std::int32_t Height = 0;
-    friend bool operator==(const TSize&, const TSize&) = default;
+    friend bool operator==(const TBounds&, const TBounds&) = default;
 };
 
 // Which edges of its parent a control keeps its distance to when the parent is resized.

@@ -31,11 +31,11 @@ TPageControl::TPageControl(TControl* parent, std::string name)
 }
 
 TSize TPageControl::ClientSize() const {
-    const TRect area = PageArea();
+    const TBounds area = PageArea();
     return {area.Width, area.Height};
 }
 
-TRect TPageControl::PageArea() const {
+TBounds TPageControl::PageArea() const {
     return {0, 0, std::max(0, Bounds().Width - 2 * kBorder),
             std::max(0, Bounds().Height - kTabRowHeight - 2 * kBorder)};
 }

@@ -26,7 +26,7 @@ public:
     const std::vector<TTabSheet*>& Pages() const { return pages_; }
     // The page area inside the tabs and border, in the page control's coordinates.
     TSize ClientSize() const override;
-    TRect PageArea() const;
+    TBounds PageArea() const;
 
     std::int32_t ActivePageIndex() const { return activePageIndex_; }
     // An index outside the pages leaves no page active.

@@ -96,7 +96,7 @@ private:
     // Labels size themselves to their text; a right-aligned one keeps its right edge, a
     // word-wrapping one its width.
     RECT NativeBounds() const override {
-        const TRect& b = label_.Bounds();
+        const TBounds& b = label_.Bounds();
         if (label_.WordWrap || !hwnd_) return {b.Left, b.Top, b.Right(), b.Bottom()};
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, Host().Font(label_.Font()));

@@ -26,7 +26,7 @@ void Win32FormPeer::Create(HWND owner) {
         // A dialog's design size is its client area; the window is made around it.
         RECT r{0, 0, form_.ClientSize().Width, form_.ClientSize().Height};
         AdjustWindowRectEx(&r, style, FALSE, exStyle);
-        TRect bounds = form_.Bounds();
+        TBounds bounds = form_.Bounds();
         bounds.Width = r.right - r.left;
         bounds.Height = r.bottom - r.top;
         form_.SetBounds(bounds);
@@ -40,7 +40,7 @@ void Win32FormPeer::Create(HWND owner) {
 }
 
 RECT Win32FormPeer::NativeBounds() const {
-    const TRect& b = form_.Bounds();
+    const TBounds& b = form_.Bounds();
     return {b.Left, b.Top, b.Right(), b.Bottom()};
 }
 

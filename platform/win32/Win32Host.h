@@ -10,7 +10,7 @@
 
 #include "ui/Application.h"
 #include "ui/ApplicationHost.h"
-#include "ui/Color.h"
+#include "common/Color.h"
 #include "ui/Control.h"
 #include "ui/Font.h"
 

@@ -30,7 +30,7 @@ HWND Win32Peer::CreateNative(DWORD exStyle, const char* className, DWORD style, 
 }
 
 RECT Win32Peer::NativeBounds() const {
-    const TRect& b = control_.Bounds();
+    const TBounds& b = control_.Bounds();
     return {b.Left, b.Top, b.Right(), b.Bottom()};
 }
 

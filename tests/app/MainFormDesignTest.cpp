@@ -130,19 +130,19 @@ TEST_F(MainFormDesign, TabsHoldTheirLabelledFieldsAtTheirPlaces) {
 TEST_F(MainFormDesign, WindowGeometryFontsAndResultArea) {
     TMainForm& f = Create();
     EXPECT_EQ(f.Caption(), "Mirevo");
-    EXPECT_EQ(f.Bounds(), (TRect{192, 111, 416, 360}));
+    EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
     EXPECT_EQ(f.MinSize(), (TSize{355, 360}));
     EXPECT_EQ(f.Font(), (TFontSpec{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET_VALUE}));
-    EXPECT_EQ(f.ActionMainMenuBar1.Bounds(), (TRect{0, 0, 408, 23}));
-    EXPECT_EQ(f.ActionToolBar1.Bounds(), (TRect{0, 23, 408, 26}));
-    EXPECT_EQ(f.PageControl1.Bounds(), (TRect{0, 49, 408, 144}));
+    EXPECT_EQ(f.ActionMainMenuBar1.Bounds(), (TBounds{0, 0, 408, 23}));
+    EXPECT_EQ(f.ActionToolBar1.Bounds(), (TBounds{0, 23, 408, 26}));
+    EXPECT_EQ(f.PageControl1.Bounds(), (TBounds{0, 49, 408, 144}));
     EXPECT_EQ(f.LabelResult.Caption(), "リンクコード：");
     EXPECT_EQ(f.LabelResult.Bounds().Left, 13);
     EXPECT_EQ(f.LabelResult.Bounds().Top, 198);
-    EXPECT_EQ(f.TextMemo1.Bounds(), (TRect{12, 214, 383, 72}));
+    EXPECT_EQ(f.TextMemo1.Bounds(), (TBounds{12, 214, 383, 72}));
     EXPECT_TRUE(f.TextMemo1.ReadOnly());
     EXPECT_TRUE(f.TextMemo1.WordWrap);
-    EXPECT_EQ(f.ButtonCopyResult.Bounds(), (TRect{12, 295, 383, 25}));
+    EXPECT_EQ(f.ButtonCopyResult.Bounds(), (TBounds{12, 295, 383, 25}));
     EXPECT_EQ(f.ButtonCopyResult.Caption(), "クリップボードにコピー");
 }
 
@@ -153,8 +153,8 @@ TEST_F(MainFormDesign, ResizingStretchesFieldsResultAndButtonByTheirAnchors) {
     EXPECT_EQ(f.EditUrl1.Bounds().Width, 370);
     EXPECT_EQ(f.EditImg4.Bounds().Left, 118);
     EXPECT_EQ(f.PageControl1.Bounds().Width, client.Width + 100);
-    EXPECT_EQ(f.TextMemo1.Bounds(), (TRect{12, 214, 483, 112}));
-    EXPECT_EQ(f.ButtonCopyResult.Bounds(), (TRect{12, 335, 483, 25}));
+    EXPECT_EQ(f.TextMemo1.Bounds(), (TBounds{12, 214, 483, 112}));
+    EXPECT_EQ(f.ButtonCopyResult.Bounds(), (TBounds{12, 335, 483, 25}));
     EXPECT_EQ(f.LabelResult.Bounds().Top, 198);
 }
 

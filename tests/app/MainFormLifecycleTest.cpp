@@ -10,7 +10,7 @@ using MainFormLifecycle = MainFormTest;
 
 TEST_F(MainFormLifecycle, WithoutSettingsFileEverythingTakesItsDefault) {
     TMainForm& f = Create();
-    EXPECT_EQ(f.Bounds(), (TRect{192, 111, 416, 360}));
+    EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
     EXPECT_EQ(settings.a8matEsy, "");
     EXPECT_FALSE(settings.linefeed);
@@ -25,7 +25,7 @@ TEST_F(MainFormLifecycle, RestoresTopLeftWidthAndPageButNeverHeight) {
     TMainForm& f = Create(
         "[Form]\r\nTop=150\r\nLeft=30\r\nHeight=500\r\nWidth=600\r\nPage=2\r\n"
         "[Options]\r\nlinefeed=1\r\nautocopy=5\r\nerrorcheck=0\r\na8matTxt=T1\r\n");
-    EXPECT_EQ(f.Bounds(), (TRect{30, 150, 600, 360}));
+    EXPECT_EQ(f.Bounds(), (TBounds{30, 150, 600, 360}));
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 2);
     EXPECT_EQ(settings.a8matTxt, "T1");
     EXPECT_TRUE(settings.linefeed);
@@ -47,7 +47,7 @@ TEST_F(MainFormLifecycle, UnreadableSettingsFileIsReportedAndLeavesTheDesign) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].flags, MB_ICONERROR_VALUE);
     EXPECT_NE(dialogs.shown[0].text.find("は開けません"), std::string::npos);
-    EXPECT_EQ(f.Bounds(), (TRect{192, 111, 416, 360}));
+    EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
     EXPECT_FALSE(settings.errorcheck);  // still zeroed
 }
 

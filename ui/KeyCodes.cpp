@@ -1,4 +1,4 @@
-#include "textview/KeyCodes.h"
+#include "ui/KeyCodes.h"
 
 #include <string_view>
 

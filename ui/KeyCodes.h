@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "textview/ShiftState.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 
