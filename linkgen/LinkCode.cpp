@@ -1,5 +1,8 @@
 #include "linkgen/LinkCode.h"
 
+#include <initializer_list>
+#include <string_view>
+
 #include "linkgen/LinkTemplates.h"
 #include "linkgen/PlaceholderReplace.h"
 #include "linkgen/QueryValueEncode.h"

@@ -1,4 +1,5 @@
-// Putting values in for the placeholders of a link template.
+// Putting values in for the placeholders of a link template. Matches are byte for byte and
+// case-sensitive, and never begin on the second byte of a two-byte character.
 #pragma once
 
 #include <string>
@@ -12,8 +13,5 @@ std::string ReplaceAll(std::string_view text, std::string_view placeholder, std:
 // The leftmost occurrence only.
 std::string ReplaceFirst(std::string_view text, std::string_view placeholder,
                          std::string_view value);
-
-// Both match byte for byte and case-sensitively, never from the second byte of a two-byte
-// character.
 
 }  // namespace mirevo

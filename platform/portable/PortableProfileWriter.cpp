@@ -111,8 +111,10 @@ std::string Rewrite(std::string_view text, const std::string& section, const std
     const std::string entry = key + "=" + value;
     const auto location = Locate(text, lines, section, key);
     if (location && location->keyLine) {
+        // The key keeps the spelling it has in the file, as on Windows.
         const auto& span = lines[*location->keyLine];
-        return std::string(text.substr(0, span.begin)) + entry +
+        const auto line = ClassifyIniLine(text.substr(span.begin, span.contentEnd - span.begin));
+        return std::string(text.substr(0, span.begin)) + line.name + "=" + value +
                std::string(text.substr(span.contentEnd));
     }
     if (location) return InsertAfter(text, lines[*location->lastFilledLine], entry);

@@ -5,8 +5,9 @@
 
 namespace mirevo {
 
-// Lays files out as Windows does: "key=value" lines ending in CR LF, a new key after the last
-// non-blank line of its section, a new section at the end of the file. Names match as the
+// Lays files out as Windows does: "key=value" lines ending in CR LF, a replaced key keeping
+// its spelling in the file, a new key after the last non-blank line of its section, a new
+// section at the end of the file. Names match as the
 // settings reader matches them; where a file holds a section or key twice, the last one is
 // written, since that is the one the reader sees. Each write replaces the file by renaming a
 // complete copy over it, so a failure never leaves half a file. Nothing is cached.

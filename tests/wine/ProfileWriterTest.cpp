@@ -1,0 +1,96 @@
+// The platform's profile writer, and the portable one beside it, read back by TMemIniFile.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/portable/PortableProfileWriter.h"
+#include "platform/win32/Win32ProfileWriter.h"
+#include "settings/IniFile.h"
+#include "settings/MemIniFile.h"
+#include "tests/fakes/TempDir.h"
+
+namespace mirevo {
+namespace {
+
+using testing_support::TempDir;
+
+struct Write {
+    std::string section, key, value;
+};
+
+// Replacements, new keys and sections, other letter cases, Japanese text, "=" in values.
+const std::vector<Write> kWrites = {
+    {"Form", "Top", "111"},        {"Form", "Left", "192"},
+    {"Options", "a8matEsy", "E1"}, {"Form", "Top", "-5"},
+    {"FORM", "width", "416"},      {"Options", "a8matTxt", "日本語のテキスト"},
+    {"設定", "キー", "値=1"},      {"Options", "A8MATESY", "E2"},
+    {"Form", "Height", ""},        {"Options", "linefeed", "1"},
+};
+
+void WriteAll(IProfileWriter& writer, const std::string& path) {
+    TIniFile ini(path, writer);
+    for (const auto& w : kWrites) ini.WriteText(w.section, w.key, w.value);
+}
+
+std::string Lookups(const std::string& path) {
+    const TMemIniFile ini(path);
+    std::string seen;
+    for (const auto& w : kWrites) seen += ini.ReadText(w.section, w.key, "<missing>") + "\n";
+    return seen;
+}
+
+TEST(ProfileWriter, WhatWindowsWritesReadsBack) {
+    const TempDir dir;
+    const auto path = dir.File("Mirevo.ini");
+    Win32ProfileWriter writer;
+    WriteAll(writer, path);
+    const TMemIniFile ini(path);
+    EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), -5);
+    EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 192);
+    EXPECT_EQ(ini.ReadNumber("Form", "Width", 0), 416);
+    EXPECT_EQ(ini.ReadText("Form", "Height", "<missing>"), "");
+    EXPECT_EQ(ini.ReadText("Options", "a8matEsy", ""), "E2");
+    EXPECT_EQ(ini.ReadText("Options", "a8matTxt", ""), "日本語のテキスト");
+    EXPECT_EQ(ini.ReadText("設定", "キー", ""), "値=1");
+    EXPECT_TRUE(ini.ReadFlag("Options", "linefeed", false));
+}
+
+TEST(ProfileWriter, PortableWriterMatchesWindows) {
+    const TempDir dir;
+    Win32ProfileWriter windows;
+    PortableProfileWriter portable;
+    WriteAll(windows, dir.File("windows.ini"));
+    WriteAll(portable, dir.File("portable.ini"));
+    EXPECT_EQ(Lookups(dir.File("portable.ini")), Lookups(dir.File("windows.ini")));
+    EXPECT_EQ(dir.Read("portable.ini"), dir.Read("windows.ini"));
+}
+
+TEST(ProfileWriter, PortableWriterMatchesWindowsOnAHandWrittenFile) {
+    const std::string before = "; kept\r\n[form]\r\ntop = 1\r\n\r\n[Options]\r\nx=1\r\n";
+    const TempDir dir;
+    Win32ProfileWriter windows;
+    PortableProfileWriter portable;
+    WriteAll(windows, dir.Write("windows.ini", before));
+    WriteAll(portable, dir.Write("portable.ini", before));
+    const auto seen = Lookups(dir.File("windows.ini"));
+    EXPECT_EQ(Lookups(dir.File("portable.ini")), seen);
+    const TMemIniFile ini(dir.File("portable.ini"));
+    EXPECT_EQ(ini.ReadText("Options", "x", ""), "1");
+}
+
+TEST(ProfileWriter, RefusedWriteNamesThePath) {
+    const TempDir dir;
+    const auto path = dir.File("no-such-folder\\Mirevo.ini");
+    Win32ProfileWriter writer;
+    TIniFile ini(path, writer);
+    try {
+        ini.WriteNumber("Form", "Top", 1);
+        FAIL() << "no exception";
+    } catch (const EIniFileException& error) {
+        EXPECT_EQ(error.Message(), path + " に書き込めません");
+    }
+}
+
+}  // namespace
+}  // namespace mirevo
