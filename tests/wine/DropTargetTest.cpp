@@ -3,9 +3,14 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "droptarget/URLDropTarget.h"
 #include "platform/win32/Win32DragDrop.h"
@@ -202,6 +207,97 @@ TEST(DropTargetRegistration, LeavesAnotherTargetsRegistrationAlone) {
         OleUninitialize();
         DestroyWindow(window);
     });
+}
+
+// Cancels a drag that has not ended in time, as an Escape key would, so that a broken drag
+// fails the test instead of hanging the run.
+class DragWatchdog {
+public:
+    DragWatchdog()
+        : thread_([this, dragThread = GetCurrentThreadId()] {
+              std::unique_lock lock(mutex_);
+              if (!ended_.wait_for(lock, std::chrono::seconds(20), [this] { return done_; })) {
+                  PostThreadMessageA(dragThread, WM_KEYDOWN, VK_ESCAPE, 0);
+              }
+          }) {}
+    ~DragWatchdog() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        ended_.notify_one();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+struct DragOutcome {
+    HRESULT result;
+    DWORD effect;
+    std::vector<std::string> events;
+    std::string droppedText;
+};
+
+// Drags data from a source of this program onto a registered window with the platform's own
+// drag loop (DoDragDrop): the cursor rests on the window and the source drops after a few
+// checks, so no mouse input is needed.
+DragOutcome DragOnto(TestDataObject& data) {
+    DragOutcome outcome{};
+    OnOwnThread([&] {
+        const HWND window = CreateTestWindow(100);
+        Win32DragDropService dragDrop;
+        TURLDropTarget target(dragDrop, reinterpret_cast<std::uintptr_t>(window));
+        const auto record = [&](const char* name) {
+            return [&outcome, name](TURLDropTarget&, std::int32_t& accept) {
+                outcome.events.push_back(name);
+                accept = S_OK;
+            };
+        };
+        target.OnDragEnter = record("enter");
+        target.OnDragOver = record("over");
+        target.OnDragLeave = record("leave");
+        target.OnDrop = [&](TURLDropTarget& sender) {
+            outcome.events.push_back("drop " + sender.DroppedText());
+        };
+        SetCursorPos(200, 200);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        TestDropSource source(4);
+        outcome.effect = kOffered;
+        {
+            const DragWatchdog watchdog;
+            outcome.result = DoDragDrop(&data, &source, kOffered, &outcome.effect);
+        }
+        outcome.droppedText = target.DroppedText();
+        DestroyWindow(window);
+    });
+    return outcome;
+}
+
+TEST(DropTargetDragAndDrop, ADraggedTextReachesTheComponentWithTheOfferedEffect) {
+    TestDataObject data(Offer::GlobalText, "http://mall.example.co.jp/dragged");
+    const DragOutcome outcome = DragOnto(data);
+    EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
+    EXPECT_EQ(outcome.effect, kOffered);
+    ASSERT_GE(outcome.events.size(), 2u);
+    EXPECT_EQ(outcome.events.front(), "enter");
+    EXPECT_EQ(outcome.events.back(), "drop http://mall.example.co.jp/dragged");
+    EXPECT_EQ(std::count(outcome.events.begin(), outcome.events.end(), "leave"), 0);
+    EXPECT_EQ(outcome.droppedText, "http://mall.example.co.jp/dragged");
+    EXPECT_EQ(data.references, 1);
+}
+
+TEST(DropTargetDragAndDrop, ADragWithoutTextStillRaisesOnDrop) {
+    TestDataObject data(Offer::NoText, "");
+    const DragOutcome outcome = DragOnto(data);
+    ASSERT_FALSE(outcome.events.empty());
+    EXPECT_EQ(outcome.events.back(), "drop ");
+    EXPECT_EQ(outcome.droppedText, "");
 }
 
 }  // namespace
