@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "about/VersionInfo.h"
@@ -31,20 +32,22 @@ void CheckValue(std::span<const std::uint8_t> bytes, const VersionBlock& block, 
     Check(text->size() <= value->size());
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::span<const std::uint8_t> bytes(data, size);
+void CheckBlock(std::span<const std::uint8_t> bytes) {
     const VersionBlock block(bytes);
     for (const char* path : {"", "\\", "\\\\VarFileInfo\\\\Translation",
                              "\\StringFileInfo\\041103A4\\FileVersion", "\\\\\\", "a\\b\\c\\d"}) {
         CheckValue(bytes, block, path);
     }
     // The input's own leading bytes as a path reach keys the fixed paths never name.
-    const std::string path(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 24));
+    const std::string path(reinterpret_cast<const char*>(bytes.data()),
+                           std::min<std::size_t>(bytes.size(), 24));
     CheckValue(bytes, block, path.c_str());
+}
 
-    mirevo::VersionBlockResource resource("x.exe", std::vector<std::uint8_t>(data, data + size));
+// TVersionInfo over the block: the parts always agree with FileVersion.
+void CheckVersionInfo(std::span<const std::uint8_t> bytes) {
+    mirevo::VersionBlockResource resource("x.exe",
+                                          std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     const mirevo::TVersionInfo info(resource, "x.exe");
     const std::string na(mirevo::kInfoNotAvailable);
     const bool split = info.FileVersion().find_first_of(".,") != std::string::npos;
@@ -55,6 +58,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(pieces < info.FileVersion().size());
     } else {
         Check(info.MajorVersion() == na && info.Build() == na);
+    }
+}
+
+// A valid UTF-16 root node around the input, so that random bytes are read as its children.
+std::vector<std::uint8_t> UnderARoot(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> block = {0, 0, 0, 0, 0, 0};
+    for (const char c : std::string_view("VS_VERSION_INFO")) {
+        block.insert(block.end(), {static_cast<std::uint8_t>(c), 0});
+    }
+    block.resize(40, 0);
+    block.insert(block.end(), data, data + std::min<std::size_t>(size, 0xFFFF - 40));
+    block[0] = static_cast<std::uint8_t>(block.size() & 0xFF);
+    block[1] = static_cast<std::uint8_t>(block.size() >> 8);
+    return block;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    for (const auto& block :
+         {std::vector<std::uint8_t>(data, data + size), UnderARoot(data, size)}) {
+        CheckBlock(block);
+        CheckVersionInfo(block);
     }
     return 0;
 }
