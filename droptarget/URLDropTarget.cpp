@@ -8,7 +8,13 @@ TURLDropTarget::TURLDropTarget(IDragDropService& dragDrop, std::uintptr_t ownerW
     : dragDrop_(dragDrop) {
     const std::int32_t result = dragDrop_.Initialize();
     initialized_ = result >= 0;
-    if (result == 0) registration_ = dragDrop_.Register(ownerWindow, *this);
+    if (result != 0) return;
+    try {
+        registration_ = dragDrop_.Register(ownerWindow, *this);
+    } catch (...) {
+        dragDrop_.Uninitialize();  // no destructor runs for a half-built component
+        throw;
+    }
 }
 
 TURLDropTarget::~TURLDropTarget() {

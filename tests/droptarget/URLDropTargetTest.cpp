@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,13 @@ TEST(URLDropTargetRegistration, RegistersOnlyWhenTheServiceWasSetUpAfresh) {
         }
         EXPECT_EQ(service.calls, c.calls) << c.initializeResult;
     }
+}
+
+TEST(URLDropTargetRegistration, AFailedRegistrationStillBalancesTheSetUp) {
+    FakeDragDropService service;
+    service.failRegister = true;
+    EXPECT_THROW(TURLDropTarget(service, kWindow), std::bad_alloc);
+    EXPECT_EQ(service.calls, (Calls{"Initialize", "Register 4660", "Uninitialize"}));
 }
 
 TEST(URLDropTargetRegistration, TheRegisteredReceiverIsTheComponent) {

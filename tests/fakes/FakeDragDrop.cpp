@@ -1,5 +1,7 @@
 #include "tests/fakes/FakeDragDrop.h"
 
+#include <new>
+
 namespace mirevo::testing_support {
 
 namespace {
@@ -30,6 +32,7 @@ void FakeDragDropService::Uninitialize() { calls.push_back("Uninitialize"); }
 std::unique_ptr<IDropRegistration> FakeDragDropService::Register(std::uintptr_t window,
                                                                  IDropReceiver& receiver) {
     calls.push_back("Register " + std::to_string(window));
+    if (failRegister) throw std::bad_alloc();
     registered = &receiver;
     return std::make_unique<FakeRegistration>(*this, window);
 }

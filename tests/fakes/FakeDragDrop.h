@@ -24,6 +24,8 @@ public:
     std::vector<std::string> calls;
     // The receiver registered now, if any.
     IDropReceiver* registered = nullptr;
+    // Register records its call, then throws std::bad_alloc.
+    bool failRegister = false;
 
 private:
     std::int32_t initializeResult_;
