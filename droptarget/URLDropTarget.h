@@ -15,8 +15,8 @@ namespace mirevo {
 // handle: it sets the service up on the thread and, only if that set it up afresh (an
 // answer of 0), registers itself as the window's drop target. A thread where the service
 // was set up before, or where it cannot be, gets no registration and the window takes no
-// drops. Destroying the component revokes the registration, then balances the set-up
-// (not after a failed one). The owner destroys it before the window.
+// drops. Destroying the component revokes the registration, so the window may outlive it,
+// then balances the set-up (not after a failed one).
 //
 // On Windows pass a Win32DragDropService (platform/win32/Win32DragDrop.h) and the form's
 // HWND as std::uintptr_t.
