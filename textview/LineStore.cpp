@@ -124,7 +124,7 @@ void TLineStore::LineRecord::SetText(std::string_view value) {
     std::memcpy(text.get(), value.data(), value.size());
 }
 
-TLineStore::TLineStore() : convertTabs_(ConvertTabsFor(tabWidth_)) {}
+TLineStore::TLineStore() = default;
 
 TLineStore::~TLineStore() {
     OnChange = nullptr;

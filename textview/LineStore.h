@@ -166,9 +166,9 @@ private:
     std::int32_t capacity_ = 0;
     TLineBreakStyle lineBreakStyle_ = TLineBreakStyle::CrLf;
     bool breakAfterLastLine_ = false;
-    TConvertTabs convertTabs_;
-    std::int32_t longestLine_ = -1;
     std::int32_t tabWidth_ = 8;
+    TConvertTabs convertTabs_ = ConvertTabsFor(tabWidth_);
+    std::int32_t longestLine_ = -1;
     std::int32_t updateCount_ = 0;
     std::string expanded_;  // the last expansion handed out by ExpandedLine
 };
