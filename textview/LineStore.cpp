@@ -322,6 +322,11 @@ void TLineStore::Exchange(std::int32_t index1, std::int32_t index2) {
     } else if (longestLine_ == index2) {
         longestLine_ = index1;
     }
+    // Both lines now show other text: a layout kept by the view must hear of it.
+    if (index1 != index2) {
+        Fire(OnLinesReplaced, index1, 1);
+        Fire(OnLinesReplaced, index2, 1);
+    }
     bracket.Close();
 }
 

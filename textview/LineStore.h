@@ -84,7 +84,8 @@ public:
     // Inserts count empty lines before index (0..Count()); sets the capacity to exactly
     // Count() + count.
     void InsertLines(std::int32_t index, std::int32_t count);
-    // Swaps two whole lines; the cached longest line follows its line. No line event.
+    // Swaps two whole lines; the cached longest line follows its line. Fires
+    // OnLinesReplaced(index1, 1) then OnLinesReplaced(index2, 1) unless they are the same.
     void Exchange(std::int32_t index1, std::int32_t index2);
     // Drops every line and the storage; fires OnLinesCleared when there were lines.
     void Clear();

@@ -144,7 +144,8 @@ private:
                 const std::size_t j = Pick(0, n - 1);
                 store_.Exchange(static_cast<std::int32_t>(i), static_cast<std::int32_t>(j));
                 std::swap(model_[i], model_[j]);
-                return "Changing Change ";
+                if (i == j) return "Changing Change ";
+                return "Changing " + Event("Replaced", i, 1) + Event("Replaced", j, 1) + "Change ";
             }
             case 7: {
                 what_ = "Clear";

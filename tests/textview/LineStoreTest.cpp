@@ -138,7 +138,10 @@ const EventCase kEventCases[] = {
      "Changing Inserted(1,2) Change ",
      {"a", "", "", "b", "c"}},
     {"InsertNoLines", [](TLineStore& s) { s.InsertLines(3, 0); }, "", {"a", "b", "c"}},
-    {"Exchange", [](TLineStore& s) { s.Exchange(0, 2); }, "Changing Change ", {"c", "b", "a"}},
+    {"Exchange", [](TLineStore& s) { s.Exchange(0, 2); },
+     "Changing Replaced(0,1) Replaced(2,1) Change ", {"c", "b", "a"}},
+    {"ExchangeWithItself", [](TLineStore& s) { s.Exchange(1, 1); }, "Changing Change ",
+     {"a", "b", "c"}},
     {"Clear", [](TLineStore& s) { s.Clear(); }, "Changing Cleared Change ", {}},
     {"AddStrings",
      [](TLineStore& s) {
