@@ -114,14 +114,43 @@ private:
     bool open_ = true;
 };
 
-void TLineStore::LineRecord::SetText(std::string_view value) {
-    length = static_cast<std::int32_t>(value.size());
-    if (value.empty()) {
-        text.reset();
-        return;
+TLineStore::LineRecord::LineRecord(LineRecord&& other) noexcept
+    : text(std::exchange(other.text, nullptr)),
+      data(other.data),
+      length(other.length),
+      lineState(other.lineState),
+      expandedLength(other.expandedLength),
+      flags(other.flags),
+      ownsText(std::exchange(other.ownsText, false)) {}
+
+TLineStore::LineRecord& TLineStore::LineRecord::operator=(LineRecord&& other) noexcept {
+    if (this != &other) {
+        if (ownsText) delete[] text;
+        text = std::exchange(other.text, nullptr);
+        ownsText = std::exchange(other.ownsText, false);
+        data = other.data;
+        length = other.length;
+        lineState = other.lineState;
+        expandedLength = other.expandedLength;
+        flags = other.flags;
     }
-    text = std::make_unique_for_overwrite<char[]>(value.size());
-    std::memcpy(text.get(), value.data(), value.size());
+    return *this;
+}
+
+TLineStore::LineRecord::~LineRecord() {
+    if (ownsText) delete[] text;
+}
+
+void TLineStore::LineRecord::SetOwnText(std::string_view value) {
+    std::unique_ptr<char[]> copy;
+    if (!value.empty()) {
+        copy = std::make_unique_for_overwrite<char[]>(value.size());
+        std::memcpy(copy.get(), value.data(), value.size());
+    }
+    if (ownsText) delete[] text;
+    text = copy.release();
+    ownsText = text != nullptr;
+    length = static_cast<std::int32_t>(value.size());
 }
 
 TLineStore::TLineStore() = default;
@@ -162,7 +191,7 @@ std::string TLineStore::Text() const {
 
 TLineStore::LineRecord TLineStore::NewRecord(std::string_view text, void* data) {
     LineRecord record;
-    record.SetText(text);
+    record.SetOwnText(text);
     record.data = data;
     return record;
 }
@@ -186,10 +215,29 @@ void TLineStore::GrowForOneMore() {
     if (Count() == capacity_) Reallocate(GrownCapacity(capacity_));
 }
 
-void TLineStore::InsertRecord(std::int32_t index, std::string_view text) {
+void TLineStore::ReserveForAdds(std::size_t lines) {
+    // The capacity that one Add per line would reach, taken in one step.
+    const auto needed = static_cast<std::int64_t>(Count()) + static_cast<std::int64_t>(lines);
+    std::int32_t capacity = capacity_;
+    while (capacity < needed) capacity = GrownCapacity(capacity);
+    Reallocate(capacity);
+}
+
+// Add and Insert: one line in its own bracket.
+void TLineStore::InsertRecord(std::int32_t index, LineRecord&& record) {
+    Bracket bracket(*this);
     GrowForOneMore();
-    lines_.insert(lines_.begin() + index, NewRecord(text, nullptr));
+    lines_.insert(lines_.begin() + index, std::move(record));
     longestLine_ = -1;
+    Fire(OnLinesInserted, index, 1);
+    bracket.Close();
+}
+
+void TLineStore::Forget(std::int32_t first, std::int32_t last) {
+    for (std::int32_t i = first; i < last; ++i) {
+        if (lines_[i].InSharedBlock()) --shared_.liveLines;
+    }
+    if (shared_.liveLines == 0) shared_ = {};
 }
 
 std::int32_t TLineStore::Add(std::string_view text) {
@@ -200,10 +248,7 @@ std::int32_t TLineStore::Add(std::string_view text) {
 
 void TLineStore::Insert(std::int32_t index, std::string_view text) {
     CheckIndex(index, Count());
-    Bracket bracket(*this);
-    InsertRecord(index, text);
-    Fire(OnLinesInserted, index, 1);
-    bracket.Close();
+    InsertRecord(index, NewRecord(text, nullptr));
 }
 
 template <typename Source>
@@ -242,8 +287,9 @@ void TLineStore::Put(std::int32_t index, std::string_view text) {
     }
     CheckIndex(index, Count() - 1);
     Bracket bracket(*this);
+    Forget(index, index + 1);
     LineRecord& line = lines_[index];
-    line.SetText(text);
+    line.SetOwnText(text);
     line.flags = ExpandedLengthUnknown;
     line.expandedLength = -1;
     longestLine_ = -1;
@@ -268,6 +314,7 @@ void TLineStore::SetLineState(std::int32_t index, std::int32_t state) {
 void TLineStore::Delete(std::int32_t index) {
     CheckIndex(index, Count() - 1);
     Bracket bracket(*this);
+    Forget(index, index + 1);
     lines_.erase(lines_.begin() + index);
     longestLine_ = -1;
     Fire(OnLinesDeleted, index, 1);
@@ -278,6 +325,7 @@ void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
     if (count <= 0) return;
     CheckIndex(index, Count() - 1);
     count = std::min(count, Count() - index);
+    Forget(index, index + count);
     const auto first = lines_.begin() + index;
     if (index + count < Count()) {
         // Only moving the following lines is a change the painter must bracket.
@@ -300,12 +348,11 @@ void TLineStore::InsertLines(std::int32_t index, std::int32_t count) {
     lines_.resize(static_cast<std::size_t>(oldCount + count));
     std::move_backward(lines_.begin() + index, lines_.begin() + oldCount, lines_.end());
     for (auto line = lines_.begin() + index; line != lines_.begin() + index + count; ++line) {
-        *line = LineRecord{.text = nullptr,
-                           .data = nullptr,
-                           .length = 0,
-                           .lineState = 0,
-                           .expandedLength = 0,
-                           .flags = 0};
+        // Zeros throughout: state 0 and a known width of 0, right for an empty line.
+        *line = LineRecord();
+        line->lineState = 0;
+        line->expandedLength = 0;
+        line->flags = 0;
     }
     longestLine_ = -1;
     Fire(OnLinesInserted, index, count);
@@ -334,6 +381,7 @@ void TLineStore::Clear() {
     if (Count() > 0) {
         Bracket bracket(*this);
         lines_ = std::vector<LineRecord>();
+        shared_ = {};
         capacity_ = 0;
         Fire(OnLinesCleared);
         bracket.Close();
@@ -341,20 +389,37 @@ void TLineStore::Clear() {
     longestLine_ = -1;
 }
 
-void TLineStore::AddSplitLines(std::string_view text, const std::vector<TLineSpan>& lines) {
-    // The capacity that one Add per line would reach, taken in one step.
-    const auto needed =
-        static_cast<std::int64_t>(Count()) + static_cast<std::int64_t>(lines.size());
-    std::int32_t capacity = capacity_;
-    while (capacity < needed) capacity = GrownCapacity(capacity);
-    Reallocate(capacity);
-    for (const TLineSpan& line : lines) Add(text.substr(line.start, line.length));
+TSplitResult TLineStore::AddSharedText(std::string&& bytes, TNulHandling nul) {
+    MIREVO_ASSERT(shared_.liveLines == 0);  // called on a cleared store only
+    const TSplitResult counted = CountLines(bytes, nul);
+    ReserveForAdds(counted.lines);
+    bytes.resize(counted.end);
+    shared_.bytes = std::move(bytes);
+    const char* const block = shared_.bytes.data();
+    SplitLines(shared_.bytes, TNulHandling::Ordinary, [&](std::size_t start, std::size_t length) {
+        LineRecord record;
+        if (length > 0) {
+            record.text = block + start;
+            record.length = static_cast<std::int32_t>(length);
+            ++shared_.liveLines;
+        }
+        InsertRecord(Count(), std::move(record));
+    });
+    if (shared_.liveLines == 0) shared_ = {};
+    return counted;
 }
 
 void TLineStore::SetText(std::string_view text) {
     Bracket bracket(*this);
     Clear();
-    if (!text.empty()) AddSplitLines(text, SplitLines(text, TNulHandling::EndsText).lines);
+    if (!text.empty()) AddSharedText(std::string(text), TNulHandling::EndsText);
+    bracket.Close();
+}
+
+void TLineStore::AdoptText(std::string&& text) {
+    Bracket bracket(*this);
+    Clear();
+    if (!text.empty()) AddSharedText(std::move(text), TNulHandling::EndsText);
     bracket.Close();
 }
 
@@ -446,14 +511,11 @@ void TLineStore::LoadFromStream(std::istream& stream) {
     stream.clear();
     stream.seekg(0);
     stream.clear();  // a stream that cannot seek is read from where it stands
-    const std::string buffer = ReadAll(stream);
+    std::string buffer = ReadAll(stream);
     Clear();
-    const TSplitResult split = SplitLines(buffer, TNulHandling::Ordinary);
-    AddSplitLines(buffer, split.lines);
-    if (!breakAfterLastLine_ && !buffer.empty() &&
-        (buffer.back() == '\r' || buffer.back() == '\n')) {
-        Add({});
-    }
+    const bool endsWithBreak = !buffer.empty() && (buffer.back() == '\r' || buffer.back() == '\n');
+    const TSplitResult split = AddSharedText(std::move(buffer), TNulHandling::Ordinary);
+    if (!breakAfterLastLine_ && endsWithBreak) Add({});
     if (split.sawCr && !split.sawLf) {
         lineBreakStyle_ = TLineBreakStyle::Cr;
     } else if (split.sawLf && !split.sawCr) {

@@ -91,6 +91,8 @@ public:
     void Clear();
     // Clear, then one Add per line of text (see LineStoreSplit.h: a NUL ends the text).
     void SetText(std::string_view text);
+    // SetText that keeps the string's own buffer for the lines instead of copying it.
+    void AdoptText(std::string&& text);
     // Raises EListError when capacity < Count().
     void SetCapacity(std::int32_t capacity);
 
@@ -134,17 +136,33 @@ public:
 private:
     enum LineFlag : std::uint8_t { HasTabs = 1, HasNoTabs = 2, ExpandedLengthUnknown = 4 };
 
-    // One line: 32 bytes plus the text's own allocation (none for an empty line).
+    // One line: 32 bytes. Its text is its own allocation, or a piece of the shared block
+    // (see SharedBlock); an empty line has no text at all.
     struct LineRecord {
-        std::unique_ptr<char[]> text;
+        const char* text = nullptr;
         void* data = nullptr;
         std::int32_t length = 0;
         std::int32_t lineState = -1;
         std::int32_t expandedLength = -1;
         std::uint8_t flags = ExpandedLengthUnknown;
+        bool ownsText = false;
 
-        std::string_view View() const { return {text.get(), static_cast<std::size_t>(length)}; }
-        void SetText(std::string_view value);
+        LineRecord() = default;
+        LineRecord(LineRecord&& other) noexcept;
+        LineRecord& operator=(LineRecord&& other) noexcept;
+        ~LineRecord();
+
+        std::string_view View() const { return {text, static_cast<std::size_t>(length)}; }
+        bool InSharedBlock() const { return text != nullptr && !ownsText; }
+        void SetOwnText(std::string_view value);
+    };
+
+    // A whole text set or loaded at once is kept as one block that its lines point into, so
+    // a large text costs one allocation instead of one per line. The block goes with the
+    // last line that uses it.
+    struct SharedBlock {
+        std::string bytes;
+        std::size_t liveLines = 0;
     };
 
     class Bracket;
@@ -153,16 +171,21 @@ private:
     void CheckIndex(std::int32_t index, std::int32_t last) const;
     void GrowForOneMore();
     void Reallocate(std::int32_t capacity);
-    void InsertRecord(std::int32_t index, std::string_view text);
+    void ReserveForAdds(std::size_t lines);
+    void InsertRecord(std::int32_t index, LineRecord&& record);
     template <typename Source>
     void AppendAll(std::int32_t sourceCount, const Source& lineOf);
-    void AddSplitLines(std::string_view text, const std::vector<TLineSpan>& lines);
+    // Adds every line of bytes (Add's events each) as pieces of the shared block.
+    TSplitResult AddSharedText(std::string&& bytes, TNulHandling nul);
+    // Lines first..last-1 are about to go: the shared block loses their share.
+    void Forget(std::int32_t first, std::int32_t last);
     // Expands line index, refreshes its cache and returns the expansion.
     std::string_view Expand(std::int32_t index);
     void Fire(const TNotifyEvent& event);
     void Fire(const TLinesEvent& event, std::int32_t index, std::int32_t count);
     std::string JoinedForSaving() const;
 
+    SharedBlock shared_;
     std::vector<LineRecord> lines_;
     std::int32_t capacity_ = 0;
     TLineBreakStyle lineBreakStyle_ = TLineBreakStyle::CrLf;

@@ -58,6 +58,9 @@ TEST_P(SetTextSplits, IntoLinesAndJoinsWithCrLf) {
     store.SetText(GetParam().text);
     EXPECT_EQ(AllLines(store), GetParam().lines);
     EXPECT_EQ(store.Text(), GetParam().readBack);
+    TLineStore adopted;
+    adopted.AdoptText(std::string(GetParam().text));
+    EXPECT_EQ(AllLines(adopted), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,9 +141,13 @@ const EventCase kEventCases[] = {
      "Changing Inserted(1,2) Change ",
      {"a", "", "", "b", "c"}},
     {"InsertNoLines", [](TLineStore& s) { s.InsertLines(3, 0); }, "", {"a", "b", "c"}},
-    {"Exchange", [](TLineStore& s) { s.Exchange(0, 2); },
-     "Changing Replaced(0,1) Replaced(2,1) Change ", {"c", "b", "a"}},
-    {"ExchangeWithItself", [](TLineStore& s) { s.Exchange(1, 1); }, "Changing Change ",
+    {"Exchange",
+     [](TLineStore& s) { s.Exchange(0, 2); },
+     "Changing Replaced(0,1) Replaced(2,1) Change ",
+     {"c", "b", "a"}},
+    {"ExchangeWithItself",
+     [](TLineStore& s) { s.Exchange(1, 1); },
+     "Changing Change ",
      {"a", "b", "c"}},
     {"Clear", [](TLineStore& s) { s.Clear(); }, "Changing Cleared Change ", {}},
     {"AddStrings",
