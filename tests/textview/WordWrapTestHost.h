@@ -49,6 +49,8 @@ public:
         wrap_ = std::make_unique<TWordWrapPlugin>(this);
         return *wrap_;
     }
+    // Turns word wrap off: the plugin goes.
+    void DetachWrap() { wrap_.reset(); }
     TWordWrapPlugin& Wrap() { return *wrap_; }
     void SetVisibleColumns(std::int32_t columns) {
         visibleColumns_ = columns;
