@@ -233,10 +233,14 @@ void TLineStore::InsertRecord(std::int32_t index, LineRecord&& record) {
     bracket.Close();
 }
 
-void TLineStore::Forget(std::int32_t first, std::int32_t last) {
-    for (std::int32_t i = first; i < last; ++i) {
-        if (lines_[i].InSharedBlock()) --shared_.liveLines;
-    }
+std::size_t TLineStore::SharedLinesIn(std::int32_t first, std::int32_t last) const {
+    return static_cast<std::size_t>(
+        std::count_if(lines_.begin() + first, lines_.begin() + last,
+                      [](const auto& line) { return line.InSharedBlock(); }));
+}
+
+void TLineStore::ReleaseShared(std::size_t lines) {
+    shared_.liveLines -= lines;
     if (shared_.liveLines == 0) shared_ = {};
 }
 
@@ -287,9 +291,10 @@ void TLineStore::Put(std::int32_t index, std::string_view text) {
     }
     CheckIndex(index, Count() - 1);
     Bracket bracket(*this);
-    Forget(index, index + 1);
+    const std::size_t shared = SharedLinesIn(index, index + 1);
     LineRecord& line = lines_[index];
     line.SetOwnText(text);
+    ReleaseShared(shared);
     line.flags = ExpandedLengthUnknown;
     line.expandedLength = -1;
     longestLine_ = -1;
@@ -314,8 +319,9 @@ void TLineStore::SetLineState(std::int32_t index, std::int32_t state) {
 void TLineStore::Delete(std::int32_t index) {
     CheckIndex(index, Count() - 1);
     Bracket bracket(*this);
-    Forget(index, index + 1);
+    const std::size_t shared = SharedLinesIn(index, index + 1);
     lines_.erase(lines_.begin() + index);
+    ReleaseShared(shared);
     longestLine_ = -1;
     Fire(OnLinesDeleted, index, 1);
     bracket.Close();
@@ -325,15 +331,17 @@ void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
     if (count <= 0) return;
     CheckIndex(index, Count() - 1);
     count = std::min(count, Count() - index);
-    Forget(index, index + count);
+    const std::size_t shared = SharedLinesIn(index, index + count);
     const auto first = lines_.begin() + index;
     if (index + count < Count()) {
         // Only moving the following lines is a change the painter must bracket.
         Bracket bracket(*this);
         lines_.erase(first, first + count);
+        ReleaseShared(shared);
         bracket.Close();
     } else {
         lines_.erase(first, lines_.end());
+        ReleaseShared(shared);
     }
     longestLine_ = -1;
     Fire(OnLinesDeleted, index, count);

@@ -177,8 +177,10 @@ private:
     void AppendAll(std::int32_t sourceCount, const Source& lineOf);
     // Adds every line of bytes (Add's events each) as pieces of the shared block.
     TSplitResult AddSharedText(std::string&& bytes, TNulHandling nul);
-    // Lines first..last-1 are about to go: the shared block loses their share.
-    void Forget(std::int32_t first, std::int32_t last);
+    // Lines of first..last-1 that point into the shared block.
+    std::size_t SharedLinesIn(std::int32_t first, std::int32_t last) const;
+    // That many lines stopped using the block; the last one frees it.
+    void ReleaseShared(std::size_t lines);
     // Expands line index, refreshes its cache and returns the expansion.
     std::string_view Expand(std::int32_t index);
     void Fire(const TNotifyEvent& event);

@@ -74,6 +74,19 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"\0ab"s, {}, ""},
                       SplitCase{"日本\r\n語", {"日本", "語"}, "日本\r\n語"}));
 
+TEST(LineStoreText, LinesOfOneTextStayReadableWhileOthersGo) {
+    TLineStore store;
+    store.SetText("a\r\nbb\r\n\r\nccc\r\ndddd");
+    store.Put(0, "x");
+    store.Delete(1);
+    store.Exchange(0, 2);
+    store.DeleteLines(0, 2);
+    EXPECT_EQ(AllLines(store), (Lines{"x", "dddd"}));
+    store.Delete(1);  // the last line of the text goes: its bytes are freed
+    store.AddStrings(store);
+    EXPECT_EQ(AllLines(store), (Lines{"x", "x"}));
+}
+
 TEST(LineStoreEvents, SettingTextClearsThenInsertsEachLineInsideOneBracket) {
     TLineStore store;
     EventLog events(store);
