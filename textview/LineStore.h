@@ -13,6 +13,9 @@
 //
 // Text is 8-bit Shift-JIS; a double-byte character counts as two columns. Tabs are expanded
 // for display with TabWidth() (see LineStoreTabs.h); each line caches its expanded length.
+//
+// Memory: 32 bytes a line plus its text. A text set or loaded at once is kept as one block
+// that its lines point into; a line added or replaced later has its own allocation.
 #pragma once
 
 #include <cstdint>
@@ -56,7 +59,7 @@ public:
     // --- Reading -------------------------------------------------------------------------
     std::int32_t Count() const { return static_cast<std::int32_t>(lines_.size()); }
     std::int32_t Capacity() const { return capacity_; }
-    // The line's text; valid until that line changes. Empty outside the lines.
+    // The line's text; valid until that line is replaced or removed. Empty outside the lines.
     std::string_view Get(std::int32_t index) const;
     // The object slot (not owned); nullptr outside the lines.
     void* Object(std::int32_t index) const;

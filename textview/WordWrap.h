@@ -29,6 +29,8 @@ class TWordWrapPlugin final : public IBufferPlugin {
 public:
     // host must not be null (raises Exception) and must outlive the plugin.
     explicit TWordWrapPlugin(IWrapHost* host);
+    TWordWrapPlugin(const TWordWrapPlugin&) = delete;
+    TWordWrapPlugin& operator=(const TWordWrapPlugin&) = delete;
 
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& position) const override;
     TBufferCoord DisplayToBufferPos(const TDisplayCoord& position) const override;
