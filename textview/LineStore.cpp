@@ -284,6 +284,46 @@ void TLineStore::AddStrings(std::span<const std::string> source) {
     });
 }
 
+std::int32_t TLineStore::AddObject(std::string_view text, void* object) {
+    const std::int32_t index = Count();
+    InsertObject(index, text, object);
+    return index;
+}
+
+void TLineStore::InsertObject(std::int32_t index, std::string_view text, void* object) {
+    CheckIndex(index, Count());
+    Bracket bracket(*this);
+    Insert(index, text);
+    PutObject(index, object);
+    bracket.Close();
+}
+
+void TLineStore::Move(std::int32_t currentIndex, std::int32_t newIndex) {
+    if (currentIndex == newIndex) return;
+    CheckIndex(currentIndex, Count() - 1);
+    CheckIndex(newIndex, Count() - 1);
+    Bracket bracket(*this);
+    const std::string text(Get(currentIndex));
+    void* const object = Object(currentIndex);
+    Delete(currentIndex);
+    InsertObject(newIndex, text, object);
+    bracket.Close();
+}
+
+void TLineStore::Assign(const TLineStore& source) {
+    if (&source == this) return;
+    Bracket bracket(*this);
+    Clear();
+    AddStrings(source);
+    bracket.Close();
+}
+
+std::int32_t TLineStore::IndexOf(std::string_view text) const {
+    const auto found = std::find_if(lines_.begin(), lines_.end(),
+                                    [text](const LineRecord& line) { return line.View() == text; });
+    return found == lines_.end() ? -1 : static_cast<std::int32_t>(found - lines_.begin());
+}
+
 void TLineStore::Put(std::int32_t index, std::string_view text) {
     if (index == Count()) {
         Add(text);

@@ -77,6 +77,15 @@ public:
     // OnLinesInserted once. Nothing happens for an empty source.
     void AddStrings(const TLineStore& source);
     void AddStrings(std::span<const std::string> source);
+    // Add and Insert that also fill the object slot, in one bracket.
+    std::int32_t AddObject(std::string_view text, void* object);
+    void InsertObject(std::int32_t index, std::string_view text, void* object);
+    // Moves a line (text, object) to newIndex as Delete then Insert, in one bracket.
+    void Move(std::int32_t currentIndex, std::int32_t newIndex);
+    // Clear, then every line of source with its object, in one bracket.
+    void Assign(const TLineStore& source);
+    // Index of the first line whose bytes equal text exactly, or -1.
+    std::int32_t IndexOf(std::string_view text) const;
     // Replaces line index (OnLinesReplaced); index Count() appends exactly like Add.
     void Put(std::int32_t index, std::string_view text);
     void PutObject(std::int32_t index, void* object);

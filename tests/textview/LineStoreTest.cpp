@@ -175,6 +175,22 @@ const EventCase kEventCases[] = {
      [](TLineStore& s) { s.AddStrings(s); },
      "Changing Inserted(3,3) Change ",
      {"a", "b", "c", "a", "b", "c"}},
+    {"AddObject",
+     [](TLineStore& s) { EXPECT_EQ(s.AddObject("d", &s), 3); },
+     "Changing Inserted(3,1) Change ",
+     {"a", "b", "c", "d"}},
+    {"Move",
+     [](TLineStore& s) { s.Move(0, 2); },
+     "Changing Deleted(0,1) Inserted(2,1) Change ",
+     {"b", "c", "a"}},
+    {"Assign",
+     [](TLineStore& s) {
+         TLineStore other;
+         other.Add("z");
+         s.Assign(other);
+     },
+     "Changing Cleared Inserted(0,1) Change ",
+     {"z"}},
     {"OuterBracketFiresChangeOnce",
      [](TLineStore& s) {
          s.BeginUpdate();
@@ -277,6 +293,23 @@ TEST(LineStoreReading, OutsideTheLinesGivesEmptyValues) {
         EXPECT_EQ(store.ExpandedLine(index), "");
         EXPECT_EQ(store.ExpandedLineLength(index), 0);
     }
+}
+
+TEST(LineStoreReading, IndexOfFindsTheFirstExactLine) {
+    TLineStore store;
+    Fill(store, {"a", "B", "b", "b"});
+    EXPECT_EQ(store.IndexOf("b"), 2);
+    EXPECT_EQ(store.IndexOf("c"), -1);
+}
+
+TEST(LineStoreReading, MovedLinesKeepTheirObjects) {
+    TLineStore store;
+    int object = 0;
+    store.AddObject("a", &object);
+    store.Add("b");
+    store.Move(0, 1);
+    EXPECT_EQ(store.Object(1), &object);
+    EXPECT_EQ(store.Get(1), "a");
 }
 
 TEST(LineStoreReading, SlotsOfNewLines) {
