@@ -1,0 +1,612 @@
+#include "textview/LineStore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <utility>
+
+namespace mirevo {
+
+namespace {
+
+constexpr std::size_t kFileWriteBufferSize = 16384;
+
+std::int32_t GrownCapacity(std::int32_t capacity) {
+    return capacity <= 64 ? capacity + 16 : capacity + capacity / 4;
+}
+
+std::int32_t RoundUpTo16(std::int32_t n) { return (n + 15) / 16 * 16; }
+
+std::string_view BreakText(TLineBreakStyle style) {
+    switch (style) {
+        case TLineBreakStyle::Lf:
+            return "\n";
+        case TLineBreakStyle::Cr:
+            return "\r";
+        case TLineBreakStyle::CrLf:
+            break;
+    }
+    return "\r\n";
+}
+
+// Reads the rest of the stream; the stream's own failures become EReadError.
+std::string ReadAll(std::istream& stream) {
+    std::string buffer;
+    char chunk[65536];
+    while (true) {
+        const std::streamsize got = stream.rdbuf() ? stream.rdbuf()->sgetn(chunk, sizeof chunk) : 0;
+        if (got <= 0) break;
+        buffer.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (stream.bad()) throw EReadError("Stream read error");
+    return buffer;
+}
+
+void WriteOrThrow(std::ostream& stream, std::string_view bytes) {
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!stream) throw EWriteError("Stream write error");
+}
+
+// Collects small pieces and writes them to the file in blocks; a piece larger than the
+// block enlarges it, so every piece is written whole.
+class TFileWriteBuffer {
+public:
+    explicit TFileWriteBuffer(std::ostream& file) : file_(file) { buffer_.reserve(capacity_); }
+    TFileWriteBuffer(const TFileWriteBuffer&) = delete;
+    TFileWriteBuffer& operator=(const TFileWriteBuffer&) = delete;
+    // Flushes what is left; a failure here cannot be reported, Finish() reports it.
+    ~TFileWriteBuffer() {
+        try {
+            Flush();
+        } catch (...) {
+        }
+    }
+
+    void Write(std::string_view piece) {
+        if (buffer_.size() + piece.size() > capacity_) Flush();
+        if (piece.size() > capacity_) {
+            capacity_ = piece.size();
+            buffer_.reserve(capacity_);
+        }
+        buffer_.append(piece);
+    }
+    void Finish() { Flush(); }
+
+private:
+    void Flush() {
+        if (buffer_.empty()) return;
+        const std::string pending = std::exchange(buffer_, {});
+        buffer_.reserve(capacity_);
+        WriteOrThrow(file_, pending);
+    }
+
+    std::ostream& file_;
+    std::size_t capacity_ = kFileWriteBufferSize;
+    std::string buffer_;
+};
+
+}  // namespace
+
+// Opens an update bracket for one operation. Close() ends it on success; when the operation
+// fails the destructor still ends it, and a failure of OnChange then is dropped in favour
+// of the one already on its way.
+class TLineStore::Bracket {
+public:
+    explicit Bracket(TLineStore& store) : store_(store) { store_.BeginUpdate(); }
+    Bracket(const Bracket&) = delete;
+    Bracket& operator=(const Bracket&) = delete;
+    ~Bracket() {
+        if (!open_) return;
+        try {
+            store_.EndUpdate();
+        } catch (...) {
+        }
+    }
+    void Close() {
+        open_ = false;
+        store_.EndUpdate();
+    }
+
+private:
+    TLineStore& store_;
+    bool open_ = true;
+};
+
+TLineStore::LineRecord::LineRecord(LineRecord&& other) noexcept
+    : text(std::exchange(other.text, nullptr)),
+      data(other.data),
+      length(other.length),
+      lineState(other.lineState),
+      expandedLength(other.expandedLength),
+      flags(other.flags),
+      ownsText(std::exchange(other.ownsText, false)) {}
+
+TLineStore::LineRecord& TLineStore::LineRecord::operator=(LineRecord&& other) noexcept {
+    if (this != &other) {
+        if (ownsText) delete[] text;
+        text = std::exchange(other.text, nullptr);
+        ownsText = std::exchange(other.ownsText, false);
+        data = other.data;
+        length = other.length;
+        lineState = other.lineState;
+        expandedLength = other.expandedLength;
+        flags = other.flags;
+    }
+    return *this;
+}
+
+TLineStore::LineRecord::~LineRecord() {
+    if (ownsText) delete[] text;
+}
+
+void TLineStore::LineRecord::SetOwnText(std::string_view value) {
+    std::unique_ptr<char[]> copy;
+    if (!value.empty()) {
+        copy = std::make_unique_for_overwrite<char[]>(value.size());
+        std::memcpy(copy.get(), value.data(), value.size());
+    }
+    if (ownsText) delete[] text;
+    text = copy.release();
+    ownsText = text != nullptr;
+    length = static_cast<std::int32_t>(value.size());
+}
+
+TLineStore::TLineStore() = default;
+
+TLineStore::~TLineStore() {
+    OnChange = nullptr;
+    OnChanging = nullptr;
+}
+
+// --- Reading -------------------------------------------------------------------------------
+
+std::string_view TLineStore::Get(std::int32_t index) const {
+    return index >= 0 && index < Count() ? lines_[index].View() : std::string_view{};
+}
+
+void* TLineStore::Object(std::int32_t index) const {
+    return index >= 0 && index < Count() ? lines_[index].data : nullptr;
+}
+
+std::int32_t TLineStore::LineState(std::int32_t index) const {
+    return index >= 0 && index < Count() ? lines_[index].lineState : 0;
+}
+
+std::string TLineStore::Text() const {
+    if (lines_.empty()) return {};
+    std::size_t size = 2 * (lines_.size() - 1);
+    for (const auto& line : lines_) size += static_cast<std::size_t>(line.length);
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines_) {
+        if (&line != &lines_.front()) text += "\r\n";
+        text += line.View();
+    }
+    return text;
+}
+
+// --- Changing ------------------------------------------------------------------------------
+
+TLineStore::LineRecord TLineStore::NewRecord(std::string_view text, void* data) {
+    LineRecord record;
+    record.SetOwnText(text);
+    record.data = data;
+    return record;
+}
+
+void TLineStore::CheckIndex(std::int32_t index, std::int32_t last) const {
+    if (index < 0 || index > last) {
+        throw ELineStoreError("Invalid stringlist index " + std::to_string(index));
+    }
+}
+
+void TLineStore::Reallocate(std::int32_t capacity) {
+    if (capacity == capacity_) return;
+    std::vector<LineRecord> moved;
+    moved.reserve(static_cast<std::size_t>(capacity));
+    std::move(lines_.begin(), lines_.end(), std::back_inserter(moved));
+    lines_.swap(moved);
+    capacity_ = capacity;
+}
+
+void TLineStore::GrowForOneMore() {
+    if (Count() == capacity_) Reallocate(GrownCapacity(capacity_));
+}
+
+void TLineStore::ReserveForAdds(std::size_t lines) {
+    // The capacity that one Add per line would reach, taken in one step.
+    const auto needed = static_cast<std::int64_t>(Count()) + static_cast<std::int64_t>(lines);
+    std::int32_t capacity = capacity_;
+    while (capacity < needed) capacity = GrownCapacity(capacity);
+    Reallocate(capacity);
+}
+
+// Add and Insert: one line in its own bracket.
+void TLineStore::InsertRecord(std::int32_t index, LineRecord&& record) {
+    Bracket bracket(*this);
+    GrowForOneMore();
+    lines_.insert(lines_.begin() + index, std::move(record));
+    longestLine_ = -1;
+    Fire(OnLinesInserted, index, 1);
+    bracket.Close();
+}
+
+std::size_t TLineStore::SharedLinesIn(std::int32_t first, std::int32_t last) const {
+    return static_cast<std::size_t>(
+        std::count_if(lines_.begin() + first, lines_.begin() + last,
+                      [](const auto& line) { return line.InSharedBlock(); }));
+}
+
+void TLineStore::ReleaseShared(std::size_t lines) {
+    shared_.liveLines -= lines;
+    if (shared_.liveLines == 0) shared_ = {};
+}
+
+std::int32_t TLineStore::Add(std::string_view text) {
+    const std::int32_t index = Count();
+    Insert(index, text);
+    return index;
+}
+
+void TLineStore::Insert(std::int32_t index, std::string_view text) {
+    CheckIndex(index, Count());
+    InsertRecord(index, NewRecord(text, nullptr));
+}
+
+template <typename Source>
+void TLineStore::AppendAll(std::int32_t sourceCount, const Source& lineOf) {
+    if (sourceCount <= 0) return;
+    longestLine_ = -1;
+    Bracket bracket(*this);
+    const std::int32_t first = Count();
+    if (first + sourceCount > capacity_) Reallocate(RoundUpTo16(first + sourceCount));
+    // Room is reserved, so reading from this very store while appending stays valid.
+    for (std::int32_t i = 0; i < sourceCount; ++i) {
+        const auto [text, data] = lineOf(i);
+        lines_.push_back(NewRecord(text, data));
+    }
+    Fire(OnLinesInserted, first, sourceCount);
+    bracket.Close();
+}
+
+void TLineStore::AddStrings(const TLineStore& source) {
+    AppendAll(source.Count(), [&source](std::int32_t i) {
+        return std::pair{source.Get(i), source.Object(i)};
+    });
+}
+
+void TLineStore::AddStrings(std::span<const std::string> source) {
+    AppendAll(static_cast<std::int32_t>(source.size()), [source](std::int32_t i) {
+        return std::pair{std::string_view(source[static_cast<std::size_t>(i)]),
+                         static_cast<void*>(nullptr)};
+    });
+}
+
+std::int32_t TLineStore::AddObject(std::string_view text, void* object) {
+    const std::int32_t index = Count();
+    InsertObject(index, text, object);
+    return index;
+}
+
+void TLineStore::InsertObject(std::int32_t index, std::string_view text, void* object) {
+    CheckIndex(index, Count());
+    Bracket bracket(*this);
+    Insert(index, text);
+    PutObject(index, object);
+    bracket.Close();
+}
+
+void TLineStore::Move(std::int32_t currentIndex, std::int32_t newIndex) {
+    if (currentIndex == newIndex) return;
+    CheckIndex(currentIndex, Count() - 1);
+    CheckIndex(newIndex, Count() - 1);
+    Bracket bracket(*this);
+    const std::string text(Get(currentIndex));
+    void* const object = Object(currentIndex);
+    Delete(currentIndex);
+    InsertObject(newIndex, text, object);
+    bracket.Close();
+}
+
+void TLineStore::Assign(const TLineStore& source) {
+    if (&source == this) return;
+    Bracket bracket(*this);
+    Clear();
+    AddStrings(source);
+    bracket.Close();
+}
+
+std::int32_t TLineStore::IndexOf(std::string_view text) const {
+    const auto found = std::find_if(lines_.begin(), lines_.end(),
+                                    [text](const LineRecord& line) { return line.View() == text; });
+    return found == lines_.end() ? -1 : static_cast<std::int32_t>(found - lines_.begin());
+}
+
+void TLineStore::Put(std::int32_t index, std::string_view text) {
+    if (index == Count()) {
+        Add(text);
+        return;
+    }
+    CheckIndex(index, Count() - 1);
+    Bracket bracket(*this);
+    const std::size_t shared = SharedLinesIn(index, index + 1);
+    LineRecord& line = lines_[index];
+    line.SetOwnText(text);
+    ReleaseShared(shared);
+    line.flags = ExpandedLengthUnknown;
+    line.expandedLength = -1;
+    longestLine_ = -1;
+    Fire(OnLinesReplaced, index, 1);
+    bracket.Close();
+}
+
+void TLineStore::PutObject(std::int32_t index, void* object) {
+    CheckIndex(index, Count() - 1);
+    Bracket bracket(*this);
+    lines_[index].data = object;
+    bracket.Close();
+}
+
+void TLineStore::SetLineState(std::int32_t index, std::int32_t state) {
+    CheckIndex(index, Count() - 1);
+    Bracket bracket(*this);
+    lines_[index].lineState = state;
+    bracket.Close();
+}
+
+void TLineStore::Delete(std::int32_t index) {
+    CheckIndex(index, Count() - 1);
+    Bracket bracket(*this);
+    const std::size_t shared = SharedLinesIn(index, index + 1);
+    lines_.erase(lines_.begin() + index);
+    ReleaseShared(shared);
+    longestLine_ = -1;
+    Fire(OnLinesDeleted, index, 1);
+    bracket.Close();
+}
+
+void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
+    if (count <= 0) return;
+    CheckIndex(index, Count() - 1);
+    count = std::min(count, Count() - index);
+    const std::size_t shared = SharedLinesIn(index, index + count);
+    const auto first = lines_.begin() + index;
+    if (index + count < Count()) {
+        // Only moving the following lines is a change the painter must bracket.
+        Bracket bracket(*this);
+        lines_.erase(first, first + count);
+        ReleaseShared(shared);
+        bracket.Close();
+    } else {
+        lines_.erase(first, lines_.end());
+        ReleaseShared(shared);
+    }
+    longestLine_ = -1;
+    Fire(OnLinesDeleted, index, count);
+}
+
+void TLineStore::InsertLines(std::int32_t index, std::int32_t count) {
+    CheckIndex(index, Count());
+    if (count <= 0) return;
+    Bracket bracket(*this);
+    const std::int32_t oldCount = Count();
+    Reallocate(oldCount + count);
+    lines_.resize(static_cast<std::size_t>(oldCount + count));
+    std::move_backward(lines_.begin() + index, lines_.begin() + oldCount, lines_.end());
+    for (auto line = lines_.begin() + index; line != lines_.begin() + index + count; ++line) {
+        // Zeros throughout: state 0 and a known width of 0, right for an empty line.
+        *line = LineRecord();
+        line->lineState = 0;
+        line->expandedLength = 0;
+        line->flags = 0;
+    }
+    longestLine_ = -1;
+    Fire(OnLinesInserted, index, count);
+    bracket.Close();
+}
+
+void TLineStore::Exchange(std::int32_t index1, std::int32_t index2) {
+    CheckIndex(index1, Count() - 1);
+    CheckIndex(index2, Count() - 1);
+    Bracket bracket(*this);
+    std::swap(lines_[index1], lines_[index2]);
+    if (longestLine_ == index1) {
+        longestLine_ = index2;
+    } else if (longestLine_ == index2) {
+        longestLine_ = index1;
+    }
+    // Both lines now show other text: a layout kept by the view must hear of it.
+    if (index1 != index2) {
+        Fire(OnLinesReplaced, index1, 1);
+        Fire(OnLinesReplaced, index2, 1);
+    }
+    bracket.Close();
+}
+
+void TLineStore::Clear() {
+    if (Count() > 0) {
+        Bracket bracket(*this);
+        lines_ = std::vector<LineRecord>();
+        shared_ = {};
+        capacity_ = 0;
+        Fire(OnLinesCleared);
+        bracket.Close();
+    }
+    longestLine_ = -1;
+}
+
+TSplitResult TLineStore::AddSharedText(std::string&& bytes, TNulHandling nul) {
+    MIREVO_ASSERT(shared_.liveLines == 0);  // called on a cleared store only
+    const TSplitResult counted = CountLines(bytes, nul);
+    ReserveForAdds(counted.lines);
+    bytes.resize(counted.end);
+    shared_.bytes = std::move(bytes);
+    const char* const block = shared_.bytes.data();
+    SplitLines(shared_.bytes, TNulHandling::Ordinary, [&](std::size_t start, std::size_t length) {
+        LineRecord record;
+        if (length > 0) {
+            record.text = block + start;
+            record.length = static_cast<std::int32_t>(length);
+            ++shared_.liveLines;
+        }
+        InsertRecord(Count(), std::move(record));
+    });
+    if (shared_.liveLines == 0) shared_ = {};
+    return counted;
+}
+
+void TLineStore::SetText(std::string_view text) {
+    Bracket bracket(*this);
+    Clear();
+    if (!text.empty()) AddSharedText(std::string(text), TNulHandling::EndsText);
+    bracket.Close();
+}
+
+void TLineStore::AdoptText(std::string&& text) {
+    Bracket bracket(*this);
+    Clear();
+    if (!text.empty()) AddSharedText(std::move(text), TNulHandling::EndsText);
+    bracket.Close();
+}
+
+void TLineStore::SetCapacity(std::int32_t capacity) {
+    if (capacity < Count() || capacity < 0) {
+        throw EListError("Stringlist capacity cannot be smaller than count");
+    }
+    Reallocate(capacity);
+}
+
+void TLineStore::BeginUpdate() {
+    if (updateCount_ == 0) Fire(OnChanging);
+    ++updateCount_;
+}
+
+void TLineStore::EndUpdate() {
+    MIREVO_ASSERT(updateCount_ > 0);
+    if (--updateCount_ == 0) Fire(OnChange);
+}
+
+void TLineStore::Fire(const TNotifyEvent& event) {
+    if (event) event(*this);
+}
+
+void TLineStore::Fire(const TLinesEvent& event, std::int32_t index, std::int32_t count) {
+    if (event) event(*this, index, count);
+}
+
+// --- Display widths ------------------------------------------------------------------------
+
+void TLineStore::SetTabWidth(std::int32_t tabWidth) {
+    if (tabWidth == tabWidth_) return;
+    tabWidth_ = tabWidth;
+    convertTabs_ = ConvertTabsFor(tabWidth);
+    longestLine_ = -1;
+    for (auto& line : lines_) {
+        line.expandedLength = -1;
+        line.flags = static_cast<std::uint8_t>((line.flags & ~HasNoTabs) | ExpandedLengthUnknown);
+    }
+}
+
+std::string_view TLineStore::Expand(std::int32_t index) {
+    LineRecord& line = lines_[index];
+    if (line.length == 0) {
+        line.expandedLength = 0;
+        line.flags = HasNoTabs;
+        return {};
+    }
+    if (convertTabs_(line.View(), tabWidth_, expanded_)) {
+        line.expandedLength = static_cast<std::int32_t>(expanded_.size());
+        line.flags = HasTabs;
+        return expanded_;
+    }
+    line.expandedLength = line.length;
+    line.flags = HasNoTabs;
+    return line.View();
+}
+
+std::string_view TLineStore::ExpandedLine(std::int32_t index) {
+    if (index < 0 || index >= Count()) return {};
+    if (lines_[index].flags & HasNoTabs) return lines_[index].View();
+    return Expand(index);
+}
+
+std::int32_t TLineStore::ExpandedLineLength(std::int32_t index) {
+    if (index < 0 || index >= Count()) return 0;
+    if (lines_[index].flags & ExpandedLengthUnknown) Expand(index);
+    return lines_[index].expandedLength;
+}
+
+std::int32_t TLineStore::LongestLineLength() {
+    if (longestLine_ == -1) {
+        std::int32_t best = 0;
+        for (std::int32_t i = 0; i < Count(); ++i) {
+            const std::int32_t length = ExpandedLineLength(i);
+            if (length > best) {
+                best = length;
+                longestLine_ = i;
+            }
+        }
+    }
+    return longestLine_ == -1 ? 0 : ExpandedLineLength(longestLine_);
+}
+
+// --- Streams and files ---------------------------------------------------------------------
+
+void TLineStore::LoadFromStream(std::istream& stream) {
+    Bracket bracket(*this);
+    stream.clear();
+    stream.seekg(0);
+    stream.clear();  // a stream that cannot seek is read from where it stands
+    std::string buffer = ReadAll(stream);
+    Clear();
+    const bool endsWithBreak = !buffer.empty() && (buffer.back() == '\r' || buffer.back() == '\n');
+    const TSplitResult split = AddSharedText(std::move(buffer), TNulHandling::Ordinary);
+    if (!breakAfterLastLine_ && endsWithBreak) Add({});
+    if (split.sawCr && !split.sawLf) {
+        lineBreakStyle_ = TLineBreakStyle::Cr;
+    } else if (split.sawLf && !split.sawCr) {
+        lineBreakStyle_ = TLineBreakStyle::Lf;
+    } else {
+        lineBreakStyle_ = TLineBreakStyle::CrLf;
+    }
+    bracket.Close();
+}
+
+std::string TLineStore::JoinedForSaving() const {
+    const std::string_view lineBreak = BreakText(lineBreakStyle_);
+    std::string joined;
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        joined += lines_[i].View();
+        if (i + 1 < Count() || breakAfterLastLine_) joined += lineBreak;
+    }
+    return joined;
+}
+
+void TLineStore::SaveToStream(std::ostream& stream) const {
+    const std::string joined = JoinedForSaving();
+    if (!joined.empty()) WriteOrThrow(stream, joined);
+}
+
+void TLineStore::LoadFromFile(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file.is_open()) throw EFOpenError("Cannot open file \"" + fileName + "\"");
+    LoadFromStream(file);
+}
+
+void TLineStore::SaveToFile(const std::string& fileName) const {
+    std::ofstream file;
+    file.rdbuf()->pubsetbuf(nullptr, 0);  // our own block buffer does the batching
+    file.open(fileName, std::ios::binary | std::ios::trunc);
+    if (!file.is_open()) throw EFCreateError("Cannot create file \"" + fileName + "\"");
+    TFileWriteBuffer writer(file);
+    const std::string_view lineBreak = BreakText(lineBreakStyle_);
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        writer.Write(lines_[i].View());
+        if (i + 1 < Count() || breakAfterLastLine_) writer.Write(lineBreak);
+    }
+    writer.Finish();
+}
+
+}  // namespace mirevo
