@@ -17,15 +17,13 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::string ReasonText(int error) { return std::generic_category().message(error); }
-
 // The file's bytes; nullopt when it does not exist. Any other failure raises EFOpenError.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         if (errno == ENOENT) return std::nullopt;
-        throw EFOpenError(path, ReasonText(errno != 0 ? errno : EIO));
+        throw EFOpenError(path, SystemErrorText(errno != 0 ? errno : EIO));
     }
     std::string bytes;
     char buffer[4096];
@@ -34,14 +32,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
         bytes.append(buffer, count);
     }
     // A folder opens on some systems and only fails when read.
-    if (std::ferror(file.get())) throw EFOpenError(path, ReasonText(errno != 0 ? errno : EIO));
+    if (std::ferror(file.get())) throw EFOpenError(path, SystemErrorText(errno != 0 ? errno : EIO));
     return bytes;
 }
 
 }  // namespace
-
-EFOpenError::EFOpenError(const std::string& path, const std::string& reason)
-    : Exception("ファイル \"" + path + "\". " + reason + " は開けません") {}
 
 TMemIniFile::TMemIniFile(const std::string& path) {
     if (const auto bytes = ReadWholeFile(path)) Load(*bytes);

@@ -6,16 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/Exception.h"
+#include "common/FileErrors.h"
 
 namespace mirevo {
-
-// Raised when a file exists but cannot be read. The message names the full path and the
-// system's reason: "ファイル "<path>". <reason> は開けません".
-class EFOpenError : public Exception {
-public:
-    EFOpenError(const std::string& path, const std::string& reason);
-};
 
 class TMemIniFile {
 public:

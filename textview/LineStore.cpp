@@ -1,5 +1,7 @@
 #include "textview/LineStore.h"
 
+#include <cerrno>
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -590,8 +592,9 @@ void TLineStore::SaveToStream(std::ostream& stream) const {
 }
 
 void TLineStore::LoadFromFile(const std::string& fileName) {
+    errno = 0;
     std::ifstream file(fileName, std::ios::binary);
-    if (!file.is_open()) throw EFOpenError("Cannot open file \"" + fileName + "\"");
+    if (!file.is_open()) throw EFOpenError(fileName, SystemErrorText(errno != 0 ? errno : EIO));
     LoadFromStream(file);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/Exception.h"
+#include "common/FileErrors.h"
 
 namespace mirevo {
 
@@ -15,12 +16,6 @@ public:
 
 // Misuse of a list: a capacity below the count, a row index out of range.
 class EListError : public Exception {
-public:
-    using Exception::Exception;
-};
-
-// A file that cannot be opened for reading.
-class EFOpenError : public Exception {
 public:
     using Exception::Exception;
 };
