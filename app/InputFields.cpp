@@ -41,8 +41,8 @@ void TMainForm::EditImg4Change(TObject*) {
     SynchronizeGroup(ImageGroup(), EditImg4, ImageUrlAcceptable);
 }
 
-void TMainForm::URLDropTarget1Drop(TObject*) {
-    const std::string text = DroppedText;
+void TMainForm::URLDropTarget1Drop(TURLDropTarget& Sender) {
+    const std::string text = Sender.DroppedText();
     if (ImageUrlAcceptable(text)) {
         for (TEdit* member : ImageGroup()) member->SetText(text);
         Mark(ImageGroup(), true);

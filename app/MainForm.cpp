@@ -1,6 +1,7 @@
 // The main window's life: creation, closing, the link action, the result and the clipboard.
 #include "app/MainForm.h"
 
+#include "about/AboutBox.h"
 #include "linkgen/LinkCode.h"
 #include "linkgen/ServerNumber.h"
 #include "platform/Clipboard.h"
@@ -96,7 +97,8 @@ void TMainForm::ActionSettingExecute(TObject*) {
 }
 
 void TMainForm::ActionAboutExecute(TObject*) {
-    if (OpenAboutBox) OpenAboutBox(*this);
+    TAboutBox box(Application(), this, services_.VersionResource, services_.Shell);
+    box.ShowModal();
 }
 
 void TMainForm::ShowResult(const std::string& code) {

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "app/ResultMemo.h"
+#include "droptarget/URLDropTarget.h"
 #include "linkgen/LinkInputs.h"
 #include "settings/SessionSettings.h"
 #include "ui/ActionBars.h"
@@ -24,13 +25,19 @@ namespace mirevo {
 
 class IClipboard;
 class IClock;
+class IDragDropService;
 class IProfileWriter;
+class IShell;
+class IVersionResource;
 
 // The platform services the main window uses besides its application object.
 struct TMainFormServices {
     IClipboard& Clipboard;
     IProfileWriter& ProfileWriter;
     IClock& Clock;
+    IDragDropService& DragDrop;
+    IVersionResource& VersionResource;
+    IShell& Shell;
 };
 
 class TMainForm : public TForm {
@@ -72,6 +79,8 @@ public:
     TLabel LabelResult;
     TResultMemo TextMemo1;
     TButton ButtonCopyResult;
+    // Made with the window, which it registers for drops.
+    std::unique_ptr<TURLDropTarget> URLDropTarget1;
 
     // The settings file beside the executable.
     std::string SettingsFile() const;
@@ -91,18 +100,13 @@ public:
     void EditTxt4Change(TObject* Sender);
     void EditImg3Change(TObject* Sender);
     void EditImg4Change(TObject* Sender);
-    // Routes a dropped text into the image or destination fields, or refuses it.
-    void URLDropTarget1Drop(TObject* Sender);
-    // The text of the most recent drop, as the drop target delivers it.
-    std::string DroppedText;
+    // Routes the dropped text into the image or destination fields, or refuses it.
+    void URLDropTarget1Drop(TURLDropTarget& Sender);
 
     void ShowResult(const std::string& code);
     void ClearInputs();
     void TextMemo1Change(TObject* Sender);
     void ButtonCopyResultClick(TObject* Sender);
-
-    // Opens the About box; set by the program when it exists.
-    std::function<void(TMainForm&)> OpenAboutBox;
 
 private:
     void DesignActions();

@@ -68,6 +68,11 @@ TMainForm::TMainForm(TApplication& application, const TMainFormServices& service
     DesignResultArea();
     Realign();
     ConnectHandlers();
+    // The drop target registers the window, which is made for it here.
+    application.Host().Realize(*this);
+    URLDropTarget1 = std::make_unique<TURLDropTarget>(
+        services.DragDrop, Peer() ? Peer()->Handle() : std::uintptr_t{0});
+    URLDropTarget1->OnDrop = [this](TURLDropTarget& sender) { URLDropTarget1Drop(sender); };
     // A failure is reported and the window still opens, as designed where it stopped.
     application.Guard([this] { FormCreate(this); });
 }
@@ -176,6 +181,7 @@ void TMainForm::ConnectHandlers() {
     ButtonCopyResult.OnClick = [this](TObject* sender) { ButtonCopyResultClick(sender); };
 }
 
-TMainForm::~TMainForm() = default;
+// The drop target goes before the window it registered.
+TMainForm::~TMainForm() { URLDropTarget1.reset(); }
 
 }  // namespace mirevo

@@ -11,7 +11,8 @@ int RunProgram(IPlatform& platform) {
     application.SetTitle("Mirevo");
     SessionSettings settings;
     TMainForm mainForm(application,
-                       {platform.Clipboard(), platform.ProfileWriter(), platform.Clock()},
+                       {platform.Clipboard(), platform.ProfileWriter(), platform.Clock(),
+                        platform.DragDrop(), platform.VersionResource(), platform.Shell()},
                        settings);
     application.Run(mainForm);
     return 0;

@@ -5,7 +5,10 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/DragDropService.h"
 #include "platform/ProfileWriter.h"
+#include "platform/Shell.h"
+#include "platform/VersionResource.h"
 #include "ui/ApplicationHost.h"
 #include "ui/Dialogs.h"
 
@@ -19,6 +22,9 @@ public:
     virtual IClipboard& Clipboard() = 0;
     virtual IProfileWriter& ProfileWriter() = 0;
     virtual IClock& Clock() = 0;
+    virtual IDragDropService& DragDrop() = 0;
+    virtual IVersionResource& VersionResource() = 0;
+    virtual IShell& Shell() = 0;
 };
 
 // The platform the program runs on; defined by the platform's own implementation.

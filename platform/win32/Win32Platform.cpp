@@ -3,8 +3,11 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32DragDrop.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32VersionResource.h"
 
 namespace mirevo {
 
@@ -17,6 +20,9 @@ public:
     IClipboard& Clipboard() override { return clipboard_; }
     IProfileWriter& ProfileWriter() override { return profileWriter_; }
     IClock& Clock() override { return clock_; }
+    IDragDropService& DragDrop() override { return dragDrop_; }
+    IVersionResource& VersionResource() override { return versions_; }
+    IShell& Shell() override { return shell_; }
 
 private:
     Win32Host host_;
@@ -24,6 +30,16 @@ private:
     Win32Clipboard clipboard_;
     Win32ProfileWriter profileWriter_;
     Win32Clock clock_;
+    Win32VersionResource versions_;
+    Win32Shell shell_;
+    // Drops are handled inside the platform's drag loop; a failure there is shown as any other.
+    Win32DragDropService dragDrop_{[this](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            if (host_.Application()) host_.Application()->ShowException(e);
+        }
+    }};
 };
 
 }  // namespace

@@ -59,24 +59,34 @@ TEST_F(MainFormFields, DropsAreRoutedByTheFieldChecks) {
                                                       &f.EditUrl4};
     const std::initializer_list<const TEdit*> images = {&f.EditImg3, &f.EditImg4};
 
-    f.DroppedText = ImageUrl();
-    f.URLDropTarget1Drop(nullptr);
+    Drop(ImageUrl());
     EXPECT_EQ(Texts(images), std::vector<std::string>(2, ImageUrl()));
     EXPECT_TRUE(AllMarked(images, true));
     EXPECT_EQ(Texts(urls), std::vector<std::string>(4, ""));
 
-    f.DroppedText = PageUrl();
-    f.URLDropTarget1Drop(nullptr);
+    Drop(PageUrl());
     EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
     EXPECT_TRUE(AllMarked(urls, true));
     EXPECT_EQ(Texts(images), std::vector<std::string>(2, ImageUrl()));
     EXPECT_TRUE(dialogs.shown.empty());
 
-    f.DroppedText = "not an address";
-    f.URLDropTarget1Drop(nullptr);
+    Drop("not an address");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0], (ShownMessage{"楽天のURLではありません。", "Mirevo", 0, true}));
     EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
+}
+
+TEST_F(MainFormFields, ADropWithoutTextRoutesThePreviousDropAgain) {
+    TMainForm& f = Create();
+    FakeDataObject noText(static_cast<std::int32_t>(0x80040064), 0, "");  // no text format
+    dragDrop.registered->Drop(noText);
+    ASSERT_EQ(dialogs.shown.size(), 1u);  // nothing dropped yet: refused
+    EXPECT_EQ(dialogs.shown[0].text, "楽天のURLではありません。");
+    Drop(PageUrl());
+    f.ActionClear.Execute();
+    dragDrop.registered->Drop(noText);
+    EXPECT_EQ(f.EditUrl2.Text(), PageUrl());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {

@@ -10,7 +10,10 @@
 #include "app/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/portable/PortableProfileWriter.h"
+#include "tests/fakes/FakeDataObject.h"
+#include "tests/fakes/FakeDragDrop.h"
 #include "tests/fakes/FakeUi.h"
+#include "tests/fakes/FakeVersionResource.h"
 #include "tests/fakes/TempDir.h"
 #include "ui/Application.h"
 
@@ -32,9 +35,15 @@ protected:
     // Writes the settings file, then creates the window (which reads it).
     TMainForm& Create(const std::string& ini = "") {
         if (!ini.empty()) dir.Write("Mirevo.ini", ini);
-        form = std::make_unique<TMainForm>(application, TMainFormServices{clipboard, writer, clock},
-                                           settings);
+        form = std::make_unique<TMainForm>(
+            application,
+            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell}, settings);
         return *form;
+    }
+    // Drops text the way the platform would, through the registered drop target.
+    void Drop(const std::string& text) {
+        FakeDataObject data = FakeDataObject::GlobalText(text);
+        dragDrop.registered->Drop(data);
     }
     std::string IniText() const { return dir.Read("Mirevo.ini"); }
 
@@ -53,6 +62,15 @@ protected:
     FakeClipboard clipboard;
     PortableProfileWriter writer;
     FixedClock clock;
+    FakeDragDropService dragDrop;
+    FakeShell shell;
+    FakeVersionResource versions{
+        "C:\\Mirevo\\Mirevo.exe",
+        BuildVersionBlock(StandardVersionInfo("041103A4",
+                                              {{"FileVersion", "1.3.1.0"},
+                                               {"LegalCopyright", "Copyright (C) 2026 Mirevo"}},
+                                              {{0x0411, 932}}),
+                          VersionBlock::Layout::Wide)};
     TApplication application{host, dialogs};
     SessionSettings settings;
     std::unique_ptr<TMainForm> form;

@@ -126,9 +126,9 @@ TEST_F(MainFormLifecycle, MissingIdentifierComesFirst) {
 TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
     TMainForm& f = Create();
     f.EditUrl1.SetText(PageUrl());
-    host.onModal = [](TForm& form) {
+    host.onModal = [&f](TForm& form) {
         auto& dialog = dynamic_cast<TSettingDialog&>(form);
-        EXPECT_EQ(dialog.Owner(), form.Owner());
+        EXPECT_EQ(dialog.Owner(), &f);
         dialog.EditA8matEsy.SetText(" NEW ");
         dialog.btnOK.Click();
     };
@@ -136,6 +136,17 @@ TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
     f.ActionExec.Execute();
     EXPECT_NE(f.TextMemo1.WholeText().find("a8mat=NEW&"), std::string::npos);
     EXPECT_EQ(TMemIniFile(dir.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
+}
+
+TEST_F(MainFormLifecycle, AboutOpensItsBoxOwnedByTheWindow) {
+    TMainForm& f = Create();
+    std::string caption;
+    host.onModal = [&](TForm& box) {
+        caption = box.Caption();
+        EXPECT_EQ(box.Owner(), &f);
+    };
+    f.ActionAbout.Execute();
+    EXPECT_EQ(caption, "Mirevo について");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Clipboard.h"
+#include "platform/Shell.h"
 #include "ui/ApplicationHost.h"
 #include "ui/Dialogs.h"
 
@@ -66,6 +67,14 @@ public:
     std::string text;
     int writes = 0;
     bool failing = false;
+};
+
+class FakeShell final : public IShell {
+public:
+    void Open(std::uintptr_t parentWindow, const std::string& target) override {
+        opened.push_back({parentWindow, target});
+    }
+    std::vector<std::pair<std::uintptr_t, std::string>> opened;
 };
 
 }  // namespace mirevo::testing_support

@@ -24,6 +24,7 @@ namespace {
 using testing_support::FakeDragDropService;
 using testing_support::TestDataObject;
 using testing_support::TestDropSource;
+using testing_support::DragWatchdog;
 using Offer = TestDataObject::Offer;
 
 constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_LINK;
@@ -211,31 +212,6 @@ TEST(DropTargetRegistration, LeavesAnotherTargetsRegistrationAlone) {
 
 // Cancels a drag that has not ended in time, as an Escape key would, so that a broken drag
 // fails the test instead of hanging the run.
-class DragWatchdog {
-public:
-    DragWatchdog()
-        : thread_([this, dragThread = GetCurrentThreadId()] {
-              std::unique_lock lock(mutex_);
-              if (!ended_.wait_for(lock, std::chrono::seconds(20), [this] { return done_; })) {
-                  PostThreadMessageA(dragThread, WM_KEYDOWN, VK_ESCAPE, 0);
-              }
-          }) {}
-    ~DragWatchdog() {
-        {
-            const std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        ended_.notify_one();
-        thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable ended_;
-    bool done_ = false;
-    std::thread thread_;
-};
-
 struct DragOutcome {
     HRESULT result;
     DWORD effect;

@@ -5,7 +5,11 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -124,6 +128,32 @@ public:
 
 private:
     int checksLeft_;
+};
+
+// Ends a drag that is stuck after 20 seconds with Escape, so a test fails instead of hanging.
+class DragWatchdog {
+public:
+    DragWatchdog()
+        : thread_([this, dragThread = GetCurrentThreadId()] {
+              std::unique_lock lock(mutex_);
+              if (!ended_.wait_for(lock, std::chrono::seconds(20), [this] { return done_; })) {
+                  PostThreadMessageA(dragThread, WM_KEYDOWN, VK_ESCAPE, 0);
+              }
+          }) {}
+    ~DragWatchdog() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        ended_.notify_one();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool done_ = false;
+    std::thread thread_;
 };
 
 }  // namespace mirevo::testing_support

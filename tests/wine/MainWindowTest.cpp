@@ -7,17 +7,22 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "BuildConfig.h"
+#include "about/VersionInfo.h"
 #include "app/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/win32/Win32ActionBars.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32DragDrop.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
+#include "platform/win32/Win32VersionResource.h"
 #include "settings/MemIniFile.h"
 #include "settings/SettingsFile.h"
 #include "tests/fakes/FakeUi.h"
+#include "tests/wine/DropTargetTestObjects.h"
 
 namespace mirevo::testing_support {
 namespace {
@@ -38,6 +43,13 @@ std::string TextOf(HWND hwnd) {
     return buffer;
 }
 
+std::function<void()> g_afterShown;
+void CALLBACK AfterShown(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto action = std::move(g_afterShown);
+    if (action) action();
+}
+
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -51,8 +63,9 @@ protected:
     }
     TMainForm& Open(const std::string& ini) {
         std::ofstream(iniPath, std::ios::binary) << ini;
-        form = std::make_unique<TMainForm>(application, TMainFormServices{clipboard, writer, clock},
-                                           settings);
+        form = std::make_unique<TMainForm>(
+            application,
+            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell}, settings);
         host.Realize(*form);
         host.Show(*form);
         Pump();
@@ -82,6 +95,9 @@ protected:
     Win32Clipboard clipboard;
     Win32ProfileWriter writer;
     CountingClock clock;
+    Win32DragDropService dragDrop;
+    Win32VersionResource versions;
+    FakeShell shell;
     TApplication application{host, dialogs};
     SessionSettings settings;
     std::unique_ptr<TMainForm> form;
@@ -199,6 +215,52 @@ TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
     EXPECT_EQ(ini.ReadNumber("Form", "Height", 0), 420);
     EXPECT_EQ(ini.ReadNumber("Form", "Page", 0), 1);
     EXPECT_EQ(ini.ReadText("Options", "a8matTxt", ""), "T1");
+}
+
+// Drags text onto the window with the platform's own drag loop; the cursor rests over the
+// window and the source drops after a few checks.
+void DragOnto(HWND window, const std::string& text) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    TestDataObject data(TestDataObject::Offer::GlobalText, text);
+    TestDropSource source(4);
+    DWORD effect = DROPEFFECT_COPY;
+    const DragWatchdog watchdog;
+    DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
+}
+
+TEST_F(MainWindow, DraggedAddressesFillTheirFields) {
+    TMainForm& f = Open(kIni);
+    const std::string image = std::string("http://image.") + config::MerchantDomainB + "/x.png";
+    DragOnto(HandleOf(f), image);
+    Pump();
+    EXPECT_EQ(f.EditImg3.Text(), image);
+    EXPECT_EQ(TextOf(HandleOf(f.EditImg4)), image);
+    EXPECT_EQ(f.EditUrl1.Text(), "");
+    DragOnto(HandleOf(f), "plain words");
+    Pump();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "楽天のURLではありません。");
+}
+
+TEST_F(MainWindow, AboutBoxShowsTheRealVersionResource) {
+    TMainForm& f = Open(kIni);
+    std::string caption;
+    std::string version;
+    g_afterShown = [&] {
+        HWND box = GetActiveWindow();
+        char text[128] = {};
+        GetWindowTextA(box, text, sizeof text);
+        caption = text;
+        const TVersionInfo info(versions, host.ExeName());
+        version = info.FileVersion();
+        PostMessageA(box, WM_CLOSE, 0, 0);
+    };
+    SetTimer(nullptr, 0, 10, AfterShown);
+    f.ActionAbout.Execute();
+    EXPECT_EQ(caption, "Mirevo について");
+    EXPECT_EQ(version, "1, 3, 1, 0");
 }
 
 }  // namespace

@@ -1,0 +1,71 @@
+// The About box over a version block built in the test.
+#include "about/AboutBox.h"
+
+#include <gtest/gtest.h>
+
+#include "BuildConfig.h"
+#include "tests/fakes/FakeUi.h"
+#include "tests/fakes/FakeVersionResource.h"
+#include "ui/Application.h"
+
+namespace mirevo::testing_support {
+namespace {
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    AboutBoxTest() { application.SetTitle("Mirevo"); }
+    static FakeVersionResource Versions(const std::string& path, const std::string& fileVersion) {
+        return FakeVersionResource(
+            path, BuildVersionBlock(
+                      StandardVersionInfo("041103A4",
+                                          {{"FileVersion", fileVersion},
+                                           {"LegalCopyright", "Copyright (C) 2026 Mirevo"}},
+                                          {{0x0411, 932}}),
+                      VersionBlock::Layout::Wide));
+    }
+    FakeHost host;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    TApplication application{host, dialogs};
+};
+
+TEST_F(AboutBoxTest, ShowsTitleVersionAsStoredCopyrightAndHomePage) {
+    FakeVersionResource versions = Versions(host.exeName, "1, 3, 1, 0");
+    TAboutBox box(application, nullptr, versions, shell);
+    EXPECT_EQ(box.Caption(), "Mirevo について");
+    EXPECT_EQ(box.ProductName.Caption(), "Mirevo");
+    EXPECT_EQ(box.Version.Caption(), "1, 3, 1, 0");
+    EXPECT_EQ(box.Copyright.Caption(), "Copyright (C) 2026 Mirevo");
+    EXPECT_EQ(box.Comments.Caption(), config::HomePage);
+    EXPECT_EQ(box.ClientSize(), (TSize{308, 195}));
+    EXPECT_TRUE(box.Comments.WordWrap);
+    EXPECT_TRUE(box.Comments.Font().Underline);
+    EXPECT_EQ(box.Comments.FontColor, clBlue);
+}
+
+TEST_F(AboutBoxTest, FollowsTheApplicationTitle) {
+    application.SetTitle("Other");
+    FakeVersionResource versions = Versions(host.exeName, "2.0");
+    TAboutBox box(application, nullptr, versions, shell);
+    EXPECT_EQ(box.Caption(), "Other について");
+    EXPECT_EQ(box.ProductName.Caption(), "Other");
+}
+
+TEST_F(AboutBoxTest, WithoutVersionBlockSaysInfoNotAvailable) {
+    FakeVersionResource versions = Versions("C:\\elsewhere.exe", "1.0");
+    TAboutBox box(application, nullptr, versions, shell);
+    EXPECT_EQ(box.Version.Caption(), "<info not available>");
+    EXPECT_EQ(box.Copyright.Caption(), "<info not available>");
+}
+
+TEST_F(AboutBoxTest, ClickingTheHomePageOpensItAndKeepsTheBoxOpen) {
+    FakeVersionResource versions = Versions(host.exeName, "1.0");
+    TAboutBox box(application, nullptr, versions, shell);
+    host.onModal = [&](TForm&) { box.Comments.Click(); };
+    EXPECT_EQ(box.ShowModal(), mrCancel);
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].second, config::HomePage);
+}
+
+}  // namespace
+}  // namespace mirevo::testing_support
