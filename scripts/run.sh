@@ -12,6 +12,7 @@ exe=$PWD/build/win64/bin/Mirevo.exe
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX=${WINEPREFIX:-$HOME/.mirevo-wine}
+  scripts/prepare-wine-prefix.sh
   exec /usr/lib/wine/wine64 "$exe"
 fi
 

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command with a virtual X display and a fresh Wine prefix in the Japanese locale
-# (code page 932), and cleans both up. Wine draws the window frames itself, since no window
-# manager runs on the virtual display.
+# (code page 932), and cleans both up.
 set -euo pipefail
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
@@ -19,5 +18,5 @@ cleanup() {
 trap cleanup EXIT
 export DISPLAY=":$display_number"
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display_number ] && break; sleep 0.1; done
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+"$(dirname "$0")/prepare-wine-prefix.sh"
 "$@"

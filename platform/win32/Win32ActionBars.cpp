@@ -38,6 +38,8 @@ LRESULT CustomDraw(NMTBCUSTOMDRAW& draw, const TColorMap& colors) {
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
+            draw.clrText = GetSysColor(COLOR_BTNTEXT);
+            draw.clrTextHighlight = GetSysColor(COLOR_BTNTEXT);
             draw.clrHighlightHotTrack = Win32Host::ColorRef(colors.HighlightColor);
             return TBCDRF_HILITEHOTTRACK;
         default: return CDRF_DODEFAULT;

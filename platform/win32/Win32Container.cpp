@@ -66,6 +66,13 @@ LRESULT Win32ContainerPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     if (ForwardNotification(message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_ERASEBKGND: return 1;
+        case WM_PRINTCLIENT: {
+            // Children that show this window's background ask for it this way.
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            Paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd_, &ps);

@@ -1,6 +1,7 @@
 // Peers of the standard controls: edits, labels, buttons, check boxes and the tab control.
 #include <windows.h>
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "platform/win32/Win32ActionBars.h"
 #include "platform/win32/Win32Container.h"
@@ -89,6 +90,13 @@ public:
     }
     HBRUSH OnControlColor(HDC dc) override {
         SetTextColor(dc, Win32Host::ColorRef(label_.FontColor));
+        // On a themed tab page the label shows the page's own background.
+        const TControl* parent = label_.Parent();
+        if (parent && parent->Kind() == TControlKind::TabSheet && IsThemeActive()) {
+            SetBkMode(dc, TRANSPARENT);
+            DrawThemeParentBackground(hwnd_, dc, nullptr);
+            return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+        }
         return Win32Peer::OnControlColor(dc);
     }
 
