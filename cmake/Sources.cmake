@@ -23,4 +23,8 @@ if(WIN32)
   target_link_libraries(Mirevo PRIVATE mirevo_win32)
   target_include_directories(Mirevo PRIVATE ${PROJECT_SOURCE_DIR}/resources)
   set_target_properties(Mirevo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+  # The baseline of the start-up benchmark (scripts/bench-startup.sh).
+  add_executable(minimal_window WIN32 platform/win32/bench/MinimalWindow.cpp)
+  set_target_properties(minimal_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()
