@@ -6,24 +6,11 @@
 namespace mirevo {
 
 class TControl;
+class IEditTarget;
 
 // What changed in a control's state, for its peer to mirror.
 enum class TControlState : std::uint8_t {
     Text, Bounds, Enabled, Visible, Color, Font, Checked, ActivePage, ReadOnly
-};
-
-// Operations on the native text of an edit, used by the standard edit actions.
-class IEditOperations {
-public:
-    virtual ~IEditOperations() = default;
-    virtual bool HasSelection() const = 0;
-    virtual bool CanUndo() const = 0;
-    virtual void Undo() = 0;
-    virtual void Cut() = 0;
-    virtual void Copy() = 0;
-    virtual void Paste() = 0;
-    virtual void DeleteSelection() = 0;
-    virtual void SelectAll() = 0;
 };
 
 class IControlPeer {
@@ -35,8 +22,8 @@ public:
     virtual bool Focused() const = 0;
     // The native window, as an opaque number (for components that register it elsewhere).
     virtual std::uintptr_t Handle() const = 0;
-    // Native edit operations, or null for controls that hold no editable text.
-    virtual IEditOperations* EditOperations() { return nullptr; }
+    // The native text's edit operations, or null for controls that hold no editable text.
+    virtual IEditTarget* EditOperations() { return nullptr; }
 };
 
 }  // namespace mirevo

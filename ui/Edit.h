@@ -48,7 +48,7 @@ protected:
     void AssignText(const std::string& text);
 
 private:
-    IEditOperations* Native() const { return Peer() ? Peer()->EditOperations() : nullptr; }
+    IEditTarget* Native() const { return Peer() ? Peer()->EditOperations() : nullptr; }
     void ReplaceSelection(const std::string& text);
 
     bool readOnly_ = false;

@@ -9,6 +9,7 @@
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32PeerFactory.h"
 #include "ui/Edit.h"
+#include "ui/EditTarget.h"
 #include "ui/PageControl.h"
 #include "ui/StdControls.h"
 
@@ -22,7 +23,7 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
-class EditPeer final : public Win32Peer, public IEditOperations {
+class EditPeer final : public Win32Peer, public IEditTarget {
 public:
     EditPeer(TEdit& edit, Win32Host& host) : Win32Peer(edit, host), edit_(edit) {}
 
@@ -52,7 +53,11 @@ public:
         if (code == EN_CHANGE) edit_.NativeTextChanged(WindowText(hwnd_));
     }
 
-    IEditOperations* EditOperations() override { return this; }
+    IEditTarget* EditOperations() override { return this; }
+    bool IsEmpty() const override { return GetWindowTextLengthA(hwnd_) == 0; }
+    bool AcceptsChanges() const override {
+        return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & ES_READONLY) == 0;
+    }
     bool HasSelection() const override {
         DWORD start = 0;
         DWORD end = 0;

@@ -217,6 +217,36 @@ TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
     EXPECT_EQ(ini.ReadText("Options", "a8matTxt", ""), "T1");
 }
 
+TEST_F(MainWindow, AltAndTheAccessKeyDropDownTheMenu) {
+    TMainForm& f = Open(kIni);
+    int items = -1;
+    g_afterShown = [&] {
+        HWND popup = FindWindowA("#32768", nullptr);
+        if (popup) {
+            items = GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
+        }
+        EndMenu();
+    };
+    SetTimer(nullptr, 0, 50, AfterShown);
+    SendMessageA(HandleOf(f), WM_SYSCOMMAND, SC_KEYMENU, 'e');
+    EXPECT_EQ(items, 9);
+}
+
+TEST_F(MainWindow, EditShortcutsActOnTheFocusedFieldAndPassWhenDisabled) {
+    TMainForm& f = Open(kIni);
+    HWND edit = HandleOf(f.EditTxt2);
+    SetWindowTextA(edit, "abc");
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, 2);
+    clipboard.SetText("");
+    PressWithCtrl(edit, 'C');
+    EXPECT_EQ(clipboard.GetText(), "ab");
+    SendMessageA(edit, EM_SETSEL, 1, 1);
+    PostMessageA(edit, WM_KEYDOWN, VK_DELETE, 1);  // nothing selected: the key reaches the field
+    Pump();
+    EXPECT_EQ(f.EditTxt4.Text(), "ac");
+}
+
 // Drags text onto the window with the platform's own drag loop; the cursor rests over the
 // window and the source drops after a few checks.
 void DragOnto(HWND window, const std::string& text) {
