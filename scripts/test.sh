@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests (plain and sanitized), the fuzz
-# targets, the benchmarks' build, both Windows builds, and the Windows tests under Wine.
+# Builds everything and runs every test: native unit tests and the fuzz targets' seeded
+# random inputs (plain and under AddressSanitizer/UBSan), the benchmarks' build, both Windows
+# builds, and the Windows tests under Wine. Coverage-guided fuzzing is scripts/fuzz.sh.
 # Full logs are kept in build/logs.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -35,18 +36,6 @@ build native && run_ctest native ctest --preset native -j"$(nproc)" || status=1
 
 echo "== native, sanitized"
 build asan && run_ctest asan ctest --preset asan -j"$(nproc)" || status=1
-
-echo "== libFuzzer targets"
-if build fuzz; then
-  for target in build/fuzz/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
-    if ! "$target" -max_total_time=5 >"build/logs/$(basename "$target").log" 2>&1; then
-      tail -n 30 "build/logs/$(basename "$target").log"; status=1
-    fi
-  done
-else
-  status=1
-fi
 
 echo "== win32 (build only)"
 build win32 Mirevo || status=1
