@@ -206,12 +206,12 @@ std::string Win32Host::ExeName() const {
     }
 }
 
-HFONT Win32Host::Font(const TFontSpec& spec) {
-    const auto key = std::make_tuple(spec.Name, spec.Height, spec.Charset, spec.Underline);
+HFONT Win32Host::Font(const TFontSpec& request) {
+    const auto key = std::make_tuple(request.Name, request.Height, request.Charset, request.Underline);
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-    HFONT font = CreateFontA(spec.Height, 0, 0, 0, FW_NORMAL, FALSE, spec.Underline, FALSE,
-                             spec.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.Name.c_str());
+    HFONT font = CreateFontA(request.Height, 0, 0, 0, FW_NORMAL, FALSE, request.Underline, FALSE,
+                             request.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, request.Name.c_str());
     fonts_.emplace(key, font);
     return font;
 }

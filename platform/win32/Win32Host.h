@@ -42,7 +42,7 @@ public:
     // Processes every message waiting in the queue, then brings the actions up to date.
     void ProcessPendingMessages();
 
-    HFONT Font(const TFontSpec& spec);
+    HFONT Font(const TFontSpec& request);
     HBRUSH Brush(TColor color);
     static COLORREF ColorRef(TColor color);
 
