@@ -41,6 +41,8 @@
 #include "textview/WordWrap.h"
 #include "textview/WrapHost.h"
 #include "ui/Control.h"
+#include "ui/KeyCodes.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 
@@ -92,6 +94,10 @@ public:
     void MouseWheel(std::int32_t delta, bool ctrl);
     void FocusGained();
     void FocusLost();
+    // Keys: OnKeyDown first; the caret keys not consumed (set to 0) move the caret, with
+    // Shift extending the selection. The commands of the key bindings replace this later.
+    void KeyDown(TKeyCode& key, TShiftState shift);
+    void KeyPress(char& key);
 
     // --- Settings --------------------------------------------------------------------------
     // The view's colour (hides TControl::SetColor to repaint).
@@ -250,6 +256,8 @@ public:
     TGutterPaintEvent OnGutterPaint;
     TStatusChangeEvent OnStatusChange;
     TScrollEvent OnScroll;
+    std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyDown;
+    std::function<void(TObject* Sender, char& Key)> OnKeyPress;
 
 protected:
     IDrawingResources& Resources() const { return fonts_.Resources(); }
