@@ -123,7 +123,8 @@ void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
     if (y < topLine_) {
         SetTopLine(y);
     } else if (y > topLine_ + std::max(1, visibleRows_) - 1) {
-        SetTopLine(y - (visibleRows_ - 1));
+        // With no whole row visible the caret row itself goes on top, not the row after it.
+        SetTopLine(y - (std::max(1, visibleRows_) - 1));
     } else {
         SetTopLine(topLine_);
     }
@@ -295,6 +296,10 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
 void TCustomTextView::FocusGained() {
     InitializeCaret();
     if (hideSelection_ && HasSelection()) InvalidateSelection();
+}
+
+void TCustomTextView::ImeOpenStatusChanged() {
+    if (window_) window_->SetCompositionFont(font_);
 }
 
 void TCustomTextView::FocusLost() {

@@ -94,6 +94,8 @@ public:
     void MouseWheel(std::int32_t delta, bool ctrl);
     void FocusGained();
     void FocusLost();
+    // The input method was switched on or off: its composition font becomes the view's.
+    void ImeOpenStatusChanged();
     // Keys: OnKeyDown first; the caret keys not consumed (set to 0) move the caret, with
     // Shift extending the selection. The commands of the key bindings replace this later.
     void KeyDown(TKeyCode& key, TShiftState shift);
@@ -296,6 +298,7 @@ private:
     void UpdateVerticalScrollBar();
     void UpdateHorizontalScrollBar();
     std::int32_t HorizontalExtent();
+    std::int32_t VerticalExtent() const;
     void ShowScrollHint();
     std::int32_t MaxCharIndexFor(std::int32_t line) const;
 

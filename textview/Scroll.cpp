@@ -120,10 +120,15 @@ void TCustomTextView::UpdateHorizontalScrollBar() {
     window_->EnableScrollArrows(TScrollBarKind::sbHorizontal, BarArrows(fits, leftChar_, visibleColumns_, n));
 }
 
-void TCustomTextView::UpdateVerticalScrollBar() {
-    const bool hideShow = options_.Contains(TEditorOption::eoHideShowScrollbars);
+std::int32_t TCustomTextView::VerticalExtent() const {
     std::int32_t n = RowCount();
     if (options_.Contains(TEditorOption::eoScrollPastEof)) n += visibleRows_ - 1;
+    return n;
+}
+
+void TCustomTextView::UpdateVerticalScrollBar() {
+    const bool hideShow = options_.Contains(TEditorOption::eoHideShowScrollbars);
+    const std::int32_t n = VerticalExtent();
     const TScrollInfo info = BarInfo(n, visibleRows_, topLine_, !hideShow);
     const bool shown = !(hideShow && n <= kMaxScrollPos && visibleRows_ >= n);
     window_->ShowScrollBar(TScrollBarKind::sbVertical, shown);
@@ -144,8 +149,10 @@ void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
         case TScrollCode::Bottom: SetTopLine(RowCount()); break;
         case TScrollCode::ThumbPosition:
         case TScrollCode::ThumbTrack:
+            // Scaled exactly when the bar was scaled, also when only the rows past the end
+            // make the extent exceed 16 bits.
             thumbTracking_ = true;
-            SetTopLine(RowCount() < kMaxScrollPos + 1
+            SetTopLine(VerticalExtent() <= kMaxScrollPos
                            ? position
                            : MulDiv(RowCount() + visibleRows_ - 1, position, kMaxScrollPos));
             if (options_.Contains(TEditorOption::eoShowScrollHint)) ShowScrollHint();

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32TextView.h"
 
+#include <imm.h>
+
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32Surface.h"
 
@@ -75,6 +77,9 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_KEYDOWN: OnKeyDown(wParam); return 0;
         case WM_CHAR: OnChar(wParam); return 0;
+        case WM_IME_NOTIFY:
+            if (wParam == IMN_SETOPENSTATUS) view_.ImeOpenStatusChanged();
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_DESTROY: view_.AttachWindow(nullptr); return 0;
         default: return DefWindowProcA(hwnd_, message, wParam, lParam);
     }

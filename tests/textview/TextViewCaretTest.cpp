@@ -123,6 +123,19 @@ TEST_F(TextViewCaretTest, TheUpdateBracketDefersStatusChangesToItsEnd) {
     EXPECT_TRUE(reports[0].Contains(TStatusChange::scReadOnly));
 }
 
+TEST_F(TextViewCaretTest, ChangesWaitForAHandlerToBeAssigned) {
+    view_->SetText("abc");
+    view_->SetReadOnly(true);
+    view_->SetInsertMode(false);
+    EXPECT_TRUE(view_->PendingChanges().Contains(TStatusChange::scReadOnly));
+    std::vector<TStatusChanges> reports;
+    view_->OnStatusChange = [&](TObject*, TStatusChanges changes) { reports.push_back(changes); };
+    view_->SetReadOnly(false);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(reports[0].Contains(TStatusChange::scInsertMode));
+    EXPECT_TRUE(view_->PendingChanges().Empty());
+}
+
 TEST_F(TextViewCaretTest, AnUnbalancedUnlockIsAnAssertionAndChangesNothing) {
     EXPECT_THROW(view_->UnlockPaint(), EAssertionFailed);
     EXPECT_EQ(view_->PaintLock(), 0);

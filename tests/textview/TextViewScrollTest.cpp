@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/textview/TextViewFixture.h"
+#include "textview/ScrollMath.h"
 
 namespace mirevo {
 namespace {
@@ -99,6 +100,16 @@ TEST_F(TextViewScrollTest, FortyThousandRowsAreScaledIntoTheSixteenBitThumb) {
     EXPECT_EQ(window_.BarOf(TScrollBarKind::sbVertical).Info.Pos, 32749);  // 39978 x 32767 / 40000
 }
 
+TEST_F(TextViewScrollTest, TheThumbIsScaledWheneverTheBarIsEvenIfOnlyRowsPastTheEndExceed16Bits) {
+    SetLines(32760);
+    SetOption(TEditorOption::eoScrollPastEof, true);  // extent 32760 + 22 rows
+    EXPECT_EQ(window_.BarOf(TScrollBarKind::sbVertical).Info.Max, 32767);
+    view_->VScroll(TScrollCode::ThumbTrack, 16384);
+    // (RowCount + 22) x 16384 / 32767, as the bar shows it, not the position itself
+    EXPECT_EQ(view_->TopLine(), MulDiv(view_->RowCount() + 22, 16384, 32767));
+    EXPECT_GT(view_->TopLine(), 16390);
+}
+
 TEST_F(TextViewScrollTest, TheScrollHintShowsTheBufferLineOfTheFirstRow) {
     UseResultViewSettings();
     std::string text = std::string(63 * 40, 'a');  // one line of 40 rows
@@ -132,6 +143,39 @@ TEST_F(TextViewScrollTest, AnEmptyWrappedViewShowsItsVerticalBarDisabled) {
     EXPECT_FALSE(window_.BarOf(TScrollBarKind::sbHorizontal).Shown);
     view_->SetLeftChar(10);
     EXPECT_EQ(view_->LeftChar(), 1);
+}
+
+TEST_F(TextViewScrollTest, SwitchingWordWrapKeepsTheFirstShownLineOnTop) {
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += std::string(100, 'a') + "\r\n";
+    view_->SetText(text);
+    view_->SetTopLine(20);
+    view_->SetLeftChar(30);
+    view_->SetWordWrap(true);
+    EXPECT_EQ(view_->LeftChar(), 1);
+    EXPECT_EQ(view_->TopLine(), view_->RowOfLine(20));
+    EXPECT_EQ(view_->LineOfRow(view_->TopLine()), 20);
+    view_->SetWordWrap(false);
+    EXPECT_EQ(view_->TopLine(), 20);
+}
+
+TEST_F(TextViewScrollTest, TurningScrollPastEolOffClampsLeftChar) {
+    view_->SetText(std::string(100, 'a'));
+    view_->SetLeftChar(500);
+    EXPECT_EQ(view_->LeftChar(), 500);  // up to MaxScrollWidth - VisibleColumns + 1
+    SetOption(TEditorOption::eoScrollPastEol, false);
+    view_->SetLeftChar(view_->LeftChar());
+    EXPECT_EQ(view_->LeftChar(), 100 - 61 + 1);
+}
+
+TEST_F(TextViewScrollTest, EnsureCaretVisibleScrollsJustEnoughOrToTheMiddle) {
+    SetLines(100);
+    view_->InternalSetCaretXY({1, 50}, false);
+    view_->EnsureCaretVisible();
+    EXPECT_EQ(view_->TopLine(), 50 - 22);  // caret on the last whole row
+    view_->SetTopLine(1);
+    view_->EnsureCaretVisible(true);
+    EXPECT_EQ(view_->TopLine(), 50 - 22 + 11);  // caret near the middle
 }
 
 TEST_F(TextViewScrollTest, PixelsConvertToCellsTruncatingOrToTheNearest) {
