@@ -23,13 +23,15 @@ public:
     TFontHandle SelectFont(TFontHandle font) override { return font; }
     TTextMetrics Metrics() override { return {13, 11, 2, 0, 0, 6, 12, 400, 0, 0, 128}; }
     std::optional<TABCWidths> CharWidths(unsigned char) override { return TABCWidths{1, 4, 1}; }
-    TSize TextExtent(std::string_view text) override { return {static_cast<std::int32_t>(text.size()) * 6, 13}; }
+    TSize TextExtent(std::string_view text) override {
+        return {static_cast<std::int32_t>(text.size()) * 6, 13};
+    }
     void SetForeColor(TColor) override {}
     void SetBackColor(TColor) override {}
     void SetBackgroundMode(TBackgroundMode) override {}
     TColorRef ColorToRgb(TColor color) override { return color & 0xFFFFFF; }
-    void DrawTextRun(std::int32_t, std::int32_t, TTextOutOptions, const TRect*, std::string_view text,
-                     std::span<const std::int32_t>) override {
+    void DrawTextRun(std::int32_t, std::int32_t, TTextOutOptions, const TRect*,
+                     std::string_view text, std::span<const std::int32_t>) override {
         benchmark::DoNotOptimize(text.data());
     }
     void SetBrushColor(TColor) override {}
@@ -37,7 +39,8 @@ public:
     void SetPen(TColor, std::int32_t) override {}
     void DrawLine(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
     void DrawBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t) override {}
-    void DrawMaskedBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t, TColor) override {}
+    void DrawMaskedBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t,
+                          TColor) override {}
     TRect ClipRect() override { return {0, 0, 400, 300}; }
 };
 
@@ -46,7 +49,9 @@ public:
     TFontHandle NewFont(const TLogFont&) override { return TFontHandle{++next_}; }
     void FreeFont(TFontHandle) noexcept override {}
     TLogFont DescribeFont(TFontHandle) override { return {}; }
-    std::unique_ptr<IDrawingSurface> OpenScreenSurface() override { return std::make_unique<NullSurface>(); }
+    std::unique_ptr<IDrawingSurface> OpenScreenSurface() override {
+        return std::make_unique<NullSurface>();
+    }
     TBitmapHandle LoadBitmapResource(std::string_view) override { return TBitmapHandle{1}; }
     void FreeBitmap(TBitmapHandle) noexcept override {}
     TSize BitmapSize(TBitmapHandle) override { return {15, 14}; }
@@ -92,7 +97,8 @@ public:
 
 std::string Code(std::size_t lines) {
     const std::string line =
-        "<a href=\"https://click.example.net/svt/ejp?a8mat=2BXYZ1+ABCDEF\" rel=\"nofollow\">link text</a>\r\n";
+        "<a href=\"https://click.example.net/svt/ejp?a8mat=2BXYZ1+ABCDEF\" rel=\"nofollow\">link "
+        "text</a>\r\n";
     std::string text;
     text.reserve(lines * line.size());
     for (std::size_t i = 0; i < lines; ++i) text += line;

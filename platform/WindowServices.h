@@ -33,7 +33,12 @@ struct TScrollInfo {
 };
 
 // Which arrows of a bar are usable: the left/up one, the right/down one, both or neither.
-enum class TScrollArrows : std::uint8_t { EnableBoth, DisableLeftUp, DisableRightDown, DisableBoth };
+enum class TScrollArrows : std::uint8_t {
+    EnableBoth,
+    DisableLeftUp,
+    DisableRightDown,
+    DisableBoth
+};
 
 // The window's own services. All coordinates are client pixels unless said otherwise. The
 // view holds the services only while its window exists.

@@ -46,7 +46,8 @@ void TCustomTextView::InitializeCaret() {
             height = (rowHeight_ - 2) / 2;
             caretOffset_ = {0, height};
             break;
-        case TCaretType::ctBlock: break;
+        case TCaretType::ctBlock:
+            break;
     }
     caretVisible_ = false;
     if (!window_ || !(window_->Focused() || alwaysShowCaret_)) return;
@@ -131,7 +132,8 @@ void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
 }
 
 std::int32_t TCustomTextView::MaxCharIndexFor(std::int32_t line) const {
-    if (options_.Contains(TEditorOption::eoScrollPastEol)) return wordWrap_ ? kMaxInt : maxScrollWidth_ + 1;
+    if (options_.Contains(TEditorOption::eoScrollPastEol))
+        return wordWrap_ ? kMaxInt : maxScrollWidth_ + 1;
     return static_cast<std::int32_t>(lines_.Get(line - 1).size()) + 1;
 }
 
@@ -189,8 +191,8 @@ void TCustomTextView::SetCaretXY(const TBufferCoord& p) {
 void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
     TPaintLock lock(*this);
     InternalSetCaretXY(DisplayToBuffer(d));
-    if (wordWrap_ && d.Row >= 1 && d.Row <= RowCount() && d.Column > wordWrap_->GetRowLength(d.Row) &&
-        BufferToDisplay(caret_).Row != d.Row) {
+    if (wordWrap_ && d.Row >= 1 && d.Row <= RowCount() &&
+        d.Column > wordWrap_->GetRowLength(d.Row) && BufferToDisplay(caret_).Row != d.Row) {
         caretAtRowEnd_ = true;
     }
     lastCaretX_ = CaretDisplayPos().Column;
@@ -213,7 +215,8 @@ void TCustomTextView::MoveCaretAndSelection(const TBufferCoord& from, const TBuf
 }
 
 void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
-    if (wordWrap_ && dx <= 0 && !caretAtRowEnd_ && caret_.CharIndex > 1 && BufferToDisplay(caret_).Column == 1) {
+    if (wordWrap_ && dx <= 0 && !caretAtRowEnd_ && caret_.CharIndex > 1 &&
+        BufferToDisplay(caret_).Column == 1) {
         caretAtRowEnd_ = true;
         lastCaretX_ = CaretDisplayPos().Column;
         stepAside_ = false;
@@ -239,7 +242,8 @@ void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
     TBufferCoord to = from;
     const bool pastEol = options_.Contains(TEditorOption::eoScrollPastEol);
     if (!pastEol && dx == -1 && from.CharIndex == 1 && from.LineIndex > 1) {
-        to = {static_cast<std::int32_t>(lines_.Get(from.LineIndex - 2).size()) + 1, from.LineIndex - 1};
+        to = {static_cast<std::int32_t>(lines_.Get(from.LineIndex - 2).size()) + 1,
+              from.LineIndex - 1};
     } else if (!pastEol && dx == 1 && from.CharIndex > length && from.LineIndex < lines_.Count()) {
         to = {1, from.LineIndex + 1};
     } else {
@@ -248,7 +252,8 @@ void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
         if (OnTrailByte(line, to.CharIndex)) to.CharIndex += dx < 0 ? -1 : 1;
     }
     MoveCaretAndSelection(from, to, selecting);
-    if (wordWrap_ && dx > 0 && caret_.CharIndex < static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size())) {
+    if (wordWrap_ && dx > 0 &&
+        caret_.CharIndex < static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size())) {
         const TDisplayCoord d = BufferToDisplay(caret_);
         if (d.Column == 1 && d.Row != RowOfLine(caret_.LineIndex)) {
             caretAtRowEnd_ = true;

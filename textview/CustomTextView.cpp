@@ -68,9 +68,15 @@ void TCustomTextView::BindLineStore() {
     lines_.OnChanging = [this](TLineStore&) { ListChanging(); };
     lines_.OnChange = [this](TLineStore&) { ListChanged(); };
     lines_.OnLinesCleared = [this](TLineStore&) { ListCleared(); };
-    lines_.OnLinesInserted = [this](TLineStore&, std::int32_t i, std::int32_t n) { ListInserted(i, n); };
-    lines_.OnLinesDeleted = [this](TLineStore&, std::int32_t i, std::int32_t n) { ListDeleted(i, n); };
-    lines_.OnLinesReplaced = [this](TLineStore&, std::int32_t i, std::int32_t n) { ListReplaced(i, n); };
+    lines_.OnLinesInserted = [this](TLineStore&, std::int32_t i, std::int32_t n) {
+        ListInserted(i, n);
+    };
+    lines_.OnLinesDeleted = [this](TLineStore&, std::int32_t i, std::int32_t n) {
+        ListDeleted(i, n);
+    };
+    lines_.OnLinesReplaced = [this](TLineStore&, std::int32_t i, std::int32_t n) {
+        ListReplaced(i, n);
+    };
 }
 
 // --- Text ----------------------------------------------------------------------------------
@@ -210,8 +216,9 @@ void TCustomTextView::SetOptions(TEditorOptions value) {
         window_->DragAcceptFiles(options_.Contains(TEditorOption::eoDropFiles));
     }
     if (changed(TEditorOption::eoShowSpecialChars)) Invalidate();
-    if (changed(TEditorOption::eoDisableScrollArrows) || changed(TEditorOption::eoHideShowScrollbars) ||
-        changed(TEditorOption::eoScrollPastEof) || changed(TEditorOption::eoScrollPastEol)) {
+    if (changed(TEditorOption::eoDisableScrollArrows) ||
+        changed(TEditorOption::eoHideShowScrollbars) || changed(TEditorOption::eoScrollPastEof) ||
+        changed(TEditorOption::eoScrollPastEol)) {
         UpdateScrollBars();
     }
 }
@@ -254,8 +261,9 @@ void TCustomTextView::SetWordWrap(bool value) {
     if (WordWrap() == value) return;
     Invalidate();
     const TDisplayCoord caret = CaretDisplayPos();
-    const bool caretInView = caret.Column >= leftChar_ && caret.Column <= leftChar_ + visibleColumns_ &&
-                             caret.Row >= topLine_ && caret.Row <= topLine_ + visibleRows_;
+    const bool caretInView = caret.Column >= leftChar_ &&
+                             caret.Column <= leftChar_ + visibleColumns_ && caret.Row >= topLine_ &&
+                             caret.Row <= topLine_ + visibleRows_;
     const std::int32_t shownLine = LineOfRow(topLine_);
     if (value) {
         wordWrap_ = std::make_unique<TWordWrapPlugin>(this);
@@ -341,7 +349,8 @@ TDisplayCoord TCustomTextView::BufferToDisplay(const TBufferCoord& p) const {
         const std::string_view s = lines_.Get(p.LineIndex - 1);
         std::int32_t x = 0;
         for (std::int32_t i = 0; i < p.CharIndex - 1; ++i) {
-            const bool tab = i < static_cast<std::int32_t>(s.size()) && s[static_cast<std::size_t>(i)] == '\t';
+            const bool tab =
+                i < static_cast<std::int32_t>(s.size()) && s[static_cast<std::size_t>(i)] == '\t';
             x += tab ? tabWidth_ - x % tabWidth_ : 1;
         }
         result.Column = x + 1;
@@ -517,7 +526,8 @@ void TCustomTextView::InvalidateLine(std::int32_t line) {
         return;
     }
     if (line < topLine_ || line > topLine_ + visibleRows_) return;
-    InvalidateRect({gutterWidth_, RowTop(line), window_->ClientSize().Width, RowTop(line) + rowHeight_});
+    InvalidateRect(
+        {gutterWidth_, RowTop(line), window_->ClientSize().Width, RowTop(line) + rowHeight_});
 }
 
 void TCustomTextView::InvalidateSelection() {
@@ -526,8 +536,8 @@ void TCustomTextView::InvalidateSelection() {
 
 void TCustomTextView::DoOnPaintTransientEx(TTransientType type, bool lock) {
     // Only the outermost ttBefore/ttAfter pair reaches the handler.
-    const bool outermost = type == TTransientType::ttBefore ? paintTransientLock_ == 0
-                                                            : paintTransientLock_ <= 1;
+    const bool outermost =
+        type == TTransientType::ttBefore ? paintTransientLock_ == 0 : paintTransientLock_ <= 1;
     if (lock) {
         if (type == TTransientType::ttBefore) {
             ++paintTransientLock_;

@@ -55,8 +55,8 @@ public:
                                                        bool& Special, TColor& FG, TColor& BG)>;
     using TGutterGetTextEvent =
         std::function<void(TObject* Sender, std::int32_t aLine, std::string& aText)>;
-    using TGutterPaintEvent = std::function<void(TObject* Sender, std::int32_t aLine,
-                                                 std::int32_t X, std::int32_t Y)>;
+    using TGutterPaintEvent =
+        std::function<void(TObject* Sender, std::int32_t aLine, std::int32_t X, std::int32_t Y)>;
     using TStatusChangeEvent = std::function<void(TObject* Sender, TStatusChanges Changes)>;
     using TScrollEvent = std::function<void(TObject* Sender, TScrollBarKind ScrollBar)>;
 
@@ -225,7 +225,9 @@ public:
     void SetBlockEnd(const TBufferCoord& p) { blockEnd_ = p; }
     TSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
     void SetActiveSelectionMode(TSelectionMode value) { activeSelectionMode_ = value; }
-    TBufferCoord SelectionFirst() const { return blockEnd_ < blockBegin_ ? blockEnd_ : blockBegin_; }
+    TBufferCoord SelectionFirst() const {
+        return blockEnd_ < blockBegin_ ? blockEnd_ : blockBegin_;
+    }
     TBufferCoord SelectionLast() const { return blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_; }
     bool HasSelection() const;
 
@@ -269,7 +271,8 @@ private:
     class TPaintContext;
 
     // Painting (ViewPaint*.cpp).
-    void PaintGutter(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow, std::int32_t lastRow);
+    void PaintGutter(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
+                     std::int32_t lastRow);
     void PaintGutterGradient(IDrawingSurface& canvas);
     void PaintLineNumbers(IDrawingSurface& canvas, const TRect& clip, std::int32_t firstLine,
                           std::int32_t lastLine);
@@ -282,13 +285,16 @@ private:
     void PaintTextLines(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
                         std::int32_t lastRow, std::int32_t firstCol, std::int32_t lastCol);
     TPaintSelection PaintSelection(std::int32_t firstLine, std::int32_t lastLine) const;
-    void PaintLine(IDrawingSurface& canvas, const TRect& clip, std::int32_t line, std::int32_t firstRow,
-                   std::int32_t lastRow, std::int32_t c1, std::int32_t c2, const TPaintSelection& selection);
-    void PaintToken(IDrawingSurface& canvas, std::string& run, std::int32_t charsBefore, std::int32_t first,
-                    std::int32_t last, TRect& rect);
+    void PaintLine(IDrawingSurface& canvas, const TRect& clip, std::int32_t line,
+                   std::int32_t firstRow, std::int32_t lastRow, std::int32_t c1, std::int32_t c2,
+                   const TPaintSelection& selection);
+    void PaintToken(IDrawingSurface& canvas, std::string& run, std::int32_t charsBefore,
+                    std::int32_t first, std::int32_t last, TRect& rect);
     void SetPaintColors(IDrawingSurface& canvas, TColor fg, TColor bg);
     TColor EditorBackground(std::int32_t line) const;
-    std::int32_t ColumnToX(std::int32_t column) const { return (column - 1) * cellWidth_ + textOffset_; }
+    std::int32_t ColumnToX(std::int32_t column) const {
+        return (column - 1) * cellWidth_ + textOffset_;
+    }
     std::int32_t RowTop(std::int32_t row) const { return (row - topLine_) * rowHeight_; }
 
     // Caret and scrolling (Caret.cpp, Scroll.cpp).

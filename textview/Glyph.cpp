@@ -20,7 +20,8 @@ void DrawGlyphFitted(IDrawingSurface& surface, TBitmapHandle bitmap, TSize size,
     }
 }
 
-TGlyph::TGlyph(IDrawingResources& resources, std::string_view resourceName, TColor internalMaskColor)
+TGlyph::TGlyph(IDrawingResources& resources, std::string_view resourceName,
+               TColor internalMaskColor)
     : resources_(resources), internalMaskColor_(internalMaskColor) {
     if (!resourceName.empty()) internal_ = resources_.LoadBitmapResource(resourceName);
 }
@@ -57,7 +58,8 @@ void TGlyph::Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y,
     const bool own = glyph_ != TBitmapHandle::None;
     const TBitmapHandle bitmap = own ? glyph_ : internal_;
     if (bitmap == TBitmapHandle::None) return;
-    DrawGlyphFitted(surface, bitmap, Size(), x, y, rowHeight, own ? maskColor_ : internalMaskColor_);
+    DrawGlyphFitted(surface, bitmap, Size(), x, y, rowHeight,
+                    own ? maskColor_ : internalMaskColor_);
 }
 
 void TGlyph::Changed() {

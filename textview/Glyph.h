@@ -39,7 +39,8 @@ public:
     // Width and height of the bitmap it would draw; 0 when there is none.
     std::int32_t Width() const { return Size().Width; }
     std::int32_t Height() const { return Size().Height; }
-    void Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t rowHeight) const;
+    void Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y,
+              std::int32_t rowHeight) const;
 
 private:
     TSize Size() const;

@@ -43,14 +43,15 @@ std::int32_t TGutter::HighestNumber(std::int32_t lineCount) const {
 }
 
 void TGutter::AutoSizeDigits(std::int32_t lineCount) {
-    const std::int32_t digits = std::max(DecimalDigits(std::max(HighestNumber(lineCount), 0)), digitCount_);
+    const std::int32_t digits =
+        std::max(DecimalDigits(std::max(HighestNumber(lineCount), 0)), digitCount_);
     if (digits == effectiveDigitCount_) return;
     effectiveDigitCount_ = digits;
     Changed();
 }
 
 std::string TGutter::FormatLineNumber(std::int32_t line) const {
-    std::string number = std::to_string(zeroStart_ ? line - 1
+    std::string number = std::to_string(zeroStart_             ? line - 1
                                         : lineNumberStart_ > 1 ? line + lineNumberStart_ - 1
                                                                : line);
     const auto width = static_cast<std::size_t>(effectiveDigitCount_);

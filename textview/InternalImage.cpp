@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-
 namespace mirevo {
 
 namespace {
@@ -60,7 +59,8 @@ void Release(const std::string& key) {
 
 }  // namespace
 
-TInternalImage::TInternalImage(IDrawingResources& resources, std::string_view name, std::int32_t count)
+TInternalImage::TInternalImage(IDrawingResources& resources, std::string_view name,
+                               std::int32_t count)
     : key_(UpperCased(name)), bitmap_(Acquire(resources, key_, name)) {
     if (bitmap_ == TBitmapHandle::None || count <= 0) return;
     const TSize size = resources.BitmapSize(bitmap_);

@@ -16,10 +16,11 @@ constexpr std::int32_t kMaxScrollPos = 32767;
 constexpr std::int32_t kWheelDelta = 120;
 
 // Range, page and position of a bar over extent cells, scaled into 16 bits when larger.
-TScrollInfo BarInfo(std::int32_t extent, std::int32_t page, std::int32_t position, bool disableNoScroll) {
+TScrollInfo BarInfo(std::int32_t extent, std::int32_t page, std::int32_t position,
+                    bool disableNoScroll) {
     if (extent <= kMaxScrollPos) return {0, std::max(1, extent), page, position, disableNoScroll};
-    return {0, kMaxScrollPos, MulDiv(page, kMaxScrollPos, extent), MulDiv(position, kMaxScrollPos, extent),
-            disableNoScroll};
+    return {0, kMaxScrollPos, MulDiv(page, kMaxScrollPos, extent),
+            MulDiv(position, kMaxScrollPos, extent), disableNoScroll};
 }
 
 // The arrows of a bar whose window shows first..first+page-1 of last cells.
@@ -90,8 +91,10 @@ void TCustomTextView::UpdateScrollBars() {
         return;
     }
     scrollbarChanged_ = false;
-    const bool horizontal = scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth;
-    const bool vertical = scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth;
+    const bool horizontal =
+        scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth;
+    const bool vertical =
+        scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth;
     if (horizontal && !wordWrap_) {
         UpdateHorizontalScrollBar();
     } else {
@@ -116,8 +119,10 @@ void TCustomTextView::UpdateHorizontalScrollBar() {
     const bool shown = !(hideShow && n <= kMaxScrollPos && visibleColumns_ >= n);
     window_->ShowScrollBar(TScrollBarKind::sbHorizontal, shown);
     window_->SetScrollInfo(TScrollBarKind::sbHorizontal, info);
-    const bool fits = options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleColumns_ >= n;
-    window_->EnableScrollArrows(TScrollBarKind::sbHorizontal, BarArrows(fits, leftChar_, visibleColumns_, n));
+    const bool fits =
+        options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleColumns_ >= n;
+    window_->EnableScrollArrows(TScrollBarKind::sbHorizontal,
+                                BarArrows(fits, leftChar_, visibleColumns_, n));
 }
 
 std::int32_t TCustomTextView::VerticalExtent() const {
@@ -134,19 +139,32 @@ void TCustomTextView::UpdateVerticalScrollBar() {
     window_->ShowScrollBar(TScrollBarKind::sbVertical, shown);
     window_->SetScrollInfo(TScrollBarKind::sbVertical, info);
     const bool fits = options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleRows_ >= n;
-    window_->EnableScrollArrows(TScrollBarKind::sbVertical, BarArrows(fits, topLine_, visibleRows_, RowCount()));
+    window_->EnableScrollArrows(TScrollBarKind::sbVertical,
+                                BarArrows(fits, topLine_, visibleRows_, RowCount()));
 }
 
 void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
     const std::int32_t page =
         options_.Contains(TEditorOption::eoScrollByOneLess) ? visibleRows_ - 1 : visibleRows_;
     switch (code) {
-        case TScrollCode::LineUp: SetTopLine(topLine_ - 1); break;
-        case TScrollCode::LineDown: SetTopLine(topLine_ + 1); break;
-        case TScrollCode::PageUp: SetTopLine(topLine_ - page); break;
-        case TScrollCode::PageDown: SetTopLine(topLine_ + page); break;
-        case TScrollCode::Top: SetTopLine(1); break;
-        case TScrollCode::Bottom: SetTopLine(RowCount()); break;
+        case TScrollCode::LineUp:
+            SetTopLine(topLine_ - 1);
+            break;
+        case TScrollCode::LineDown:
+            SetTopLine(topLine_ + 1);
+            break;
+        case TScrollCode::PageUp:
+            SetTopLine(topLine_ - page);
+            break;
+        case TScrollCode::PageDown:
+            SetTopLine(topLine_ + page);
+            break;
+        case TScrollCode::Top:
+            SetTopLine(1);
+            break;
+        case TScrollCode::Bottom:
+            SetTopLine(RowCount());
+            break;
         case TScrollCode::ThumbPosition:
         case TScrollCode::ThumbTrack:
             // Scaled exactly when the bar was scaled, also when only the rows past the end
@@ -170,22 +188,36 @@ void TCustomTextView::HScroll(TScrollCode code, std::int32_t position) {
     const std::int32_t page = visibleColumns_;
     const bool pastEol = options_.Contains(TEditorOption::eoScrollPastEol);
     switch (code) {
-        case TScrollCode::LineUp: SetLeftChar(leftChar_ - 1); break;
-        case TScrollCode::LineDown: SetLeftChar(leftChar_ + 1); break;
-        case TScrollCode::PageUp: SetLeftChar(leftChar_ - page); break;
-        case TScrollCode::PageDown: SetLeftChar(leftChar_ + page); break;
-        case TScrollCode::Top: SetLeftChar(1); break;
+        case TScrollCode::LineUp:
+            SetLeftChar(leftChar_ - 1);
+            break;
+        case TScrollCode::LineDown:
+            SetLeftChar(leftChar_ + 1);
+            break;
+        case TScrollCode::PageUp:
+            SetLeftChar(leftChar_ - page);
+            break;
+        case TScrollCode::PageDown:
+            SetLeftChar(leftChar_ + page);
+            break;
+        case TScrollCode::Top:
+            SetLeftChar(1);
+            break;
         case TScrollCode::Bottom:
-            SetLeftChar(pastEol ? maxScrollWidth_ - visibleColumns_ + 1 : lines_.LongestLineLength());
+            SetLeftChar(pastEol ? maxScrollWidth_ - visibleColumns_ + 1
+                                : lines_.LongestLineLength());
             break;
         case TScrollCode::ThumbPosition:
         case TScrollCode::ThumbTrack: {
             thumbTracking_ = true;
             const std::int32_t extent = HorizontalExtent();
-            SetLeftChar(extent < kMaxScrollPos + 1 ? position : MulDiv(extent, position, kMaxScrollPos));
+            SetLeftChar(extent < kMaxScrollPos + 1 ? position
+                                                   : MulDiv(extent, position, kMaxScrollPos));
             break;
         }
-        case TScrollCode::EndScroll: thumbTracking_ = false; break;
+        case TScrollCode::EndScroll:
+            thumbTracking_ = false;
+            break;
     }
     if (OnScroll) OnScroll(this, TScrollBarKind::sbHorizontal);
 }
@@ -224,7 +256,8 @@ void TCustomTextView::ShowScrollHint() {
 void TCustomTextView::MouseWheel(std::int32_t delta, bool ctrl) {
     std::int32_t rowsPerNotch = 0;
     if (ctrl) {
-        rowsPerNotch = options_.Contains(TEditorOption::eoHalfPageScroll) ? visibleRows_ >> 1 : visibleRows_;
+        rowsPerNotch =
+            options_.Contains(TEditorOption::eoHalfPageScroll) ? visibleRows_ >> 1 : visibleRows_;
     } else {
         rowsPerNotch = window_ ? window_->WheelScrollLines() : 3;
     }

@@ -14,12 +14,26 @@ enum class TTransientType : std::uint8_t { ttBefore, ttAfter };
 
 // The scroll-bar request codes, numbered as the platform numbers them.
 enum class TScrollCode : std::uint8_t {
-    LineUp = 0, LineDown = 1, PageUp = 2, PageDown = 3, ThumbPosition = 4, ThumbTrack = 5,
-    Top = 6, Bottom = 7, EndScroll = 8
+    LineUp = 0,
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    ThumbPosition = 4,
+    ThumbTrack = 5,
+    Top = 6,
+    Bottom = 7,
+    EndScroll = 8
 };
 
 enum class TStatusChange : std::uint8_t {
-    scAll, scCaretX, scCaretY, scLeftChar, scTopLine, scInsertMode, scModified, scSelection,
+    scAll,
+    scCaretX,
+    scCaretY,
+    scLeftChar,
+    scTopLine,
+    scInsertMode,
+    scModified,
+    scSelection,
     scReadOnly
 };
 

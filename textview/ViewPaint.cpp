@@ -8,7 +8,9 @@ namespace mirevo {
 
 namespace {
 
-std::uint8_t Component(TColorRef color, int shift) { return static_cast<std::uint8_t>(color >> shift); }
+std::uint8_t Component(TColorRef color, int shift) {
+    return static_cast<std::uint8_t>(color >> shift);
+}
 
 }  // namespace
 
@@ -28,7 +30,8 @@ void TCustomTextView::Paint(IDrawingSurface& canvas) {
             PaintGutter(canvas, {clip.Left, clip.Top, gutterWidth_, clip.Bottom}, r1, r2);
         }
         if (clip.Right > gutterWidth_) {
-            PaintTextLines(canvas, {std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom},
+            PaintTextLines(canvas,
+                           {std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom},
                            r1, r2, c1, c2);
         }
         canvas.SetBrushColor(Color());
@@ -109,7 +112,8 @@ void TCustomTextView::PaintLineNumbers(IDrawingSurface& canvas, const TRect& cli
                 canvas.DrawTextRun(x, y, TTextOutOptions::Clipped, &band, text, {});
                 canvas.SetBackgroundMode(TBackgroundMode::Opaque);
             } else {
-                canvas.DrawTextRun(x, y, TTextOutOptions::Opaque | TTextOutOptions::Clipped, &band, text, {});
+                canvas.DrawTextRun(x, y, TTextOutOptions::Opaque | TTextOutOptions::Clipped, &band,
+                                   text, {});
             }
         }
         if (!gradient && band.Bottom < clip.Bottom) {
@@ -145,8 +149,8 @@ void TCustomTextView::PaintGutterBorder(IDrawingSurface& canvas, const TRect& cl
     canvas.DrawLine(gutterWidth_ - 1, clip.Top, gutterWidth_ - 1, clip.Bottom);
 }
 
-void TCustomTextView::PaintMarks(IDrawingSurface& canvas, std::int32_t firstRow, std::int32_t firstLine,
-                                 std::int32_t lastLine) {
+void TCustomTextView::PaintMarks(IDrawingSurface& canvas, std::int32_t firstRow,
+                                 std::int32_t firstLine, std::int32_t lastLine) {
     const auto gutterPaint = [&](std::int32_t line, std::int32_t x) {
         if (OnGutterPaint) OnGutterPaint(this, line, x, RowTop(RowOfLine(line)));
     };
@@ -194,11 +198,12 @@ void TCustomTextView::DrawMark(IDrawingSurface& canvas, const TEditMark& mark, s
     }
     if (mark.ImageIndex() < 0 || mark.ImageIndex() > 9) return;
     if (!internalBookmarkImage_) {
-        internalBookmarkImage_ = std::make_unique<TInternalImage>(Resources(), "TextViewInternalImages", 10);
+        internalBookmarkImage_ =
+            std::make_unique<TInternalImage>(Resources(), "TextViewInternalImages", 10);
     }
     if (offset == 0) {
-        internalBookmarkImage_->Draw(canvas, mark.ImageIndex(), bookMarkOptions_.LeftMargin(), rowTop,
-                                     rowHeight_);
+        internalBookmarkImage_->Draw(canvas, mark.ImageIndex(), bookMarkOptions_.LeftMargin(),
+                                     rowTop, rowHeight_);
     }
     offset += bookMarkOptions_.Xoffset();
 }

@@ -62,7 +62,8 @@ void TCustomTextView::PaintTextLines(IDrawingSurface& canvas, TRect clip, std::i
     if (drawEdge) canvas.SetPen(rightEdgeColor_, 1);
     if (clip.Left < gutterWidth_ + 2) {
         canvas.SetBrushColor(Color());
-        canvas.FillRect({std::max(clip.Left, gutterWidth_), clip.Top, gutterWidth_ + 2, clip.Bottom});
+        canvas.FillRect(
+            {std::max(clip.Left, gutterWidth_), clip.Top, gutterWidth_ + 2, clip.Bottom});
         clip.Left = gutterWidth_ + 2;
     }
     if (lastLine >= firstLine) {
@@ -137,9 +138,10 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
         }
         const TRect rowRect{clip.Left, RowTop(row), clip.Right, RowTop(row) + rowHeight_};
         const bool rangeIsColumns = first == c1 && last == c2;
-        std::string run = rangeIsColumns ? expanded
-                                         : expanded.substr(std::min<std::size_t>(first - 1, expanded.size()),
-                                                           static_cast<std::size_t>(std::max(last - first, 0)));
+        std::string run =
+            rangeIsColumns ? expanded
+                           : expanded.substr(std::min<std::size_t>(first - 1, expanded.size()),
+                                             static_cast<std::size_t>(std::max(last - first, 0)));
         const std::int32_t charsBefore = rangeIsColumns ? 0 : first - 1;
         const std::int32_t rangeLength = rangeIsColumns ? c2 : last - first;
         if (showSpecial && static_cast<std::int32_t>(run.size()) < rangeLength &&
@@ -172,8 +174,9 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
     }
 }
 
-void TCustomTextView::PaintToken(IDrawingSurface& /*canvas*/, std::string& run, std::int32_t charsBefore,
-                                 std::int32_t first, std::int32_t last, TRect& rect) {
+void TCustomTextView::PaintToken(IDrawingSurface& /*canvas*/, std::string& run,
+                                 std::int32_t charsBefore, std::int32_t first, std::int32_t last,
+                                 TRect& rect) {
     const auto length = static_cast<std::int32_t>(run.size());
     const bool showSpecial = options_.Contains(TEditorOption::eoShowSpecialChars);
     std::vector<std::int32_t> tabs;  // columns that held TAB bytes, for the tab marks
@@ -203,10 +206,11 @@ void TCustomTextView::PaintToken(IDrawingSurface& /*canvas*/, std::string& run, 
             const std::int32_t p = tabs[i];
             std::int32_t w = 1;
             while ((p + charsBefore + w - 1) % tabWidth_ != 0) ++w;
-            const std::int32_t markX = w % 2 == 1 ? ColumnToX(p + w / 2)
-                                                  : ColumnToX(p + w / 2 - 1) + cellWidth_ / 2;
+            const std::int32_t markX =
+                w % 2 == 1 ? ColumnToX(p + w / 2) : ColumnToX(p + w / 2 - 1) + cellWidth_ / 2;
             const TRect cell{markX, rect.Top, markX + cellWidth_, rect.Top + rowHeight_};
-            drawer_.ExtTextOut(markX, rect.Top, TTextOutOptions::Opaque, &cell, std::string_view(&kTabMark, 1));
+            drawer_.ExtTextOut(markX, rect.Top, TTextOutOptions::Opaque, &cell,
+                               std::string_view(&kTabMark, 1));
             while (i < tabs.size() && tabs[i] < p + w) ++i;
         }
     }

@@ -39,13 +39,14 @@ Win32TextViewPeer::~Win32TextViewPeer() { view_.AttachWindow(nullptr); }
 
 void Win32TextViewPeer::Create(HWND parent) {
     const DWORD exStyle = view_.BorderStyle() == TViewBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
-    CreateNative(exStyle, ClassName(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
-                 parent);
+    CreateNative(exStyle, ClassName(),
+                 WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, parent);
     services_ = std::make_unique<Win32WindowServices>(hwnd_);
     view_.AttachWindow(services_.get());
 }
 
-LRESULT CALLBACK Win32TextViewPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32TextViewPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
     auto* peer = static_cast<Win32TextViewPeer*>(Win32Peer::Of(hwnd));
     if (!peer || !peer->services_) return DefWindowProcA(hwnd, message, wParam, lParam);
     LRESULT result = 0;
@@ -59,29 +60,51 @@ LRESULT CALLBACK Win32TextViewPeer::WindowProc(HWND hwnd, UINT message, WPARAM w
 
 LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND: return 1;
-        case WM_PAINT: OnPaint(); return 0;
-        case WM_SIZE: view_.Resized(); return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_SIZE:
+            view_.Resized();
+            return 0;
         case WM_VSCROLL:
-            view_.VScroll(static_cast<TScrollCode>(LOWORD(wParam)), static_cast<std::int16_t>(HIWORD(wParam)));
+            view_.VScroll(static_cast<TScrollCode>(LOWORD(wParam)),
+                          static_cast<std::int16_t>(HIWORD(wParam)));
             return 0;
         case WM_HSCROLL:
-            view_.HScroll(static_cast<TScrollCode>(LOWORD(wParam)), static_cast<std::int16_t>(HIWORD(wParam)));
+            view_.HScroll(static_cast<TScrollCode>(LOWORD(wParam)),
+                          static_cast<std::int16_t>(HIWORD(wParam)));
             return 0;
         case WM_MOUSEWHEEL:
-            view_.MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0);
+            view_.MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam),
+                             (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0);
             return 0;
-        case WM_SETFOCUS: view_.FocusGained(); return 0;
-        case WM_KILLFOCUS: view_.FocusLost(); return 0;
-        case WM_LBUTTONDOWN: ::SetFocus(hwnd_); return 0;
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_KEYDOWN: OnKeyDown(wParam); return 0;
-        case WM_CHAR: OnChar(wParam); return 0;
+        case WM_SETFOCUS:
+            view_.FocusGained();
+            return 0;
+        case WM_KILLFOCUS:
+            view_.FocusLost();
+            return 0;
+        case WM_LBUTTONDOWN:
+            ::SetFocus(hwnd_);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+            OnKeyDown(wParam);
+            return 0;
+        case WM_CHAR:
+            OnChar(wParam);
+            return 0;
         case WM_IME_NOTIFY:
             if (wParam == IMN_SETOPENSTATUS) view_.ImeOpenStatusChanged();
             return DefWindowProcA(hwnd_, message, wParam, lParam);
-        case WM_DESTROY: view_.AttachWindow(nullptr); return 0;
-        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_DESTROY:
+            view_.AttachWindow(nullptr);
+            return 0;
+        default:
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 }
 

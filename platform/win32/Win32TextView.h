@@ -14,7 +14,8 @@ namespace mirevo {
 
 class Win32TextViewPeer final : public Win32Peer {
 public:
-    Win32TextViewPeer(TCustomTextView& view, Win32Host& host) : Win32Peer(view, host), view_(view) {}
+    Win32TextViewPeer(TCustomTextView& view, Win32Host& host)
+        : Win32Peer(view, host), view_(view) {}
     ~Win32TextViewPeer() override;
 
     void Create(HWND parent) override;

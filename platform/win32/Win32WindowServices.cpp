@@ -41,7 +41,8 @@ LRESULT CALLBACK HintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     RECT text = client;
     InflateRect(&text, -2, -1);
-    DrawTextA(dc, Hint().Text.c_str(), static_cast<int>(Hint().Text.size()), &text, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+    DrawTextA(dc, Hint().Text.c_str(), static_cast<int>(Hint().Text.size()), &text,
+              DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
     SelectObject(dc, old);
     EndPaint(hwnd, &ps);
     return 0;
@@ -57,8 +58,9 @@ HWND HintWindow() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "MirevoScrollHint";
     RegisterClassExA(&wc);
-    hint.Hwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_BORDER,
-                                0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+    hint.Hwnd =
+        CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, "",
+                        WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
     return hint.Hwnd;
 }
 
@@ -82,14 +84,16 @@ void Win32WindowServices::Invalidate(const TRect* rect) {
 void Win32WindowServices::ScrollWindow(std::int32_t dx, std::int32_t dy, const TRect* area) {
     RECT r{};
     if (area) r = {area->Left, area->Top, area->Right, area->Bottom};
-    ScrollWindowEx(hwnd_, dx, dy, area ? &r : nullptr, area ? &r : nullptr, nullptr, nullptr, SW_INVALIDATE);
+    ScrollWindowEx(hwnd_, dx, dy, area ? &r : nullptr, area ? &r : nullptr, nullptr, nullptr,
+                   SW_INVALIDATE);
 }
 
 std::unique_ptr<IDrawingSurface> Win32WindowServices::OpenDrawingSurface() {
     // The surface borrows the window's context; the holder gives it back afterwards.
     class WindowSurface final : public IDrawingSurface {
     public:
-        explicit WindowSurface(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)), inner_(CreateWin32Surface(dc_)) {}
+        explicit WindowSurface(HWND hwnd)
+            : hwnd_(hwnd), dc_(GetDC(hwnd)), inner_(CreateWin32Surface(dc_)) {}
         ~WindowSurface() noexcept override {
             inner_.reset();
             ReleaseDC(hwnd_, dc_);
@@ -98,7 +102,9 @@ std::unique_ptr<IDrawingSurface> Win32WindowServices::OpenDrawingSurface() {
         void RestoreState(int state) override { inner_->RestoreState(state); }
         TFontHandle SelectFont(TFontHandle font) override { return inner_->SelectFont(font); }
         TTextMetrics Metrics() override { return inner_->Metrics(); }
-        std::optional<TABCWidths> CharWidths(unsigned char c) override { return inner_->CharWidths(c); }
+        std::optional<TABCWidths> CharWidths(unsigned char c) override {
+            return inner_->CharWidths(c);
+        }
         TSize TextExtent(std::string_view text) override { return inner_->TextExtent(text); }
         void SetForeColor(TColor color) override { inner_->SetForeColor(color); }
         void SetBackColor(TColor color) override { inner_->SetBackColor(color); }
@@ -114,11 +120,12 @@ std::unique_ptr<IDrawingSurface> Win32WindowServices::OpenDrawingSurface() {
         void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override {
             inner_->DrawLine(x1, y1, x2, y2);
         }
-        void DrawBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x, std::int32_t y) override {
+        void DrawBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
+                        std::int32_t y) override {
             inner_->DrawBitmap(bitmap, source, x, y);
         }
-        void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x, std::int32_t y,
-                              TColor mask) override {
+        void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
+                              std::int32_t y, TColor mask) override {
             inner_->DrawMaskedBitmap(bitmap, source, x, y, mask);
         }
         TRect ClipRect() override { return inner_->ClipRect(); }
@@ -149,10 +156,18 @@ void Win32WindowServices::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& i
 void Win32WindowServices::EnableScrollArrows(TScrollBarKind bar, TScrollArrows arrows) {
     UINT flags = ESB_ENABLE_BOTH;
     switch (arrows) {
-        case TScrollArrows::EnableBoth: flags = ESB_ENABLE_BOTH; break;
-        case TScrollArrows::DisableLeftUp: flags = ESB_DISABLE_LTUP; break;
-        case TScrollArrows::DisableRightDown: flags = ESB_DISABLE_RTDN; break;
-        case TScrollArrows::DisableBoth: flags = ESB_DISABLE_BOTH; break;
+        case TScrollArrows::EnableBoth:
+            flags = ESB_ENABLE_BOTH;
+            break;
+        case TScrollArrows::DisableLeftUp:
+            flags = ESB_DISABLE_LTUP;
+            break;
+        case TScrollArrows::DisableRightDown:
+            flags = ESB_DISABLE_RTDN;
+            break;
+        case TScrollArrows::DisableBoth:
+            flags = ESB_DISABLE_BOTH;
+            break;
     }
     EnableScrollBar(hwnd_, BarOf(bar), flags);
 }
@@ -215,7 +230,8 @@ TSize Win32WindowServices::MeasureHint(std::string_view text, std::int32_t maxWi
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     RECT r{0, 0, maxWidth, 0};
-    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return {r.right + 6, r.bottom + 4};
@@ -225,8 +241,8 @@ void Win32WindowServices::ShowHint(const TRect& screenRect, std::string_view tex
     HWND hint = HintWindow();
     Hint().Text.assign(text);
     Hint().Color = color;
-    SetWindowPos(hint, HWND_TOPMOST, screenRect.Left, screenRect.Top, screenRect.Width(), screenRect.Height(),
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hint, HWND_TOPMOST, screenRect.Left, screenRect.Top, screenRect.Width(),
+                 screenRect.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hint, nullptr, TRUE);
     UpdateWindow(hint);
 }

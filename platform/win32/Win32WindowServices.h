@@ -35,7 +35,9 @@ public:
     void SetFocus() override { ::SetFocus(hwnd_); }
     std::int32_t WheelScrollLines() const override;
     TSize DragDistance() const override;
-    std::int32_t VerticalScrollArrowHeight() const override { return GetSystemMetrics(SM_CYVSCROLL); }
+    std::int32_t VerticalScrollArrowHeight() const override {
+        return GetSystemMetrics(SM_CYVSCROLL);
+    }
     void SetCompositionWindow(TPoint point) override;
     void SetCompositionFont(const TLogFont& font) override;
     void DragAcceptFiles(bool accept) override;

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,7 +65,9 @@ public:
     void SetCaretPos(std::int32_t x, std::int32_t y) override { caretPos_ = {x, y}; }
     bool ShowCaret() override;
     bool HideCaret() override;
-    void SetTimer(std::uintptr_t id, std::uint32_t milliseconds) override { timers_[id] = milliseconds; }
+    void SetTimer(std::uintptr_t id, std::uint32_t milliseconds) override {
+        timers_[id] = milliseconds;
+    }
     void KillTimer(std::uintptr_t id) override { timers_.erase(id); }
     void SetCapture() override { capture_ = true; }
     void ReleaseCapture() override { capture_ = false; }

@@ -20,15 +20,20 @@ struct ClampCase {
 
 TEST(GutterTest, SettersClampTheirValues) {
     const std::vector<ClampCase> cases = {
-        {"DigitCount 1", [](TGutter& g) { g.SetDigitCount(1); }, [](const TGutter& g) { return g.DigitCount(); }, 2},
-        {"DigitCount 20", [](TGutter& g) { g.SetDigitCount(20); }, [](const TGutter& g) { return g.DigitCount(); }, 12},
+        {"DigitCount 1", [](TGutter& g) { g.SetDigitCount(1); },
+         [](const TGutter& g) { return g.DigitCount(); }, 2},
+        {"DigitCount 20", [](TGutter& g) { g.SetDigitCount(20); },
+         [](const TGutter& g) { return g.DigitCount(); }, 12},
         {"DigitCount sets effective", [](TGutter& g) { g.SetDigitCount(7); },
          [](const TGutter& g) { return g.EffectiveDigitCount(); }, 7},
         {"GradientSteps 0", [](TGutter& g) { g.SetGradientSteps(0); },
          [](const TGutter& g) { return g.GradientSteps(); }, 2},
-        {"LeftOffset -3", [](TGutter& g) { g.SetLeftOffset(-3); }, [](const TGutter& g) { return g.LeftOffset(); }, 0},
-        {"RightOffset -1", [](TGutter& g) { g.SetRightOffset(-1); }, [](const TGutter& g) { return g.RightOffset(); }, 0},
-        {"Width -5", [](TGutter& g) { g.SetWidth(-5); }, [](const TGutter& g) { return g.Width(); }, 0},
+        {"LeftOffset -3", [](TGutter& g) { g.SetLeftOffset(-3); },
+         [](const TGutter& g) { return g.LeftOffset(); }, 0},
+        {"RightOffset -1", [](TGutter& g) { g.SetRightOffset(-1); },
+         [](const TGutter& g) { return g.RightOffset(); }, 0},
+        {"Width -5", [](TGutter& g) { g.SetWidth(-5); }, [](const TGutter& g) { return g.Width(); },
+         0},
         {"LineNumberStart -4", [](TGutter& g) { g.SetLineNumberStart(-4); },
          [](const TGutter& g) { return g.LineNumberStart(); }, 0},
     };
@@ -69,9 +74,9 @@ struct NumberCase {
 
 TEST(GutterTest, FormatLineNumberPadsToTheEffectiveDigits) {
     const std::vector<NumberCase> cases = {
-        {4, false, 1, 7, "   7"},   {4, true, 1, 7, "0007"},    {2, false, 1, 123, "123"},
-        {4, true, 0, 1, "0000"},    {4, false, 0, 10, "   9"},  {3, false, 100, 1, "100"},
-        {3, true, 5, 2, "006"},     {2, true, 1, 1, "01"},
+        {4, false, 1, 7, "   7"}, {4, true, 1, 7, "0007"},   {2, false, 1, 123, "123"},
+        {4, true, 0, 1, "0000"},  {4, false, 0, 10, "   9"}, {3, false, 100, 1, "100"},
+        {3, true, 5, 2, "006"},   {2, true, 1, 1, "01"},
     };
     for (const auto& c : cases) {
         TGutter gutter;

@@ -39,7 +39,7 @@ TEST_F(TextViewCaretTest, HorizontalMovesStepOverDoubleByteCharactersWhole) {
         std::int32_t Dx;
         TBufferCoord Expected;
     };
-    const std::vector<Step> steps = {{1, {2, 1}}, {1, {4, 1}}, {1, {5, 1}},  {1, {1, 2}},
+    const std::vector<Step> steps = {{1, {2, 1}},  {1, {4, 1}},  {1, {5, 1}},  {1, {1, 2}},
                                      {-1, {5, 1}}, {-1, {4, 1}}, {-1, {2, 1}}, {-1, {1, 1}}};
     TEditorOptions options = view_->Options();
     options.Exclude(TEditorOption::eoScrollPastEol);

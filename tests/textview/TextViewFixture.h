@@ -37,8 +37,8 @@ protected:
         view.Gutter().SetWidth(15);
         view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
         using enum TEditorOption;
-        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete, eoSmartTabs,
-                         eoTabsToSpaces, eoTrimTrailingSpaces});
+        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
+                         eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
         view.SetWordWrap(true);
     }
 

@@ -25,7 +25,8 @@ struct TextRunOf {
     bool Selected;
     friend bool operator==(const TextRunOf&, const TextRunOf&) = default;
     friend std::ostream& operator<<(std::ostream& out, const TextRunOf& run) {
-        return out << '"' << run.Text << "\" at " << run.X << "," << run.Y << (run.Selected ? " selected" : "");
+        return out << '"' << run.Text << "\" at " << run.X << "," << run.Y
+                   << (run.Selected ? " selected" : "");
     }
 };
 
@@ -115,18 +116,41 @@ struct SelectionCase {
 
 TEST_F(TextViewPaintTest, SelectionRowsAreSplitIntoUnselectedAndSelectedTokens) {
     const std::vector<SelectionCase> cases = {
-        {"normal", TSelectionMode::smNormal, {3, 1}, {4, 3},
-         {{"ab", 32, 0, false}, {"cdef", 44, 0, true},  // start row: left part, selected part
-          {"abcdef", 32, 13, true},                     // middle row, fully selected
-          {"def", 50, 26, false}, {"abc", 32, 26, true}}},  // end row: right part, selected
-        {"backwards", TSelectionMode::smNormal, {4, 3}, {3, 1},
-         {{"ab", 32, 0, false}, {"cdef", 44, 0, true}, {"abcdef", 32, 13, true}, {"def", 50, 26, false},
+        {"normal",
+         TSelectionMode::smNormal,
+         {3, 1},
+         {4, 3},
+         {{"ab", 32, 0, false},
+          {"cdef", 44, 0, true},     // start row: left part, selected part
+          {"abcdef", 32, 13, true},  // middle row, fully selected
+          {"def", 50, 26, false},
+          {"abc", 32, 26, true}}},  // end row: right part, selected
+        {"backwards",
+         TSelectionMode::smNormal,
+         {4, 3},
+         {3, 1},
+         {{"ab", 32, 0, false},
+          {"cdef", 44, 0, true},
+          {"abcdef", 32, 13, true},
+          {"def", 50, 26, false},
           {"abc", 32, 26, true}}},
-        {"column", TSelectionMode::smColumn, {4, 3}, {2, 1},
-         {{"a", 32, 0, false}, {"def", 50, 0, false}, {"bc", 38, 0, true},
-          {"a", 32, 13, false}, {"def", 50, 13, false}, {"bc", 38, 13, true},
-          {"a", 32, 26, false}, {"def", 50, 26, false}, {"bc", 38, 26, true}}},
-        {"ending at column 1", TSelectionMode::smNormal, {1, 1}, {1, 2},
+        {"column",
+         TSelectionMode::smColumn,
+         {4, 3},
+         {2, 1},
+         {{"a", 32, 0, false},
+          {"def", 50, 0, false},
+          {"bc", 38, 0, true},
+          {"a", 32, 13, false},
+          {"def", 50, 13, false},
+          {"bc", 38, 13, true},
+          {"a", 32, 26, false},
+          {"def", 50, 26, false},
+          {"bc", 38, 26, true}}},
+        {"ending at column 1",
+         TSelectionMode::smNormal,
+         {1, 1},
+         {1, 2},
          {{"abcdef", 32, 0, true}, {"abcdef", 32, 13, false}, {"abcdef", 32, 26, false}}},
     };
     view_->SetText("abcdef\r\nabcdef\r\nabcdef");
@@ -158,9 +182,12 @@ TEST_F(TextViewPaintTest, SpecialCharactersShowBlanksTabsAndLineEnds) {
     view_->SetTabWidth(4);
     view_->SetText("a b\r\nx\ty");
     const RecordingSurface& surface = PaintClip();
-    EXPECT_THAT(RunsOf(surface), ElementsAre(TextRunOf{"a\xB7" "b\xB6", 32, 0, false},
-                                             TextRunOf{"x   y\xB6", 32, 13, false},
-                                             TextRunOf{"\xBB", 44, 13, false}));  // mid of the 3 tab cells
+    EXPECT_THAT(RunsOf(surface),
+                ElementsAre(TextRunOf{"a\xB7"
+                                      "b\xB6",
+                                      32, 0, false},
+                            TextRunOf{"x   y\xB6", 32, 13, false},
+                            TextRunOf{"\xBB", 44, 13, false}));  // mid of the 3 tab cells
     EXPECT_EQ(surface.TextRuns()[2].Rect, (TRect{44, 13, 50, 26}));
 }
 
@@ -191,8 +218,9 @@ TEST_F(TextViewPaintTest, LineNumbersAreRightAlignedWithLeadingZerosAndZeroStart
     ASSERT_EQ(view_->GutterWidth(), 44);  // 16 + 2 + 4 digits x 6 + 2
     const RecordingSurface& surface = PaintClip({0, 0, 44, 300});
     // The gutter font is 5 pixels a character and 11 high.
-    EXPECT_THAT(RunsOf(surface), ElementsAre(TextRunOf{"0000", 20, 1, false}, TextRunOf{"0001", 20, 14, false},
-                                             TextRunOf{"0002", 20, 27, false}));
+    EXPECT_THAT(RunsOf(surface),
+                ElementsAre(TextRunOf{"0000", 20, 1, false}, TextRunOf{"0001", 20, 14, false},
+                            TextRunOf{"0002", 20, 27, false}));
     EXPECT_EQ(surface.TextRuns()[0].Rect, (TRect{0, 0, 44, 13}));
     EXPECT_EQ(surface.TextRuns()[0].Options, TTextOutOptions::Opaque | TTextOutOptions::Clipped);
 }

@@ -36,9 +36,9 @@ TEST_F(TextViewScrollTest, ScrollMessagesMoveTopLineByLinesAndPages) {
         std::int32_t Expected;
     };
     const std::vector<Step> steps = {
-        {TScrollCode::LineDown, false, 2}, {TScrollCode::PageDown, false, 25},
-        {TScrollCode::PageDown, true, 47}, {TScrollCode::PageUp, false, 24},
-        {TScrollCode::LineUp, false, 23},  {TScrollCode::Bottom, false, 78},  // 100 - 23 + 1
+        {TScrollCode::LineDown, false, 2},  {TScrollCode::PageDown, false, 25},
+        {TScrollCode::PageDown, true, 47},  {TScrollCode::PageUp, false, 24},
+        {TScrollCode::LineUp, false, 23},   {TScrollCode::Bottom, false, 78},  // 100 - 23 + 1
         {TScrollCode::LineDown, false, 78}, {TScrollCode::Top, false, 1},
         {TScrollCode::LineUp, false, 1},
     };
@@ -77,9 +77,10 @@ TEST_F(TextViewScrollTest, WheelDeltasAccumulateIntoNotches) {
         std::int32_t Expected;
     };
     const std::vector<Step> steps = {
-        {40, false, 3, 50}, {40, false, 3, 50}, {40, false, 3, 47},  // the third makes a notch
-        {-120, false, 3, 50},  {-120, false, -1, 73},                 // page setting: a window
-        {120, true, 3, 50},    {-240, false, 100, 78},                // more than a window: a window
+        {40, false, 3, 50},   {40, false, 3, 50},
+        {40, false, 3, 47},                            // the third makes a notch
+        {-120, false, 3, 50}, {-120, false, -1, 73},   // page setting: a window
+        {120, true, 3, 50},   {-240, false, 100, 78},  // more than a window: a window
     };
     for (const auto& step : steps) {
         window_.WheelLines = step.WheelLines;
@@ -96,7 +97,7 @@ TEST_F(TextViewScrollTest, FortyThousandRowsAreScaledIntoTheSixteenBitThumb) {
     view_->VScroll(TScrollCode::ThumbTrack, 16384);
     EXPECT_EQ(view_->TopLine(), 20012);  // (40000 + 22) x 16384 / 32767 = 20011.6
     view_->VScroll(TScrollCode::ThumbTrack, 32767);
-    EXPECT_EQ(view_->TopLine(), 40000 - 23 + 1);  // 40022 clamped
+    EXPECT_EQ(view_->TopLine(), 40000 - 23 + 1);                           // 40022 clamped
     EXPECT_EQ(window_.BarOf(TScrollBarKind::sbVertical).Info.Pos, 32749);  // 39978 x 32767 / 40000
 }
 
@@ -182,8 +183,10 @@ TEST_F(TextViewScrollTest, PixelsConvertToCellsTruncatingOrToTheNearest) {
     SetLines(100);
     view_->SetTopLine(11);
     EXPECT_EQ(view_->PixelsToRowColumn(32 + 6 * 3 + 5, 13 * 2 + 12), (TDisplayCoord{4, 13}));
-    EXPECT_EQ(view_->PixelsToNearestRowColumn(32 + 6 * 3 + 3, 0), (TDisplayCoord{5, 11}));  // 3.5 -> 4
-    EXPECT_EQ(view_->PixelsToNearestRowColumn(32 + 6 * 2 + 3, 0), (TDisplayCoord{3, 11}));  // 2.5 -> 2
+    EXPECT_EQ(view_->PixelsToNearestRowColumn(32 + 6 * 3 + 3, 0),
+              (TDisplayCoord{5, 11}));  // 3.5 -> 4
+    EXPECT_EQ(view_->PixelsToNearestRowColumn(32 + 6 * 2 + 3, 0),
+              (TDisplayCoord{3, 11}));  // 2.5 -> 2
     EXPECT_EQ(view_->PixelsToNearestRowColumn(40, 1000).Row, 11 + 22);
     EXPECT_EQ(view_->PixelsToRowColumn(0, 0), (TDisplayCoord{1, 11}));
 }

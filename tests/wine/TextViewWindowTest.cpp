@@ -1,8 +1,7 @@
 // The text view in a real window: its class and styles, painting of text, gutter and wrap
 // glyphs, scrolling by message; optionally a picture of the window for a person to look at.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -20,7 +19,8 @@ namespace {
 
 const char kCode[] =
     "<a href=\"https://click.example.net/svt/ejp?a8mat=2BXYZ1+ABCDEF+1234+5678&a8ejpredirect="
-    "https%3A%2F%2Fwww.example.com%2Fshop%2Fitem%2F%3Fid%3D12345\" target=\"_blank\" rel=\"nofollow\">"
+    "https%3A%2F%2Fwww.example.com%2Fshop%2Fitem%2F%3Fid%3D12345\" target=\"_blank\" "
+    "rel=\"nofollow\">"
     "おすすめの商品はこちら</a><img border=\"0\" width=\"1\" height=\"1\" "
     "src=\"https://pixel.example.net/0.gif?a8mat=2BXYZ1+ABCDEF+1234+5678\" alt=\"\">";
 
@@ -38,9 +38,11 @@ void SaveWindowPicture(HWND hwnd, const char* path) {
     BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
-                          sizeof(BITMAPFILEHEADER) + sizeof info};
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    BITMAPFILEHEADER file{
+        0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
+        sizeof(BITMAPFILEHEADER) + sizeof info};
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
@@ -66,8 +68,8 @@ protected:
         view.Gutter().SetWidth(15);
         view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
         using enum TEditorOption;
-        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete, eoSmartTabs,
-                         eoTabsToSpaces, eoTrimTrailingSpaces});
+        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
+                         eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
         view.SetWordWrap(true);
     }
     ~TextViewWindow() override { host.Unrealize(form); }
@@ -114,7 +116,8 @@ TEST_F(TextViewWindow, PaintsWrappedCodeWithGutterAndWrapGlyphs) {
     const COLORREF gutter = GetPixel(dc, 2, view.LineHeight() / 2);
     // A pixel of the glyph's return arrow on the second row (its vertical stroke at glyph x 13).
     const int rowTop = view.LineHeight();
-    const int glyphTop = view.LineHeight() >= 14 ? rowTop + (view.LineHeight() - 14) / 2 : rowTop - (14 - view.LineHeight()) / 2;
+    const int glyphTop = view.LineHeight() >= 14 ? rowTop + (view.LineHeight() - 14) / 2
+                                                 : rowTop - (14 - view.LineHeight()) / 2;
     const COLORREF arrow = GetPixel(dc, -4 + 13, glyphTop + 6);
     int inked = 0;
     for (int x = 17; x < 300; ++x) {
@@ -125,7 +128,8 @@ TEST_F(TextViewWindow, PaintsWrappedCodeWithGutterAndWrapGlyphs) {
     EXPECT_EQ(arrow, RGB(0, 0, 0x80));
     EXPECT_GT(inked, 20);  // the first row has text
 
-    if (const char* path = std::getenv("MIREVO_TEXTVIEW_PICTURE")) SaveWindowPicture(GetParent(hwnd), path);
+    if (const char* path = std::getenv("MIREVO_TEXTVIEW_PICTURE"))
+        SaveWindowPicture(GetParent(hwnd), path);
 }
 
 TEST_F(TextViewWindow, ScrollMessagesMoveTheTopLine) {
