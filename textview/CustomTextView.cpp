@@ -55,6 +55,8 @@ TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoM
 }
 
 TCustomTextView::~TCustomTextView() {
+    // The peer calls back into the view when it goes, so it goes while the view is whole.
+    DetachPeer();
     lines_.OnChanging = nullptr;
     lines_.OnChange = nullptr;
     lines_.OnLinesCleared = nullptr;

@@ -277,6 +277,25 @@ TEST_F(TextViewPaintTest, GradientBandsRunFromTheStartToTheEndColour) {
     EXPECT_EQ(surface.Fills()[3].Color, Rgb(200, 100, 50));
 }
 
+TEST_F(TextViewPaintTest, PaintEventsComeAfterGutterAndTextAndTransientOnlyOutermost) {
+    view_->SetText("a");
+    std::vector<std::string> events;
+    view_->OnPaint = [&](TObject*, IDrawingSurface&) { events.push_back("paint"); };
+    view_->OnPaintTransient = [&](TObject*, IDrawingSurface&, TTransientType type) {
+        events.push_back(type == TTransientType::ttBefore ? "before" : "after");
+    };
+    PaintClip();
+    EXPECT_THAT(events, ElementsAre("paint", "after"));
+
+    events.clear();
+    window_.SurfaceFactory = [&] { return std::make_unique<RecordingSurface>(resources_); };
+    view_->DoOnPaintTransientEx(TTransientType::ttBefore, true);
+    view_->DoOnPaintTransientEx(TTransientType::ttBefore, true);
+    view_->DoOnPaintTransientEx(TTransientType::ttAfter, true);
+    view_->DoOnPaintTransientEx(TTransientType::ttAfter, true);
+    EXPECT_THAT(events, ElementsAre("before", "after"));
+}
+
 TEST_F(TextViewPaintTest, RepaintRequestsCoverOnlyTheAffectedRows) {
     view_->SetText("1\r\n2\r\n3\r\n4\r\n5");
     window_.ClearRecords();
