@@ -18,7 +18,7 @@ class IEditTarget;
 
 enum class TControlKind : std::uint8_t {
     Form, Label, Edit, Memo, Button, CheckBox, GroupBox, Panel, Image, PageControl, TabSheet,
-    MenuBar, ToolBar, Custom
+    MenuBar, ToolBar, Custom, TextView
 };
 
 class TControl : public TObject {

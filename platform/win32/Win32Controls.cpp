@@ -8,6 +8,7 @@
 #include "platform/win32/Win32FormPeer.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32PeerFactory.h"
+#include "platform/win32/Win32TextView.h"
 #include "ui/Edit.h"
 #include "ui/EditTarget.h"
 #include "ui/PageControl.h"
@@ -242,6 +243,8 @@ std::unique_ptr<Win32Peer> MakePeer(TControl& control, Win32Host& host) {
         case TControlKind::PageControl:
             return std::make_unique<PageControlPeer>(static_cast<TPageControl&>(control), host);
         case TControlKind::TabSheet: return std::make_unique<TabSheetPeer>(control, host);
+        case TControlKind::TextView:
+            return std::make_unique<Win32TextViewPeer>(static_cast<TCustomTextView&>(control), host);
         case TControlKind::MenuBar:
             return std::make_unique<Win32MenuBarPeer>(static_cast<TActionMainMenuBar&>(control), host);
         case TControlKind::ToolBar:

@@ -1,0 +1,134 @@
+#include "platform/win32/Win32TextView.h"
+
+#include <imm.h>
+
+#include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32Surface.h"
+
+namespace mirevo {
+
+namespace {
+
+TShiftState KeyShiftState() {
+    TShiftState shift;
+    if (GetKeyState(VK_SHIFT) < 0) shift.Include(TShiftFlag::ssShift);
+    if (GetKeyState(VK_CONTROL) < 0) shift.Include(TShiftFlag::ssCtrl);
+    if (GetKeyState(VK_MENU) < 0) shift.Include(TShiftFlag::ssAlt);
+    return shift;
+}
+
+}  // namespace
+
+const char* Win32TextViewPeer::ClassName() {
+    // No redraw-on-resize styles: the view repaints only what it invalidates.
+    static const char* const name = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
+        wc.lpszClassName = "MirevoTextView";
+        RegisterClassExA(&wc);
+        return wc.lpszClassName;
+    }();
+    return name;
+}
+
+Win32TextViewPeer::~Win32TextViewPeer() { view_.AttachWindow(nullptr); }
+
+void Win32TextViewPeer::Create(HWND parent) {
+    const DWORD exStyle = view_.BorderStyle() == TViewBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
+    CreateNative(exStyle, ClassName(),
+                 WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, parent);
+    services_ = std::make_unique<Win32WindowServices>(hwnd_);
+    view_.AttachWindow(services_.get());
+}
+
+LRESULT CALLBACK Win32TextViewPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    auto* peer = static_cast<Win32TextViewPeer*>(Win32Peer::Of(hwnd));
+    if (!peer || !peer->services_) return DefWindowProcA(hwnd, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    peer->Host().Guard([&] {
+        result = peer->HandleMessage(message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : 0;
+}
+
+LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_SIZE:
+            view_.Resized();
+            return 0;
+        case WM_VSCROLL:
+            view_.VScroll(static_cast<TScrollCode>(LOWORD(wParam)),
+                          static_cast<std::int16_t>(HIWORD(wParam)));
+            return 0;
+        case WM_HSCROLL:
+            view_.HScroll(static_cast<TScrollCode>(LOWORD(wParam)),
+                          static_cast<std::int16_t>(HIWORD(wParam)));
+            return 0;
+        case WM_MOUSEWHEEL:
+            view_.MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam),
+                             (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0);
+            return 0;
+        case WM_SETFOCUS:
+            view_.FocusGained();
+            return 0;
+        case WM_KILLFOCUS:
+            view_.FocusLost();
+            return 0;
+        case WM_LBUTTONDOWN:
+            ::SetFocus(hwnd_);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+            OnKeyDown(wParam);
+            return 0;
+        case WM_CHAR:
+            OnChar(wParam);
+            return 0;
+        case WM_IME_NOTIFY:
+            if (wParam == IMN_SETOPENSTATUS) view_.ImeOpenStatusChanged();
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_DESTROY:
+            view_.AttachWindow(nullptr);
+            return 0;
+        default:
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
+}
+
+void Win32TextViewPeer::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    try {
+        const auto surface = CreateWin32Surface(dc);
+        view_.Paint(*surface);
+    } catch (...) {
+        EndPaint(hwnd_, &ps);
+        throw;
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+void Win32TextViewPeer::OnKeyDown(WPARAM key) {
+    TKeyCode code = static_cast<TKeyCode>(key);
+    view_.KeyDown(code, KeyShiftState());
+}
+
+void Win32TextViewPeer::OnChar(WPARAM character) {
+    char c = static_cast<char>(character);
+    view_.KeyPress(c);
+}
+
+}  // namespace mirevo

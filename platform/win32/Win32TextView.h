@@ -1,0 +1,35 @@
+// The text view's native window: its own window class, and the messages translated into
+// calls of the portable view. No logic of the view lives here.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/win32/Win32Peer.h"
+#include "platform/win32/Win32WindowServices.h"
+#include "textview/CustomTextView.h"
+
+namespace mirevo {
+
+class Win32TextViewPeer final : public Win32Peer {
+public:
+    Win32TextViewPeer(TCustomTextView& view, Win32Host& host)
+        : Win32Peer(view, host), view_(view) {}
+    ~Win32TextViewPeer() override;
+
+    void Create(HWND parent) override;
+    static const char* ClassName();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void OnKeyDown(WPARAM key);
+    void OnChar(WPARAM character);
+
+    TCustomTextView& view_;
+    std::unique_ptr<Win32WindowServices> services_;
+};
+
+}  // namespace mirevo

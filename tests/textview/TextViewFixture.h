@@ -1,0 +1,59 @@
+// A text view over recording fakes: 400 x 300 client pixels, cells 6 x 13 pixels.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/fakes/FakeWindowServices.h"
+#include "tests/fakes/RecordingSurface.h"
+#include "textview/FontsInfoManager.h"
+#include "textview/TextView.h"
+
+namespace mirevo::testing_support {
+
+class TextViewFixture : public testing::Test {
+protected:
+    TextViewFixture() {
+        resources_.AddBitmapResource("TextViewWrapped", {15, 14});
+        resources_.AddBitmapResource("TextViewInternalImages", {110, 14});
+        view_ = std::make_unique<TTextView>(nullptr, "TextView1", manager_);
+        view_->SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
+        view_->AttachWindow(&window_);
+    }
+    ~TextViewFixture() override {
+        view_.reset();
+        EXPECT_EQ(resources_.LiveBitmaps(), 0u);
+    }
+
+    // The settings of the program's result view.
+    void UseResultViewSettings() {
+        TTextView& view = *view_;
+        view.SetReadOnly(true);
+        view.SetRightEdge(0);
+        view.SetScrollBars(TScrollStyle::ssVertical);
+        view.Gutter().SetDigitCount(2);
+        view.Gutter().SetWidth(15);
+        view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
+        using enum TEditorOption;
+        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
+                         eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
+        view.SetWordWrap(true);
+    }
+
+    // Paints the clip and returns the surface that recorded it.
+    RecordingSurface& PaintClip(TRect clip = {0, 0, 400, 300}) {
+        surface_ = std::make_unique<RecordingSurface>(resources_, clip);
+        view_->Paint(*surface_);
+        return *surface_;
+    }
+
+    RecordingResources resources_;
+    TFontsInfoManager manager_{resources_};
+    FakeWindowServices window_{{400, 300}};
+    std::unique_ptr<TTextView> view_;
+    std::unique_ptr<RecordingSurface> surface_;
+};
+
+}  // namespace mirevo::testing_support

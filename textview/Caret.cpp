@@ -1,0 +1,318 @@
+// The text view's caret: shape, position, visibility, keeping it in view and moving it.
+#include <algorithm>
+
+#include "common/Sjis.h"
+#include "textview/CustomTextView.h"
+#include "textview/ScrollMath.h"
+
+namespace mirevo {
+
+namespace {
+
+bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
+    return charIndex > 1 && charIndex <= static_cast<std::int32_t>(line.size()) &&
+           ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
+}
+
+// RAII form of the update bracket.
+class TPaintLock {
+public:
+    explicit TPaintLock(TCustomTextView& view) : view_(view) { view_.LockPaint(); }
+    ~TPaintLock() noexcept(false) { view_.UnlockPaint(); }
+    TPaintLock(const TPaintLock&) = delete;
+    TPaintLock& operator=(const TPaintLock&) = delete;
+
+private:
+    TCustomTextView& view_;
+};
+
+}  // namespace
+
+void TCustomTextView::InitializeCaret() {
+    const TCaretType shape = insertMode_ ? insertCaret_ : overwriteCaret_;
+    std::int32_t width = cellWidth_;
+    std::int32_t height = rowHeight_ - 2;
+    caretOffset_ = {0, 0};
+    switch (shape) {
+        case TCaretType::ctVerticalLine:
+            width = 2;
+            caretOffset_ = {-1, 0};
+            break;
+        case TCaretType::ctHorizontalLine:
+            height = 2;
+            caretOffset_ = {0, rowHeight_ - 2};
+            break;
+        case TCaretType::ctHalfBlock:
+            height = (rowHeight_ - 2) / 2;
+            caretOffset_ = {0, height};
+            break;
+        case TCaretType::ctBlock:
+            break;
+    }
+    caretVisible_ = false;
+    if (!window_ || !(window_->Focused() || alwaysShowCaret_)) return;
+    window_->CreateCaret(width, height);
+    UpdateCaret();
+}
+
+void TCustomTextView::UpdateCaret() {
+    if (paintLock_ > 0 || !window_ || !(window_->Focused() || alwaysShowCaret_)) {
+        caretChanged_ = true;
+        return;
+    }
+    caretChanged_ = false;
+    const TPoint cell = RowColumnToPixels(CaretDisplayPos());
+    const std::int32_t x = cell.X + caretOffset_.X;
+    const std::int32_t y = cell.Y + caretOffset_.Y + 1;
+    window_->SetCaretPos(x, y);
+    const TSize client = window_->ClientSize();
+    if (x >= gutterWidth_ && x < client.Width && y >= 0 && y < client.Height) {
+        ShowCaret();
+    } else {
+        HideCaret();
+    }
+    window_->SetCompositionWindow({x, y});
+}
+
+void TCustomTextView::ShowCaret() {
+    if (!window_ || options_.Contains(TEditorOption::eoNoCaret) || caretVisible_) return;
+    if (window_->ShowCaret()) caretVisible_ = true;
+}
+
+void TCustomTextView::HideCaret() {
+    if (!window_ || !caretVisible_) return;
+    if (window_->HideCaret()) caretVisible_ = false;
+}
+
+void TCustomTextView::SetShowCaretWithoutFocus(bool value) {
+    if (alwaysShowCaret_ == value) return;
+    alwaysShowCaret_ = value;
+    if (!window_ || window_->Focused()) return;
+    if (value) {
+        InitializeCaret();
+    } else {
+        HideCaret();
+        window_->DestroyCaret();
+    }
+}
+
+void TCustomTextView::RefreshLastCaretColumn() {
+    stepAside_ = false;
+    lastCaretX_ = CaretDisplayPos().Column;
+}
+
+void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
+    TPaintLock lock(*this);
+    const TDisplayCoord caret = CaretDisplayPos();
+    if (caret.Column < leftChar_) {
+        SetLeftChar(caret.Column);
+    } else if (caret.Column >= leftChar_ + visibleColumns_) {
+        SetLeftChar(caret.Column - visibleColumns_ + 1);
+    } else {
+        SetLeftChar(leftChar_);
+    }
+    const std::int32_t y = caret.Row;
+    if (forceToMiddle) {
+        const std::int32_t half = visibleRows_ / 2;
+        if (y < topLine_ - 1) {
+            SetTopLine(y - half < 0 ? 1 : y - half + 1);
+        } else if (y > topLine_ + visibleRows_ - 2) {
+            SetTopLine(y - (visibleRows_ - 1) + half);
+        }
+        return;
+    }
+    if (y < topLine_) {
+        SetTopLine(y);
+    } else if (y > topLine_ + std::max(1, visibleRows_) - 1) {
+        // With no whole row visible the caret row itself goes on top, not the row after it.
+        SetTopLine(y - (std::max(1, visibleRows_) - 1));
+    } else {
+        SetTopLine(topLine_);
+    }
+}
+
+std::int32_t TCustomTextView::MaxCharIndexFor(std::int32_t line) const {
+    if (options_.Contains(TEditorOption::eoScrollPastEol))
+        return wordWrap_ ? kMaxInt : maxScrollWidth_ + 1;
+    return static_cast<std::int32_t>(lines_.Get(line - 1).size()) + 1;
+}
+
+void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensureVisible) {
+    caretAtRowEnd_ = false;
+    DoOnPaintTransient(TTransientType::ttBefore);
+    TBufferCoord p = target;
+    std::int32_t largest = wordWrap_ ? kMaxInt : maxScrollWidth_ + 1;
+    p.LineIndex = std::min(p.LineIndex, lines_.Count());
+    if (p.LineIndex < 1) {
+        p.LineIndex = 1;
+        if (!options_.Contains(TEditorOption::eoScrollPastEol)) largest = 1;
+    } else if (!options_.Contains(TEditorOption::eoScrollPastEol)) {
+        largest = MaxCharIndexFor(p.LineIndex);
+    }
+    // Past the limit only with both ScrollPastEol and AutoSizeMaxScrollWidth.
+    if (p.CharIndex > largest && (!options_.Contains(TEditorOption::eoScrollPastEol) ||
+                                  !options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth))) {
+        p.CharIndex = largest;
+    }
+    p.CharIndex = std::max(p.CharIndex, 1);
+    if (p == caret_) {
+        RefreshLastCaretColumn();
+    } else {
+        TPaintLock lock(*this);
+        if (p.CharIndex != caret_.CharIndex) {
+            caret_.CharIndex = p.CharIndex;
+            pendingChanges_.Include(TStatusChange::scCaretX);
+        }
+        if (p.LineIndex != caret_.LineIndex) {
+            if (activeLineColor_ != clNone) {
+                InvalidateLine(p.LineIndex);
+                InvalidateLine(caret_.LineIndex);
+            }
+            caret_.LineIndex = p.LineIndex;
+            pendingChanges_.Include(TStatusChange::scCaretY);
+        }
+        RefreshLastCaretColumn();
+        if (ensureVisible) EnsureCaretVisible();
+        caretChanged_ = true;
+        scrollbarChanged_ = true;
+    }
+    DoOnPaintTransient(TTransientType::ttAfter);
+}
+
+void TCustomTextView::SetCaretXY(const TBufferCoord& p) {
+    TPaintLock lock(*this);
+    pendingChanges_.Include(TStatusChange::scSelection);
+    InternalSetCaretXY(p, true);
+    if (HasSelection()) InvalidateSelection();
+    blockBegin_ = caret_;
+    blockEnd_ = caret_;
+}
+
+void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
+    TPaintLock lock(*this);
+    InternalSetCaretXY(DisplayToBuffer(d));
+    if (wordWrap_ && d.Row >= 1 && d.Row <= RowCount() &&
+        d.Column > wordWrap_->GetRowLength(d.Row) && BufferToDisplay(caret_).Row != d.Row) {
+        caretAtRowEnd_ = true;
+    }
+    lastCaretX_ = CaretDisplayPos().Column;
+    stepAside_ = false;
+}
+
+void TCustomTextView::MoveCaretAndSelection(const TBufferCoord& from, const TBufferCoord& to,
+                                            bool selecting) {
+    (void)from;
+    TPaintLock lock(*this);
+    if (!selecting) {
+        SetCaretXY(to);
+        return;
+    }
+    InternalSetCaretXY(to);
+    InvalidateSelection();
+    blockEnd_ = caret_;
+    InvalidateSelection();
+    pendingChanges_.Include(TStatusChange::scSelection);
+}
+
+void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
+    if (wordWrap_ && dx <= 0 && !caretAtRowEnd_ && caret_.CharIndex > 1 &&
+        BufferToDisplay(caret_).Column == 1) {
+        caretAtRowEnd_ = true;
+        lastCaretX_ = CaretDisplayPos().Column;
+        stepAside_ = false;
+        const TDisplayCoord shown = CaretDisplayPos();
+        if (shown.Column > visibleColumns_ + 1) {
+            SetCaretFromDisplay({visibleColumns_ + 1, shown.Row});
+        } else {
+            TPaintLock lock(*this);
+            caretChanged_ = true;
+        }
+        return;
+    }
+    if (wordWrap_ && dx > 0 && caretAtRowEnd_) {
+        caretAtRowEnd_ = false;
+        RefreshLastCaretColumn();
+        TPaintLock lock(*this);
+        caretChanged_ = true;
+        return;
+    }
+    const TBufferCoord from = caret_;
+    const std::string_view line = lines_.Get(from.LineIndex - 1);
+    const auto length = static_cast<std::int32_t>(line.size());
+    TBufferCoord to = from;
+    const bool pastEol = options_.Contains(TEditorOption::eoScrollPastEol);
+    if (!pastEol && dx == -1 && from.CharIndex == 1 && from.LineIndex > 1) {
+        to = {static_cast<std::int32_t>(lines_.Get(from.LineIndex - 2).size()) + 1,
+              from.LineIndex - 1};
+    } else if (!pastEol && dx == 1 && from.CharIndex > length && from.LineIndex < lines_.Count()) {
+        to = {1, from.LineIndex + 1};
+    } else {
+        to.CharIndex = std::max(1, from.CharIndex + dx);
+        if (dx > 0 && !pastEol) to.CharIndex = std::min(to.CharIndex, length + 1);
+        if (OnTrailByte(line, to.CharIndex)) to.CharIndex += dx < 0 ? -1 : 1;
+    }
+    MoveCaretAndSelection(from, to, selecting);
+    if (wordWrap_ && dx > 0 &&
+        caret_.CharIndex < static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size())) {
+        const TDisplayCoord d = BufferToDisplay(caret_);
+        if (d.Column == 1 && d.Row != RowOfLine(caret_.LineIndex)) {
+            caretAtRowEnd_ = true;
+            lastCaretX_ = CaretDisplayPos().Column;
+            stepAside_ = false;
+        } else if (d.Column > visibleColumns_ + 1) {
+            InternalSetCaretXY(DisplayToBuffer({1, d.Row + 1}));
+        }
+    }
+}
+
+void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
+    const TDisplayCoord start = CaretDisplayPos();
+    TDisplayCoord d = start;
+    d.Row += dy;
+    if (dy >= 0) {
+        if (LineOfRow(d.Row) > lines_.Count()) d.Row = std::max(1, RowCount());
+    } else if (d.Row < 1) {
+        d.Row = 1;
+    }
+    const bool rowChanged = d.Row != start.Row;
+    if (rowChanged && options_.Contains(TEditorOption::eoKeepCaretX)) d.Column = lastCaretX_;
+    TBufferCoord target = DisplayToBuffer(d);
+    bool stepAside = stepAside_;
+    if (rowChanged) {
+        if (stepAside_ && !options_.Contains(TEditorOption::eoKeepCaretX)) ++target.CharIndex;
+        stepAside = OnTrailByte(lines_.Get(target.LineIndex - 1), target.CharIndex);
+        if (stepAside) --target.CharIndex;
+    }
+    const std::int32_t savedLastCaretX = lastCaretX_;
+    {
+        TPaintLock lock(*this);
+        MoveCaretAndSelection(caret_, target, selecting);
+        if (wordWrap_) {
+            const TDisplayCoord shown = BufferToDisplay(target);
+            caretAtRowEnd_ = shown.Column == 1 && shown.Row != d.Row;
+        }
+    }
+    stepAside_ = stepAside;
+    lastCaretX_ = savedLastCaretX;
+}
+
+// --- Focus ---------------------------------------------------------------------------------
+
+void TCustomTextView::FocusGained() {
+    InitializeCaret();
+    if (hideSelection_ && HasSelection()) InvalidateSelection();
+}
+
+void TCustomTextView::ImeOpenStatusChanged() {
+    if (window_) window_->SetCompositionFont(font_);
+}
+
+void TCustomTextView::FocusLost() {
+    if (window_ && !window_->Focused() && !alwaysShowCaret_) {
+        HideCaret();
+        window_->DestroyCaret();
+    }
+    if (hideSelection_ && HasSelection()) InvalidateSelection();
+}
+
+}  // namespace mirevo

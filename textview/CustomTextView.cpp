@@ -1,0 +1,623 @@
+#include "textview/CustomTextView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/Sjis.h"
+#include "textview/ScrollMath.h"
+
+namespace mirevo {
+
+namespace {
+
+// "Courier New", size 10 at 96 dots per inch.
+TLogFont DefaultViewFont() { return MakeLogFont("Courier New", -13, kDefaultCharset); }
+
+std::bitset<256> DefaultIdentChars() {
+    std::bitset<256> chars;
+    for (int c = '0'; c <= '9'; ++c) chars.set(static_cast<std::size_t>(c));
+    for (int c = 'A'; c <= 'Z'; ++c) chars.set(static_cast<std::size_t>(c));
+    for (int c = 'a'; c <= 'z'; ++c) chars.set(static_cast<std::size_t>(c));
+    chars.set('_');
+    for (int c = 0xC0; c <= 0xFF; ++c) chars.set(static_cast<std::size_t>(c));
+    chars.reset(0xD7);
+    chars.reset(0xF7);
+    return chars;
+}
+
+bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
+    return charIndex > 1 && charIndex <= static_cast<std::int32_t>(line.size()) &&
+           ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
+}
+
+}  // namespace
+
+TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts)
+    : TControl(parent, std::move(name), TControlKind::TextView),
+      fonts_(fonts),
+      font_(DefaultViewFont()),
+      drawerFont_(DefaultViewFont()),
+      drawer_(TFontStyles{}, &drawerFont_, fonts),
+      wordWrapGlyph_(fonts.Resources(), "TextViewWrapped", clLime),
+      identChars_(DefaultIdentChars()) {
+    TControl::SetColor(clWindow);
+    SetBounds({0, 0, 200, 150});
+    SetTabStop(true);
+    BindLineStore();
+    gutter_.OnChange = [this](TGutter&) { GutterChanged(); };
+    selectedColor_.OnChange = [this](TSelectedColor&) { InvalidateSelection(); };
+    bookMarkOptions_.OnChange = [this](TBookMarkOpt&) { InvalidateGutter(); };
+    wordWrapGlyph_.OnChange = [this](TGlyph&) { InvalidateGutter(); };
+    marks_.OnChange = [this](TEditMarkList&) { InvalidateGutter(); };
+    gutterWidth_ = gutter_.Width();
+    textOffset_ = gutterWidth_ + 2;
+    SetFont(font_);
+}
+
+TCustomTextView::~TCustomTextView() {
+    // The peer calls back into the view when it goes, so it goes while the view is whole.
+    DetachPeer();
+    lines_.OnChanging = nullptr;
+    lines_.OnChange = nullptr;
+    lines_.OnLinesCleared = nullptr;
+    lines_.OnLinesDeleted = nullptr;
+    lines_.OnLinesInserted = nullptr;
+    lines_.OnLinesReplaced = nullptr;
+    marks_.OnChange = nullptr;
+}
+
+void TCustomTextView::BindLineStore() {
+    lines_.OnChanging = [this](TLineStore&) { ListChanging(); };
+    lines_.OnChange = [this](TLineStore&) { ListChanged(); };
+    lines_.OnLinesCleared = [this](TLineStore&) { ListCleared(); };
+    lines_.OnLinesInserted = [this](TLineStore&, std::int32_t i, std::int32_t n) {
+        ListInserted(i, n);
+    };
+    lines_.OnLinesDeleted = [this](TLineStore&, std::int32_t i, std::int32_t n) {
+        ListDeleted(i, n);
+    };
+    lines_.OnLinesReplaced = [this](TLineStore&, std::int32_t i, std::int32_t n) {
+        ListReplaced(i, n);
+    };
+}
+
+// --- Text ----------------------------------------------------------------------------------
+
+void TCustomTextView::ClearAll() {
+    lines_.Clear();
+    marks_.Clear();
+    undoList_.Clear();
+    redoList_.Clear();
+    SetModified(false);
+}
+
+void TCustomTextView::SetModified(bool value) {
+    if (modified_ == value) return;
+    modified_ = value;
+    StatusChanged({TStatusChange::scModified});
+}
+
+// --- Window --------------------------------------------------------------------------------
+
+void TCustomTextView::AttachWindow(IWindowServices* window) {
+    if (window_ && !window && options_.Contains(TEditorOption::eoDropFiles)) {
+        window_->DragAcceptFiles(false);
+    }
+    window_ = window;
+    if (!window_) {
+        caretVisible_ = false;
+        return;
+    }
+    if (options_.Contains(TEditorOption::eoDropFiles)) window_->DragAcceptFiles(true);
+    SizeOrFontChanged(true);
+    UpdateScrollBars();
+}
+
+void TCustomTextView::Resized() { SizeOrFontChanged(false); }
+
+// --- Settings ------------------------------------------------------------------------------
+
+void TCustomTextView::SetColor(TColor value) {
+    TControl::SetColor(value);
+    Invalidate();
+}
+
+TLogFont TCustomTextView::FixedPitchFont(const TLogFont& font) const {
+    auto screen = Resources().OpenScreenSurface();
+    const TFontHandle handle = Resources().NewFont(font);
+    if (!screen || handle == TFontHandle::None) {
+        if (handle != TFontHandle::None) Resources().FreeFont(handle);
+        return font;
+    }
+    const TFontHandle old = screen->SelectFont(handle);
+    const TTextMetrics metrics = screen->Metrics();
+    screen->SelectFont(old);
+    Resources().FreeFont(handle);
+    if (metrics.AveCharWidth == metrics.MaxCharWidth) return font;
+    TLogFont fixed = font;
+    fixed.PitchAndFamily = static_cast<std::uint8_t>((fixed.PitchAndFamily & 0xF0) | kFixedPitch);
+    return fixed;
+}
+
+void TCustomTextView::SetFont(const TLogFont& font) {
+    font_ = FixedPitchFont(font);
+    if (gutter_.ShowLineNumbers()) GutterChanged();
+    RecalcCellSize();
+    SizeOrFontChanged(true);
+}
+
+void TCustomTextView::SetFontColor(TColor value) {
+    fontColor_ = value;
+    Invalidate();
+}
+
+void TCustomTextView::SetActiveLineColor(TColor value) {
+    if (activeLineColor_ == value) return;
+    activeLineColor_ = value;
+    InvalidateLine(caret_.LineIndex);
+}
+
+void TCustomTextView::SetExtraLineSpacing(std::int32_t value) {
+    extraLineSpacing_ = value;
+    RecalcCellSize();
+    SizeOrFontChanged(true);
+}
+
+void TCustomTextView::SetHideSelection(bool value) {
+    if (hideSelection_ == value) return;
+    hideSelection_ = value;
+    InvalidateSelection();
+}
+
+void TCustomTextView::SetInsertCaret(TCaretType value) {
+    if (insertCaret_ == value) return;
+    insertCaret_ = value;
+    InitializeCaret();
+}
+
+void TCustomTextView::SetOverwriteCaret(TCaretType value) {
+    if (overwriteCaret_ == value) return;
+    overwriteCaret_ = value;
+    InitializeCaret();
+}
+
+void TCustomTextView::SetInsertMode(bool value) {
+    if (insertMode_ == value) return;
+    insertMode_ = value;
+    InitializeCaret();
+    StatusChanged({TStatusChange::scInsertMode});
+}
+
+void TCustomTextView::SetMaxScrollWidth(std::int32_t value) {
+    value = std::clamp(value, 1, kMaxInt - 1);
+    if (maxScrollWidth_ == value) return;
+    maxScrollWidth_ = value;
+    if (options_.Contains(TEditorOption::eoScrollPastEol)) UpdateScrollBars();
+}
+
+void TCustomTextView::SetMaxUndo(std::int32_t value) {
+    undoList_.SetLimit(value);
+    redoList_.SetLimit(value);
+}
+
+void TCustomTextView::SetOptions(TEditorOptions value) {
+    if (options_ == value) return;
+    const TEditorOptions old = options_;
+    if (!old.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(leftChar_);
+    if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
+    options_ = value;
+    InternalSetCaretXY(caret_);
+    if (options_.Contains(TEditorOption::eoScrollPastEol)) {
+        blockBegin_ = caret_;
+        blockEnd_ = caret_;
+    }
+    const auto changed = [&](TEditorOption option) {
+        return old.Contains(option) != options_.Contains(option);
+    };
+    if (changed(TEditorOption::eoDropFiles) && window_) {
+        window_->DragAcceptFiles(options_.Contains(TEditorOption::eoDropFiles));
+    }
+    if (changed(TEditorOption::eoShowSpecialChars)) Invalidate();
+    if (changed(TEditorOption::eoDisableScrollArrows) ||
+        changed(TEditorOption::eoHideShowScrollbars) || changed(TEditorOption::eoScrollPastEof) ||
+        changed(TEditorOption::eoScrollPastEol)) {
+        UpdateScrollBars();
+    }
+}
+
+void TCustomTextView::SetReadOnly(bool value) {
+    if (readOnly_ == value) return;
+    readOnly_ = value;
+    StatusChanged({TStatusChange::scReadOnly});
+}
+
+void TCustomTextView::SetRightEdge(std::int32_t value) {
+    if (rightEdge_ == value) return;
+    rightEdge_ = value;
+    Invalidate();
+}
+
+void TCustomTextView::SetRightEdgeColor(TColor value) {
+    if (rightEdgeColor_ == value) return;
+    rightEdgeColor_ = value;
+    Invalidate();
+}
+
+void TCustomTextView::SetScrollBars(TScrollStyle value) {
+    if (scrollBars_ == value) return;
+    scrollBars_ = value;
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomTextView::SetTabWidth(std::int32_t value) {
+    value = std::clamp(value, 1, 256);
+    if (tabWidth_ == value) return;
+    tabWidth_ = value;
+    lines_.SetTabWidth(value);
+    if (wordWrap_) wordWrap_->Reset();
+    Invalidate();
+}
+
+void TCustomTextView::SetWordWrap(bool value) {
+    if (WordWrap() == value) return;
+    Invalidate();
+    const TDisplayCoord caret = CaretDisplayPos();
+    const bool caretInView = caret.Column >= leftChar_ &&
+                             caret.Column <= leftChar_ + visibleColumns_ && caret.Row >= topLine_ &&
+                             caret.Row <= topLine_ + visibleRows_;
+    const std::int32_t shownLine = LineOfRow(topLine_);
+    if (value) {
+        wordWrap_ = std::make_unique<TWordWrapPlugin>(this);
+        SetLeftChar(1);
+    } else {
+        wordWrap_.reset();
+    }
+    caretAtRowEnd_ = false;
+    SetTopLine(RowOfLine(shownLine));
+    UpdateScrollBars();
+    if (options_.Contains(TEditorOption::eoScrollPastEol)) {
+        InternalSetCaretXY(caret_);
+        blockBegin_ = caret_;
+        blockEnd_ = caret_;
+    }
+    if (caretInView) EnsureCaretVisible();
+}
+
+// --- Measures ------------------------------------------------------------------------------
+
+void TCustomTextView::RecalcCellSize() {
+    const TFontStyles own = StylesOf(font_);
+    const TFontStyles used{static_cast<std::uint8_t>(own.Mask() & 3u)};
+    drawer_.SetBaseFont(&font_);
+    drawer_.SetBaseStyle(used);
+    rowHeight_ = drawer_.CharHeight() + extraLineSpacing_;
+    cellWidth_ = drawer_.CharWidth();
+}
+
+void TCustomTextView::SizeOrFontChanged(bool fontChanged) {
+    if (!window_ || cellWidth_ == 0) return;
+    const TSize client = window_->ClientSize();
+    visibleColumns_ = std::max(client.Width - gutterWidth_ - 2, 0) / cellWidth_;
+    visibleRows_ = rowHeight_ > 0 ? client.Height / rowHeight_ : 0;
+    if (wordWrap_) {
+        wordWrap_->DisplayChanged();
+        Invalidate();
+    }
+    if (fontChanged) {
+        if (gutter_.ShowLineNumbers()) {
+            GutterChanged();
+        } else {
+            UpdateScrollBars();
+        }
+        InitializeCaret();
+        caretChanged_ = false;
+        Invalidate();
+    } else {
+        UpdateScrollBars();
+    }
+    scrollbarChanged_ = false;
+    if (!options_.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(leftChar_);
+    if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
+}
+
+void TCustomTextView::GutterChanged() {
+    if (gutter_.ShowLineNumbers() && gutter_.AutoSize() && gutter_.Visible()) {
+        gutter_.AutoSizeDigits(lines_.Count());
+    } else {
+        gutter_.ResetEffectiveDigits();
+    }
+    const std::int32_t width = gutter_.RealGutterWidth(cellWidth_);
+    if (width == gutterWidth_) {
+        InvalidateGutter();
+        return;
+    }
+    gutterWidth_ = std::max(width, 0);
+    textOffset_ = gutterWidth_ + 2 - (leftChar_ - 1) * cellWidth_;
+    if (!window_) return;
+    if (cellWidth_ > 0) {
+        visibleColumns_ = std::max(window_->ClientSize().Width - gutterWidth_ - 2, 0) / cellWidth_;
+    }
+    if (wordWrap_) wordWrap_->DisplayChanged();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+// --- Coordinates ---------------------------------------------------------------------------
+
+TDisplayCoord TCustomTextView::BufferToDisplay(const TBufferCoord& p) const {
+    TDisplayCoord result{p.CharIndex, p.LineIndex};
+    if (p.LineIndex >= 1 && p.LineIndex - 1 < lines_.Count()) {
+        const std::string_view s = lines_.Get(p.LineIndex - 1);
+        std::int32_t x = 0;
+        for (std::int32_t i = 0; i < p.CharIndex - 1; ++i) {
+            const bool tab =
+                i < static_cast<std::int32_t>(s.size()) && s[static_cast<std::size_t>(i)] == '\t';
+            x += tab ? tabWidth_ - x % tabWidth_ : 1;
+        }
+        result.Column = x + 1;
+    }
+    if (wordWrap_ && result.Column > 0 && result.Row > 0) {
+        result = wordWrap_->BufferToDisplayPos({result.Column, result.Row});
+    }
+    return result;
+}
+
+TBufferCoord TCustomTextView::DisplayToBuffer(const TDisplayCoord& d) const {
+    TBufferCoord result{d.Column, d.Row};
+    if (wordWrap_ && d.Column > 0 && d.Row > 0) result = wordWrap_->DisplayToBufferPos(d);
+    const std::int32_t column = result.CharIndex;
+    if (result.LineIndex < 1 || result.LineIndex > lines_.Count()) return result;
+    const std::string_view s = lines_.Get(result.LineIndex - 1);
+    const auto length = static_cast<std::int32_t>(s.size());
+    std::int32_t i = 0;
+    for (std::int32_t x = 0; x < column;) {
+        ++i;
+        const bool tab = i <= length && s[static_cast<std::size_t>(i - 1)] == '\t';
+        x += tab ? tabWidth_ - x % tabWidth_ : 1;
+    }
+    result.CharIndex = i;
+    if (OnTrailByte(s, i)) ++result.CharIndex;
+    return result;
+}
+
+std::int32_t TCustomTextView::RowOfLine(std::int32_t line) const {
+    return wordWrap_ ? BufferToDisplay({1, line}).Row : line;
+}
+
+std::int32_t TCustomTextView::LineOfRow(std::int32_t row) const {
+    return wordWrap_ ? DisplayToBuffer({1, row}).LineIndex : row;
+}
+
+std::int32_t TCustomTextView::RowCount() const {
+    if (!wordWrap_) return lines_.Count();
+    return lines_.Count() == 0 ? 0 : wordWrap_->RowCount();
+}
+
+TDisplayCoord TCustomTextView::CaretDisplayPos() const {
+    TDisplayCoord d = BufferToDisplay(caret_);
+    if (wordWrap_ && caretAtRowEnd_ && d.Row > 1 && d.Row - 1 <= wordWrap_->RowCount()) {
+        d.Row -= 1;
+        d.Column = wordWrap_->GetRowLength(d.Row) + 1;
+    }
+    return d;
+}
+
+TDisplayCoord TCustomTextView::PixelsToRowColumn(std::int32_t x, std::int32_t y) const {
+    return {std::max(1, (x - gutterWidth_ - 2) / cellWidth_ + leftChar_),
+            std::max(1, y / rowHeight_ + topLine_)};
+}
+
+TDisplayCoord TCustomTextView::PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const {
+    if (y >= visibleRows_ * rowHeight_) y = std::max(visibleRows_ * rowHeight_ - 1, 0);
+    const double cells = static_cast<double>(x - gutterWidth_ - 2) / cellWidth_;
+    return {std::max(1, static_cast<std::int32_t>(std::nearbyint(cells)) + leftChar_),
+            std::max(1, y / rowHeight_ + topLine_)};
+}
+
+TPoint TCustomTextView::RowColumnToPixels(const TDisplayCoord& d) const {
+    return {ColumnToX(d.Column), RowTop(d.Row)};
+}
+
+// --- Selection state -----------------------------------------------------------------------
+
+bool TCustomTextView::HasSelection() const {
+    return blockBegin_.CharIndex != blockEnd_.CharIndex ||
+           (blockBegin_.LineIndex != blockEnd_.LineIndex &&
+            activeSelectionMode_ != TSelectionMode::smColumn);
+}
+
+// --- Update bracket and status -------------------------------------------------------------
+
+void TCustomTextView::UnlockPaint() {
+    MIREVO_ASSERT(paintLock_ > 0);
+    --paintLock_;
+    if (paintLock_ > 0 || !window_) return;
+    if (scrollbarChanged_) UpdateScrollBars();
+    const bool caretMoved = pendingChanges_.Contains(TStatusChange::scCaretX) ||
+                            pendingChanges_.Contains(TStatusChange::scCaretY);
+    if (wordWrap_ && caretMoved) {
+        const TDisplayCoord d = CaretDisplayPos();
+        if (d.Column > visibleColumns_ + 1 && visibleColumns_ > 0) {
+            if (caretAtRowEnd_) {
+                caretAtRowEnd_ = false;
+            } else {
+                caret_.CharIndex = DisplayToBuffer({visibleColumns_ + 1, d.Row}).CharIndex;
+                pendingChanges_.Include(TStatusChange::scCaretX);
+            }
+            RefreshLastCaretColumn();
+            caretChanged_ = true;
+        }
+    }
+    if (caretChanged_) UpdateCaret();
+    if (!pendingChanges_.Empty()) StatusChanged({});
+}
+
+void TCustomTextView::StatusChanged(TStatusChanges changes) {
+    pendingChanges_.Include(changes);
+    if (paintLock_ > 0 || !OnStatusChange || pendingChanges_.Empty()) return;
+    const TStatusChanges report = pendingChanges_;
+    pendingChanges_.Clear();
+    OnStatusChange(this, report);
+}
+
+// --- Repaint requests ----------------------------------------------------------------------
+
+void TCustomTextView::Invalidate() {
+    if (window_ && Visible()) window_->Invalidate(nullptr);
+}
+
+void TCustomTextView::InvalidateRect(const TRect& rect) {
+    if (!window_ || !Visible()) return;
+    if (linesChanging_) {
+        if (!pendingInvalidRect_) {
+            pendingInvalidRect_ = rect;
+        } else {
+            TRect& p = *pendingInvalidRect_;
+            p = {std::min(p.Left, rect.Left), std::min(p.Top, rect.Top),
+                 std::max(p.Right, rect.Right), std::max(p.Bottom, rect.Bottom)};
+        }
+        return;
+    }
+    window_->Invalidate(&rect);
+}
+
+void TCustomTextView::InvalidateGutterLines(std::int32_t first, std::int32_t last) {
+    if (!window_ || !Visible()) return;
+    const TSize client = window_->ClientSize();
+    if (first == -1 && last == -1) {
+        InvalidateRect({0, 0, gutterWidth_, client.Height});
+        return;
+    }
+    if (last < first) std::swap(first, last);
+    if (wordWrap_) {
+        first = RowOfLine(first);
+        last = last > lines_.Count() ? kMaxInt : RowOfLine(last);
+    }
+    first = std::max(first, topLine_);
+    last = std::min(last, topLine_ + visibleRows_);
+    if (last < first) return;
+    InvalidateRect({0, RowTop(first), gutterWidth_, RowTop(last) + rowHeight_});
+}
+
+void TCustomTextView::InvalidateLines(std::int32_t first, std::int32_t last) {
+    if (!window_ || !Visible()) return;
+    const TSize client = window_->ClientSize();
+    if (first == -1 && last == -1) {
+        InvalidateRect({gutterWidth_, 0, client.Width, client.Height});
+        return;
+    }
+    first = std::max(first, 1);
+    last = std::max(last, 1);
+    if (last < first) std::swap(first, last);
+    if (last >= lines_.Count()) last = kMaxInt;
+    if (wordWrap_) {
+        first = RowOfLine(first);
+        if (last < lines_.Count()) last = RowOfLine(last + 1) - 1;
+    }
+    first = std::max(first, topLine_);
+    last = std::min(last, topLine_ + visibleRows_);
+    if (last < first) return;
+    InvalidateRect({gutterWidth_, RowTop(first), client.Width, RowTop(last) + rowHeight_});
+}
+
+void TCustomTextView::InvalidateLine(std::int32_t line) {
+    if (!window_ || !Visible() || line < 1 || line > lines_.Count()) return;
+    if (wordWrap_) {
+        InvalidateLines(line, line);
+        return;
+    }
+    if (line < topLine_ || line > topLine_ + visibleRows_) return;
+    InvalidateRect(
+        {gutterWidth_, RowTop(line), window_->ClientSize().Width, RowTop(line) + rowHeight_});
+}
+
+void TCustomTextView::InvalidateSelection() {
+    InvalidateLines(SelectionFirst().LineIndex, SelectionLast().LineIndex);
+}
+
+void TCustomTextView::DoOnPaintTransientEx(TTransientType type, bool lock) {
+    // Only the outermost ttBefore/ttAfter pair reaches the handler.
+    const bool outermost =
+        type == TTransientType::ttBefore ? paintTransientLock_ == 0 : paintTransientLock_ <= 1;
+    if (lock) {
+        if (type == TTransientType::ttBefore) {
+            ++paintTransientLock_;
+        } else if (paintTransientLock_ > 0) {
+            --paintTransientLock_;
+        }
+    }
+    if (!outermost || !OnPaintTransient || !window_) return;
+    const auto canvas = window_->OpenDrawingSurface();
+    if (!canvas) return;
+    canvas->SetBrushColor(Color());
+    HideCaret();
+    OnPaintTransient(this, *canvas, type);
+    UpdateCaret();
+}
+
+// --- Line store events ---------------------------------------------------------------------
+
+void TCustomTextView::ListChanging() { linesChanging_ = true; }
+
+void TCustomTextView::ListChanged() {
+    linesChanging_ = false;
+    if (!window_) {
+        pendingInvalidRect_.reset();
+        return;
+    }
+    UpdateScrollBars();
+    blockBegin_ = caret_;
+    blockEnd_ = caret_;
+    if (pendingInvalidRect_) {
+        const TRect rect = *pendingInvalidRect_;
+        pendingInvalidRect_.reset();
+        InvalidateRect(rect);
+    }
+    if (gutter_.ShowLineNumbers() && gutter_.AutoSize()) gutter_.AutoSizeDigits(lines_.Count());
+    if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
+}
+
+void TCustomTextView::ListCleared() {
+    if (wordWrap_) wordWrap_->Reset();
+    undoList_.Clear();
+    redoList_.Clear();
+    pendingInvalidRect_.reset();
+    Invalidate();
+    SetCaretXY({1, 1});
+    SetTopLine(1);
+    SetLeftChar(1);
+    StatusChanged({TStatusChange::scAll});
+}
+
+void TCustomTextView::ListInserted(std::int32_t index, std::int32_t count) {
+    if (wordWrap_) wordWrap_->LinesInserted(index, count);
+    if (options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) {
+        for (std::int32_t i = index; i < index + count; ++i) {
+            const std::int32_t width = lines_.ExpandedLineLength(i);
+            if (width > maxScrollWidth_) SetMaxScrollWidth(width);
+        }
+    }
+    InvalidateLines(index + 1, kMaxInt);
+    InvalidateGutterLines(index + 1, kMaxInt);
+}
+
+void TCustomTextView::ListDeleted(std::int32_t index, std::int32_t count) {
+    if (wordWrap_) wordWrap_->LinesDeleted(index, count);
+    InvalidateLines(index + 1, kMaxInt);
+    InvalidateGutterLines(index + 1, kMaxInt);
+}
+
+void TCustomTextView::ListReplaced(std::int32_t index, std::int32_t count) {
+    if (wordWrap_) wordWrap_->LinesReplaced(index, count);
+    if (options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) {
+        for (std::int32_t i = index; i < index + count; ++i) {
+            const std::int32_t width = lines_.ExpandedLineLength(i);
+            if (width > maxScrollWidth_) SetMaxScrollWidth(width);
+        }
+    }
+    InvalidateLines(index + 1, kMaxInt);
+    InvalidateGutterLines(index + 1, kMaxInt);
+}
+
+}  // namespace mirevo

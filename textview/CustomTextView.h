@@ -1,0 +1,391 @@
+// TCustomTextView: the result text view as a control: its settings, the painting of gutter
+// and text, the caret, scrolling and the conversions between buffer, display and pixels.
+//
+// The view owns its line store and, while WordWrap is on, the word-wrap layout, to which it
+// forwards the store's changes. It draws through the text drawer on any IDrawingSurface and
+// asks its window for everything else through IWindowServices. Without window services
+// (before the window exists, or headless) it keeps its state but paints, scrolls and shows
+// no caret; the platform peer calls AttachWindow when the window is made.
+//
+// Selection, mouse, commands and clipboard build on this class; painting reads the selection
+// from BlockBegin, BlockEnd and ActiveSelectionMode, which they set.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/Color.h"
+#include "common/Geometry.h"
+#include "platform/DrawingSurface.h"
+#include "platform/LogFont.h"
+#include "platform/WindowServices.h"
+#include "textview/BookMarkOpt.h"
+#include "textview/Coordinates.h"
+#include "textview/EditMark.h"
+#include "textview/EditorOptions.h"
+#include "textview/FontsInfoManager.h"
+#include "textview/Glyph.h"
+#include "textview/Gutter.h"
+#include "textview/InternalImage.h"
+#include "textview/LineStore.h"
+#include "textview/SelectedColor.h"
+#include "textview/TextDrawer.h"
+#include "textview/TextViewTypes.h"
+#include "textview/UndoList.h"
+#include "textview/UndoSelectionMode.h"
+#include "textview/WordWrap.h"
+#include "textview/WrapHost.h"
+#include "ui/Control.h"
+#include "ui/KeyCodes.h"
+#include "ui/ShiftState.h"
+
+namespace mirevo {
+
+class TCustomTextView : public TControl, public IWrapHost {
+public:
+    using TPaintEvent = std::function<void(TObject* Sender, IDrawingSurface& ACanvas)>;
+    using TPaintTransientEvent =
+        std::function<void(TObject* Sender, IDrawingSurface& Canvas, TTransientType TransientType)>;
+    using TSpecialLineColorsEvent = std::function<void(TObject* Sender, std::int32_t Line,
+                                                       bool& Special, TColor& FG, TColor& BG)>;
+    using TGutterGetTextEvent =
+        std::function<void(TObject* Sender, std::int32_t aLine, std::string& aText)>;
+    using TGutterPaintEvent =
+        std::function<void(TObject* Sender, std::int32_t aLine, std::int32_t X, std::int32_t Y)>;
+    using TStatusChangeEvent = std::function<void(TObject* Sender, TStatusChanges Changes)>;
+    using TScrollEvent = std::function<void(TObject* Sender, TScrollBarKind ScrollBar)>;
+
+    // Fonts are shared through fonts (and its resources give the glyph bitmaps); it must
+    // outlive the view.
+    TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts);
+    ~TCustomTextView() override;
+
+    // --- Text ------------------------------------------------------------------------------
+    TLineStore& Lines() override { return lines_; }
+    const TLineStore& Lines() const { return lines_; }
+    // All lines joined by CR LF.
+    std::string Text() const { return lines_.Text(); }
+    // Replaces the whole text (no OnChange).
+    void SetText(std::string_view text) { lines_.SetText(text); }
+    // Empties text, marks and both undo lists and resets the modified flag (no OnChange).
+    void ClearAll();
+    TUndoList& UndoList() { return undoList_; }
+    TUndoList& RedoList() { return redoList_; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool value);
+
+    // --- Window ----------------------------------------------------------------------------
+    // The platform peer hands in its window's services when the window exists and takes
+    // them away (null) before it goes.
+    void AttachWindow(IWindowServices* window);
+    bool HandleAllocated() const { return window_ != nullptr; }
+    IWindowServices* Window() const { return window_; }
+
+    // Messages of the window, translated by the peer.
+    void Paint(IDrawingSurface& canvas);
+    void Resized();
+    void VScroll(TScrollCode code, std::int32_t position);
+    void HScroll(TScrollCode code, std::int32_t position);
+    void MouseWheel(std::int32_t delta, bool ctrl);
+    void FocusGained();
+    void FocusLost();
+    // The input method was switched on or off: its composition font becomes the view's.
+    void ImeOpenStatusChanged();
+    // Keys: OnKeyDown first; the caret keys not consumed (set to 0) move the caret, with
+    // Shift extending the selection. The commands of the key bindings replace this later.
+    void KeyDown(TKeyCode& key, TShiftState shift);
+    void KeyPress(char& key);
+
+    // --- Settings --------------------------------------------------------------------------
+    // The view's colour (hides TControl::SetColor to repaint).
+    void SetColor(TColor value);
+    // The text font; the view keeps a fixed-pitch copy of a proportional one. (The control's
+    // own TFontSpec font is not used by the view.)
+    const TLogFont& Font() const { return font_; }
+    void SetFont(const TLogFont& font);
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor value);
+    TColor ActiveLineColor() const { return activeLineColor_; }
+    void SetActiveLineColor(TColor value);
+    TViewBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TViewBorderStyle value) { borderStyle_ = value; }
+    std::int32_t ExtraLineSpacing() const { return extraLineSpacing_; }
+    void SetExtraLineSpacing(std::int32_t value);
+    TGutter& Gutter() { return gutter_; }
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    TCaretType InsertCaret() const { return insertCaret_; }
+    void SetInsertCaret(TCaretType value);
+    TCaretType OverwriteCaret() const { return overwriteCaret_; }
+    void SetOverwriteCaret(TCaretType value);
+    bool InsertMode() const { return insertMode_; }
+    void SetInsertMode(bool value);
+    std::int32_t MaxScrollWidth() const { return maxScrollWidth_; }
+    void SetMaxScrollWidth(std::int32_t value);
+    std::int32_t MaxUndo() const { return undoList_.Limit(); }
+    void SetMaxUndo(std::int32_t value);
+    TEditorOptions Options() const { return options_; }
+    void SetOptions(TEditorOptions value);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value);
+    std::int32_t RightEdge() const { return rightEdge_; }
+    void SetRightEdge(std::int32_t value);
+    TColor RightEdgeColor() const { return rightEdgeColor_; }
+    void SetRightEdgeColor(TColor value);
+    TColor ScrollHintColor() const { return scrollHintColor_; }
+    void SetScrollHintColor(TColor value) { scrollHintColor_ = value; }
+    TScrollHintFormat ScrollHintFormat() const { return scrollHintFormat_; }
+    void SetScrollHintFormat(TScrollHintFormat value) { scrollHintFormat_ = value; }
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle value);
+    TSelectedColor& SelectedColor() { return selectedColor_; }
+    TSelectionMode SelectionMode() const { return selectionMode_; }
+    void SetSelectionMode(TSelectionMode value) { selectionMode_ = value; }
+    // Clamped to 1..256.
+    std::int32_t TabWidth() const override { return tabWidth_; }
+    void SetTabWidth(std::int32_t value);
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool value) { wantReturns_ = value; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value) { wantTabs_ = value; }
+    bool WordWrap() const { return wordWrap_ != nullptr; }
+    void SetWordWrap(bool value);
+    TGlyph& WordWrapGlyph() { return wordWrapGlyph_; }
+    TBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
+    TEditMarkList& Marks() { return marks_; }
+    // Bytes that belong to words (digits, letters, "_", 0xC0..0xFF but 0xD7 and 0xF7).
+    const std::bitset<256>& IdentChars() const override { return identChars_; }
+
+    // --- Measures --------------------------------------------------------------------------
+    std::int32_t CharWidth() const { return cellWidth_; }
+    std::int32_t LineHeight() const { return rowHeight_; }
+    std::int32_t GutterWidth() const { return gutterWidth_; }
+    std::int32_t TextOffset() const { return textOffset_; }
+    std::int32_t VisibleRows() const { return visibleRows_; }
+    std::int32_t VisibleColumns() const override { return visibleColumns_; }
+    void RecalcCellSize();
+    void SizeOrFontChanged(bool fontChanged);
+    void GutterChanged();
+
+    // --- Coordinates -----------------------------------------------------------------------
+    TDisplayCoord BufferToDisplay(const TBufferCoord& p) const;
+    TBufferCoord DisplayToBuffer(const TDisplayCoord& d) const;
+    std::int32_t RowOfLine(std::int32_t line) const;
+    std::int32_t LineOfRow(std::int32_t row) const;
+    std::int32_t RowCount() const;
+    // The caret's display position (the end of the upper row at a wrap point when the
+    // caret-at-row-end flag is set).
+    TDisplayCoord CaretDisplayPos() const;
+    TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const;
+    TDisplayCoord PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const;
+    TPoint RowColumnToPixels(const TDisplayCoord& d) const;
+
+    // --- Scrolling -------------------------------------------------------------------------
+    std::int32_t TopLine() const { return topLine_; }
+    void SetTopLine(std::int32_t value);
+    std::int32_t LeftChar() const { return leftChar_; }
+    void SetLeftChar(std::int32_t value);
+    void UpdateScrollBars();
+    // The scroll hint's text for the current TopLine.
+    std::string ScrollHintText() const;
+
+    // --- Caret -----------------------------------------------------------------------------
+    std::int32_t CaretX() const { return caret_.CharIndex; }
+    std::int32_t CaretY() const { return caret_.LineIndex; }
+    TBufferCoord CaretXY() const { return caret_; }
+    // Moves the caret and collapses the selection onto it.
+    void SetCaretXY(const TBufferCoord& p);
+    // Moves the caret, keeping the selection.
+    void InternalSetCaretXY(const TBufferCoord& p, bool ensureVisible = true);
+    void SetCaretFromDisplay(const TDisplayCoord& d);
+    void EnsureCaretVisible(bool forceToMiddle = false);
+    // Horizontal and vertical caret moves of the commands; selecting extends the selection.
+    void MoveCaretHorz(std::int32_t dx, bool selecting);
+    void MoveCaretVert(std::int32_t dy, bool selecting);
+    // Moves the caret and, unless selecting, collapses the selection onto it; selecting
+    // moves the active end.
+    void MoveCaretAndSelection(const TBufferCoord& from, const TBufferCoord& to, bool selecting);
+    bool CaretAtRowEnd() const { return caretAtRowEnd_; }
+    bool ShowCaretWithoutFocus() const { return alwaysShowCaret_; }
+    void SetShowCaretWithoutFocus(bool value);
+    void InitializeCaret();
+    void UpdateCaret();
+    void HideCaret();
+    bool CaretVisible() const { return caretVisible_; }
+
+    // --- Selection state read by painting --------------------------------------------------
+    TBufferCoord BlockBegin() const { return blockBegin_; }
+    TBufferCoord BlockEnd() const { return blockEnd_; }
+    void SetBlockBegin(const TBufferCoord& p) { blockBegin_ = p; }
+    void SetBlockEnd(const TBufferCoord& p) { blockEnd_ = p; }
+    TSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
+    void SetActiveSelectionMode(TSelectionMode value) { activeSelectionMode_ = value; }
+    TBufferCoord SelectionFirst() const {
+        return blockEnd_ < blockBegin_ ? blockEnd_ : blockBegin_;
+    }
+    TBufferCoord SelectionLast() const { return blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_; }
+    bool HasSelection() const;
+
+    // --- Update bracket and status ---------------------------------------------------------
+    void LockPaint() { ++paintLock_; }
+    // Raises EAssertionFailed without a matching LockPaint.
+    void UnlockPaint();
+    std::int32_t PaintLock() const { return paintLock_; }
+    void StatusChanged(TStatusChanges changes);
+    TStatusChanges PendingChanges() const { return pendingChanges_; }
+
+    // --- Repaint requests ------------------------------------------------------------------
+    void Invalidate();
+    void InvalidateRect(const TRect& rect);
+    void InvalidateGutter() { InvalidateGutterLines(-1, -1); }
+    void InvalidateGutterLines(std::int32_t first, std::int32_t last);
+    void InvalidateLines(std::int32_t first, std::int32_t last);
+    void InvalidateLine(std::int32_t line);
+    void InvalidateSelection();
+    // Brackets for OnPaintTransient; only the outermost pair raises it.
+    void DoOnPaintTransientEx(TTransientType type, bool lock);
+    void DoOnPaintTransient(TTransientType type) { DoOnPaintTransientEx(type, false); }
+
+    // --- Events ----------------------------------------------------------------------------
+    TNotifyEvent OnChange;  // raised by the editing commands after a recorded edit
+    TPaintEvent OnPaint;
+    TPaintTransientEvent OnPaintTransient;
+    TSpecialLineColorsEvent OnSpecialLineColors;
+    TGutterGetTextEvent OnGutterGetText;
+    TGutterPaintEvent OnGutterPaint;
+    TStatusChangeEvent OnStatusChange;
+    TScrollEvent OnScroll;
+    std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyDown;
+    std::function<void(TObject* Sender, char& Key)> OnKeyPress;
+
+protected:
+    IDrawingResources& Resources() const { return fonts_.Resources(); }
+
+private:
+    struct TPaintSelection;
+    class TPaintContext;
+
+    // Painting (ViewPaint*.cpp).
+    void PaintGutter(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
+                     std::int32_t lastRow);
+    void PaintGutterGradient(IDrawingSurface& canvas);
+    void PaintLineNumbers(IDrawingSurface& canvas, const TRect& clip, std::int32_t firstLine,
+                          std::int32_t lastLine);
+    void PaintWrapGlyphs(IDrawingSurface& canvas, std::int32_t firstRow, std::int32_t lastRow);
+    void PaintGutterBorder(IDrawingSurface& canvas, const TRect& clip);
+    void PaintMarks(IDrawingSurface& canvas, std::int32_t firstRow, std::int32_t firstLine,
+                    std::int32_t lastLine);
+    void DrawMark(IDrawingSurface& canvas, const TEditMark& mark, std::int32_t& offset,
+                  std::int32_t rowTop);
+    void PaintTextLines(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
+                        std::int32_t lastRow, std::int32_t firstCol, std::int32_t lastCol);
+    TPaintSelection PaintSelection(std::int32_t firstLine, std::int32_t lastLine) const;
+    void PaintLine(IDrawingSurface& canvas, const TRect& clip, std::int32_t line,
+                   std::int32_t firstRow, std::int32_t lastRow, std::int32_t c1, std::int32_t c2,
+                   const TPaintSelection& selection);
+    void PaintToken(IDrawingSurface& canvas, std::string& run, std::int32_t charsBefore,
+                    std::int32_t first, std::int32_t last, TRect& rect);
+    void SetPaintColors(IDrawingSurface& canvas, TColor fg, TColor bg);
+    TColor EditorBackground(std::int32_t line) const;
+    std::int32_t ColumnToX(std::int32_t column) const {
+        return (column - 1) * cellWidth_ + textOffset_;
+    }
+    std::int32_t RowTop(std::int32_t row) const { return (row - topLine_) * rowHeight_; }
+
+    // Caret and scrolling (Caret.cpp, Scroll.cpp).
+    void ShowCaret();
+    void RefreshLastCaretColumn();
+    void RecreateCaret();
+    void UpdateVerticalScrollBar();
+    void UpdateHorizontalScrollBar();
+    std::int32_t HorizontalExtent();
+    std::int32_t VerticalExtent() const;
+    void ShowScrollHint();
+    std::int32_t MaxCharIndexFor(std::int32_t line) const;
+
+    // Line store events.
+    void ListChanging();
+    void ListChanged();
+    void ListCleared();
+    void ListInserted(std::int32_t index, std::int32_t count);
+    void ListDeleted(std::int32_t index, std::int32_t count);
+    void ListReplaced(std::int32_t index, std::int32_t count);
+    void BindLineStore();
+    TLogFont FixedPitchFont(const TLogFont& font) const;
+
+    TFontsInfoManager& fonts_;
+    TLineStore lines_;
+    TUndoList undoList_;
+    TUndoList redoList_;
+    std::unique_ptr<TWordWrapPlugin> wordWrap_;
+    IWindowServices* window_ = nullptr;
+
+    TLogFont font_;
+    TColor fontColor_ = clWindowText;
+    TLogFont drawerFont_;
+    TTextDrawer drawer_;
+    TGutter gutter_;
+    TSelectedColor selectedColor_;
+    TBookMarkOpt bookMarkOptions_;
+    TGlyph wordWrapGlyph_;
+    TEditMarkList marks_;
+    std::unique_ptr<TInternalImage> internalBookmarkImage_;
+    std::bitset<256> identChars_;
+
+    TColor activeLineColor_ = clNone;
+    TViewBorderStyle borderStyle_ = TViewBorderStyle::bsSingle;
+    std::int32_t extraLineSpacing_ = 0;
+    bool hideSelection_ = false;
+    TCaretType insertCaret_ = TCaretType::ctVerticalLine;
+    TCaretType overwriteCaret_ = TCaretType::ctBlock;
+    bool insertMode_ = true;
+    std::int32_t maxScrollWidth_ = 1024;
+    TEditorOptions options_ = kDefaultEditorOptions;
+    bool readOnly_ = false;
+    bool modified_ = false;
+    std::int32_t rightEdge_ = 80;
+    TColor rightEdgeColor_ = clSilver;
+    TColor scrollHintColor_ = clInfoBk;
+    TScrollHintFormat scrollHintFormat_ = TScrollHintFormat::shfTopLineOnly;
+    TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
+    TSelectionMode selectionMode_ = TSelectionMode::smNormal;
+    TSelectionMode activeSelectionMode_ = TSelectionMode::smNormal;
+    std::int32_t tabWidth_ = 8;
+    bool wantReturns_ = true;
+    bool wantTabs_ = false;
+
+    std::int32_t cellWidth_ = 0;
+    std::int32_t rowHeight_ = 0;
+    std::int32_t gutterWidth_ = 0;
+    std::int32_t textOffset_ = 0;
+    std::int32_t visibleRows_ = 0;
+    std::int32_t visibleColumns_ = 0;
+
+    TBufferCoord caret_;
+    TBufferCoord blockBegin_;
+    TBufferCoord blockEnd_;
+    std::int32_t topLine_ = 1;
+    std::int32_t leftChar_ = 1;
+    std::int32_t lastCaretX_ = 0;
+    bool stepAside_ = false;
+    bool caretAtRowEnd_ = false;
+    TPoint caretOffset_;
+    std::int32_t wheelAccumulator_ = 0;
+    std::int32_t paintLock_ = 0;
+    std::int32_t paintTransientLock_ = 0;
+    TStatusChanges pendingChanges_;
+    bool caretChanged_ = false;
+    bool scrollbarChanged_ = false;
+    bool linesChanging_ = false;
+    bool caretVisible_ = false;
+    bool thumbTracking_ = false;
+    bool alwaysShowCaret_ = false;
+    std::optional<TRect> pendingInvalidRect_;
+};
+
+}  // namespace mirevo
