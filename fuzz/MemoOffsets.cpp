@@ -1,0 +1,53 @@
+// Texts and offsets from the input: OffsetToPosition must land on an existing line or just
+// after the last, and positions inside the text must convert back to the same offset.
+#include "textview/MemoOffsets.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::int32_t ReadInt(const std::uint8_t*& data, std::size_t& size) {
+    std::int32_t value = 0;
+    const std::size_t n = size < sizeof value ? size : sizeof value;
+    std::memcpy(&value, data, n);
+    data += n;
+    size -= n;
+    return value;
+}
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::int32_t offset = ReadInt(data, size);
+    const std::int32_t small = ReadInt(data, size) % 4096;
+    mirevo::TLineStore lines;
+    lines.SetText(std::string(reinterpret_cast<const char*>(data), size));
+
+    for (const std::int32_t o : {offset, small}) {
+        const mirevo::TBufferCoord p = mirevo::OffsetToPosition(lines, o);
+        Check(p.LineIndex >= 1 && p.LineIndex <= lines.Count() + 1);
+        if (p.LineIndex > lines.Count()) {
+            Check(p.CharIndex == 1);
+            continue;
+        }
+        const auto length = static_cast<std::int32_t>(lines.Get(p.LineIndex - 1).size());
+        Check(p.CharIndex <= length + 2);
+        if (p.LineIndex > 1) Check(p.CharIndex >= 1);
+        if (p.CharIndex >= 1 && p.CharIndex <= length + 1)
+            Check(mirevo::PositionToOffset(lines, p) == o);
+    }
+    // The end of the text counts the last line's break too.
+    const auto lastLength = static_cast<std::int32_t>(lines.Get(lines.Count() - 1).size());
+    const std::int32_t total =
+        lines.Count() == 0 ? 0 : mirevo::PositionToOffset(lines, {lastLength + 3, lines.Count()});
+    Check(total >= 0);
+    Check(mirevo::OffsetToPosition(lines, total).LineIndex == lines.Count() + 1);
+    return 0;
+}
