@@ -35,7 +35,10 @@ TBufferCoord OffsetToPosition(const TLineStore& lines, std::int32_t offset) {
         if (offset < next) return {Saturate(offset - start + 1), index + 1};
         start = next;
     }
-    return {1, lines.Count() + 1};
+    // Past the text: its end. Line count + 1 with index 1 would be clamped to the start of
+    // the last line and leave that line out of a selection.
+    if (lines.Count() == 0) return {1, 1};
+    return {static_cast<std::int32_t>(lines.Get(lines.Count() - 1).size()) + 1, lines.Count()};
 }
 
 }  // namespace mirevo

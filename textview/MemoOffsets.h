@@ -18,7 +18,8 @@ std::int32_t PositionToOffset(const TLineStore& lines, TBufferCoord p);
 
 // The position of offset: on the first line whose start s satisfies offset < s + length + 2,
 // (offset - s + 1, that line); an offset on a line's CR or LF gives an index one or two past
-// the line's end, a negative one an index below 1 on line 1. Past the text: (1, count + 1).
+// the line's end, a negative one an index below 1 on line 1. Past the text: its end, the last
+// line's (length + 1, count); (1, 1) for an empty store.
 TBufferCoord OffsetToPosition(const TLineStore& lines, std::int32_t offset);
 
 // MAKELONG: low 16 bits of low, then low 16 bits of high; the bits above are lost.

@@ -49,7 +49,8 @@ TEST(MemoOffsets, OutsideOffsetsNeverFail) {
     EXPECT_EQ(OffsetToPosition(lines, 0), (TBufferCoord{1, 1}));
     EXPECT_EQ(OffsetToPosition(lines, 99), (TBufferCoord{1, 1}));
     lines.SetText("ab\ncd");
-    EXPECT_EQ(OffsetToPosition(lines, 8), (TBufferCoord{1, 3}));
+    EXPECT_EQ(OffsetToPosition(lines, 8), (TBufferCoord{3, 2}));  // past the text: its end
+    EXPECT_EQ(OffsetToPosition(lines, 7), (TBufferCoord{4, 2}));
     // -1 maps into the first line, not to the end of the text.
     EXPECT_EQ(OffsetToPosition(lines, -1), (TBufferCoord{0, 1}));
     EXPECT_EQ(OffsetToPosition(lines, std::numeric_limits<std::int32_t>::min()).LineIndex, 1);
