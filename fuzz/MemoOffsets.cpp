@@ -13,7 +13,7 @@ namespace {
 std::int32_t ReadInt(const std::uint8_t*& data, std::size_t& size) {
     std::int32_t value = 0;
     const std::size_t n = size < sizeof value ? size : sizeof value;
-    std::memcpy(&value, data, n);
+    if (n > 0) std::memcpy(&value, data, n);
     data += n;
     size -= n;
     return value;

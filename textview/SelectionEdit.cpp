@@ -84,7 +84,9 @@ TBufferCoord RemoveSelection(TLineStore& lines, const TSelection& selection) {
     const TBufferCoord last = selection.Last();
     switch (selection.CurrentMode()) {
         case TSelectionMode::smLine:
-            lines.DeleteLines(first.LineIndex - 1, last.LineIndex - first.LineIndex + 1);
+            // An empty store has no line to remove, though it counts as one.
+            lines.DeleteLines(first.LineIndex - 1,
+                              std::min(last.LineIndex, lines.Count()) - first.LineIndex + 1);
             return {1, first.LineIndex};
         case TSelectionMode::smColumn:
             RemoveColumns(lines, first, last);

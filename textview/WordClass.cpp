@@ -110,6 +110,7 @@ std::optional<TWordBounds> WordBoundsAt(std::string_view line, std::int32_t inde
 }
 
 TBufferCoord NextWordStart(const TLineStore& lines, TBufferCoord p) {
+    p.CharIndex = std::max(1, p.CharIndex);
     const std::int32_t length = LengthOf(lines, p.LineIndex);
     if (p.CharIndex > length) {
         if (p.LineIndex >= lines.Count()) return p;

@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{
             "InsertEndingWithBreak", "abc", {4, 1}, {4, 1}, smNormal, "x\n", "abcx\r\n", {1, 2}},
         EditCase{"IntoEmptyStore", "", {1, 1}, {1, 1}, smNormal, "hi", "hi", {3, 1}},
+        EditCase{"WholeLineOfEmptyStore", "", {1, 1}, {3, 1}, smLine, "", "", {1, 1}},
         EditCase{"DeleteWholeLines", "a\nb\nc", {1, 2}, {1, 3}, smLine, "", "a", {1, 1}},
         EditCase{"ReplaceWholeLines", "a\nb\nc", {1, 1}, {1, 2}, smLine, "x\r\n", "x\r\nc", {1, 2}},
         EditCase{"DeleteColumns", "abcd\nefgh", {2, 1}, {4, 2}, smColumn, "", "ad\r\neh", {2, 1}},

@@ -105,6 +105,7 @@ TEST(WordMoves, NextAndPreviousWordStarts) {
         {"漢字abc", {2, 1}, {3, 1}, {1, 1}},  // from a second byte
         {"ab 漢字", {8, 1}, {8, 1}, {6, 1}},
         {"abc", {9, 1}, {9, 1}, {1, 1}},
+        {"\nab", {0, 1}, {1, 2}, {0, 1}},  // an index below 1 on an empty line
     };
     for (const MoveCase& c : cases) {
         TLineStore lines;
