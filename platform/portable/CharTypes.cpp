@@ -15,9 +15,10 @@ struct TypeRun {
     std::uint16_t flags;
 };
 
-// Runs of codes with equal flags, as Windows classifies code page 932 for a Japanese user:
-// single bytes first, then lead << 8 | trail. Codes that are no character fall inside the
-// run around them; the Windows tests compare every character with the platform.
+// Runs of codes with equal flags, as GetStringTypeExA (CT_CTYPE3) answers for every
+// character of code page 932 under Wine with a Japanese locale: single bytes first, then
+// lead << 8 | trail. Codes that are no character fall inside the run around them. The
+// Windows tests compare every character with the platform.
 constexpr TypeRun kRuns[] = {
     {0x0000, 0x0008, 0x0000}, {0x0009, 0x000D, 0x0008}, {0x000E, 0x001F, 0x0000},
     {0x0020, 0x0021, 0x0048}, {0x0022, 0x0022, 0x0448}, {0x0023, 0x0023, 0x0048},

@@ -136,11 +136,6 @@ TEST_F(MemoMessagesTest, ReplaceSelWithoutUndoOrSelectionRecordsNothing) {
     EXPECT_FALSE(MemoReplaceSel(false, selection_, 1, "x")->RecordDelete);
 }
 
-TEST_F(MemoMessagesTest, FirstVisibleLineCountsFromZero) {
-    EXPECT_EQ(MemoGetFirstVisibleLine(1), 0);
-    EXPECT_EQ(MemoGetFirstVisibleLine(7), 6);
-}
-
 struct CharFromPosCase {
     TBufferCoord pointed;
     std::int32_t offset;

@@ -159,15 +159,6 @@ TEST_F(SelectionTest, NewEndsTakeTheChosenMode) {
     EXPECT_EQ(selection_.SelectedText(), "abcd\r\nefgh");
 }
 
-TEST_F(SelectionTest, SetEndsKeepsTheModeAndTheValues) {
-    lines_.SetText("ab");
-    Select({1, 1}, {2, 1}, smColumn);
-    selection_.SetSelectionMode(smNormal);
-    selection_.SetEnds({9, 1}, {9, 1});
-    EXPECT_EQ(selection_.CurrentMode(), smColumn);
-    EXPECT_EQ(selection_.Anchor(), (TBufferCoord{9, 1}));
-}
-
 TEST_F(SelectionTest, NoSelectionKeepsTheActiveEnd) {
     lines_.SetText("abc");
     selection_.SetLimits({.NoSelection = true});

@@ -62,15 +62,6 @@ TEST(WordAt, FailingPlatformRaisesTheViewError) {
     EXPECT_THROW(WordBoundsAt("ab", 1, types), ETextViewError);
 }
 
-TEST(WordClass, ClassesOfTheFlagWords) {
-    const std::pair<std::uint16_t, int> cases[] = {
-        {0x0008, 9}, {0x0040, 1}, {0x8040, 1}, {0x0048, 2}, {0x0448, 2}, {0x8050, 3}, {0x0080, 4},
-        {0x8080, 4}, {0x0088, 5}, {0x8090, 6}, {0x8020, 7}, {0x8100, 8}, {0x0000, 0}, {0x8000, 0},
-    };
-    for (const auto& [flags, wordClass] : cases)
-        EXPECT_EQ(WordClassOf(flags), wordClass) << std::hex << flags;
-}
-
 TEST(WordClass, WordCharactersAreLatinLettersDigitsAndUnderscore) {
     std::string word;
     for (int byte = 1; byte < 0x100; ++byte)
