@@ -105,6 +105,15 @@ void TSelection::SetEnds(TBufferCoord anchor, TBufferCoord activeEnd) {
     activeEnd_ = activeEnd;
 }
 
+TSelectionChange TSelection::MoveCaretAndSelection(TBufferCoord before, TBufferCoord after,
+                                                   TExtend extend) {
+    if (extend == TExtend::No) return SetAnchor(after);
+    TSelectionChange change;
+    if (!HasSelection()) change = SetAnchor(before);
+    change.Merge(SetActiveEnd(after));
+    return change;
+}
+
 TSelectionChange TSelection::SelectAll() {
     const std::int32_t last = std::max(1, lines_.Count());
     TSelectionChange change = SetAnchor({1, 1});

@@ -73,6 +73,11 @@ public:
     // Both ends as given, unclamped, the current mode kept: for the view's "set caret and
     // selection" and for the collapse at the end of a store update.
     void SetEnds(TBufferCoord anchor, TBufferCoord activeEnd);
+    // A navigation step from before to after: extending starts a selection at before when
+    // there is none and moves the active end to after; otherwise the selection collapses at
+    // after. The view then sets its caret to after (and adds its group break first).
+    enum class TExtend : bool { No = false, Yes = true };
+    TSelectionChange MoveCaretAndSelection(TBufferCoord before, TBufferCoord after, TExtend extend);
     // Anchor at (1, 1), active end at the end of the last line ((1, 1) for an empty store);
     // the view puts its caret at ActiveEnd().
     TSelectionChange SelectAll();

@@ -159,6 +159,19 @@ TEST_F(SelectionTest, NewEndsTakeTheChosenMode) {
     EXPECT_EQ(selection_.SelectedText(), "abcd\r\nefgh");
 }
 
+TEST_F(SelectionTest, ShiftMovesExtendFromTheCaretPlainMovesCollapse) {
+    using enum TSelection::TExtend;
+    lines_.SetText("abcdef\nabcdef");
+    selection_.SetAnchor({5, 2});  // an old collapsed selection away from the caret
+    selection_.MoveCaretAndSelection({2, 1}, {4, 1}, Yes);
+    EXPECT_EQ(selection_.SelectedText(), "bc");
+    selection_.MoveCaretAndSelection({4, 1}, {6, 1}, Yes);  // keeps the anchor
+    EXPECT_EQ(selection_.SelectedText(), "bcde");
+    selection_.MoveCaretAndSelection({6, 1}, {3, 2}, No);
+    EXPECT_FALSE(selection_.HasSelection());
+    EXPECT_EQ(selection_.Anchor(), (TBufferCoord{3, 2}));
+}
+
 TEST_F(SelectionTest, NoSelectionKeepsTheActiveEnd) {
     lines_.SetText("abc");
     selection_.SetLimits({.NoSelection = true});
