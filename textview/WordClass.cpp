@@ -109,6 +109,19 @@ std::optional<TWordBounds> WordBoundsAt(std::string_view line, std::int32_t inde
     return TWordBounds{byteOf(start), byteOf(end)};
 }
 
+TWordSelection SelectWordAt(TSelection& selection, const TLineStore& lines, TBufferCoord p,
+                            ICharTypes& charTypes) {
+    p = selection.Clamp(p);
+    const std::string_view line = lines.Get(p.LineIndex - 1);
+    const auto bounds = WordBoundsAt(line, p.CharIndex, charTypes);
+    if (!bounds) return {{static_cast<std::int32_t>(line.size()) + 1, p.LineIndex}, {}};
+    TSelectionChange change = selection.SetAnchor({bounds->Start, p.LineIndex});
+    change.Merge(selection.SetActiveEnd({bounds->End, p.LineIndex}));
+    change.Repaint(p.LineIndex, p.LineIndex);
+    change.Changed = true;
+    return {{bounds->End, p.LineIndex}, change};
+}
+
 TBufferCoord NextWordStart(const TLineStore& lines, TBufferCoord p) {
     p.CharIndex = std::max(1, p.CharIndex);
     const std::int32_t length = LengthOf(lines, p.LineIndex);

@@ -10,6 +10,7 @@
 #include "platform/CharTypes.h"
 #include "textview/Coordinates.h"
 #include "textview/LineStore.h"
+#include "textview/Selection.h"
 
 namespace mirevo {
 
@@ -35,6 +36,15 @@ struct TWordBounds {
 // cannot classify the line.
 std::optional<TWordBounds> WordBoundsAt(std::string_view line, std::int32_t index,
                                         ICharTypes& charTypes);
+
+// Double-click: selects the word at p (clamped as a selection end) and answers where the
+// caret goes, its end. Past the line nothing is selected and the caret goes to length + 1.
+struct TWordSelection {
+    TBufferCoord Caret;
+    TSelectionChange Change;
+};
+TWordSelection SelectWordAt(TSelection& selection, const TLineStore& lines, TBufferCoord p,
+                            ICharTypes& charTypes);
 
 // Word right: the start of the next word, or the next line's first word (or double-byte)
 // character from the end of a line; unchanged at the end of the last line. Double-byte

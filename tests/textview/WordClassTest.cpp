@@ -48,6 +48,22 @@ TEST(WordAt, PastTheLineSelectsNothing) {
     EXPECT_TRUE(WordBoundsAt("abc", 4, types).has_value());
 }
 
+TEST(WordAt, DoubleClickSelectsTheWordWithTheCaretAtItsEnd) {
+    TLineStore lines;
+    lines.SetText("x\nsee example.com");
+    TSelection selection(lines);
+    PortableCharTypes types;
+    const TWordSelection word = SelectWordAt(selection, lines, {7, 2}, types);
+    EXPECT_EQ(selection.SelectedText(), "example");
+    EXPECT_EQ(word.Caret, (TBufferCoord{12, 2}));
+    EXPECT_TRUE(word.Change.Changed);
+    // Past the line (a column selection does not clamp there): nothing new is selected.
+    selection.SetSelectionMode(TSelectionMode::smColumn);
+    selection.SetAnchor({1, 1});
+    EXPECT_EQ(SelectWordAt(selection, lines, {30, 2}, types).Caret, (TBufferCoord{16, 2}));
+    EXPECT_FALSE(selection.HasSelection());
+}
+
 TEST(WordAt, FailingPlatformRaisesTheViewError) {
     testing_support::FakeCharTypes types;
     try {
