@@ -1,0 +1,182 @@
+#include "textview/SelectionEdit.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/Sjis.h"
+
+namespace mirevo {
+
+namespace {
+
+// Keeps one line-store update open for the whole edit, so the view sees one change.
+class StoreUpdate {
+public:
+    explicit StoreUpdate(TLineStore& lines) : lines_(lines) { lines_.BeginUpdate(); }
+    ~StoreUpdate() { lines_.EndUpdate(); }
+    StoreUpdate(const StoreUpdate&) = delete;
+    StoreUpdate& operator=(const StoreUpdate&) = delete;
+
+private:
+    TLineStore& lines_;
+};
+
+// Pieces between breaks; a break at the end leaves an empty last piece.
+std::vector<std::string> Pieces(std::string_view text) {
+    std::vector<std::string> pieces(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            pieces.back() += text[i];
+            continue;
+        }
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        pieces.emplace_back();
+    }
+    return pieces;
+}
+
+std::string LineOf(const TLineStore& lines, std::int32_t lineIndex) {
+    return std::string(lines.Get(lineIndex - 1));
+}
+
+// Makes sure line lineIndex exists.
+void EnsureLine(TLineStore& lines, std::int32_t lineIndex) {
+    while (lines.Count() < lineIndex) lines.Add("");
+}
+
+// Bytes [from, to) of a line, 0-based and clipped, widened or narrowed so that no
+// double-byte character is cut: characters not wholly inside stay.
+std::pair<std::size_t, std::size_t> WholeCharacters(std::string_view line, std::int32_t from,
+                                                    std::int32_t to) {
+    auto begin = static_cast<std::size_t>(std::clamp<std::int64_t>(from, 0, line.size()));
+    auto end = static_cast<std::size_t>(std::clamp<std::int64_t>(to, begin, line.size()));
+    if (begin < line.size() && ByteKindAt(line, begin) == ByteKind::Trail) ++begin;
+    if (end > begin && end < line.size() && ByteKindAt(line, end) == ByteKind::Trail) --end;
+    return {begin, std::max(begin, end)};
+}
+
+void RemoveNormal(TLineStore& lines, TBufferCoord first, TBufferCoord last) {
+    const std::string head =
+        LineOf(lines, first.LineIndex)
+            .substr(0, static_cast<std::size_t>(std::max(0, first.CharIndex - 1)));
+    const std::string tail = LineOf(lines, last.LineIndex);
+    const auto cut = std::min(tail.size(), static_cast<std::size_t>(last.CharIndex - 1));
+    lines.Put(first.LineIndex - 1, head + tail.substr(cut));
+    lines.DeleteLines(first.LineIndex, last.LineIndex - first.LineIndex);
+}
+
+void RemoveColumns(TLineStore& lines, TBufferCoord first, TBufferCoord last) {
+    const std::int32_t left = std::min(first.CharIndex, last.CharIndex) - 1;
+    const std::int32_t right = std::max(first.CharIndex, last.CharIndex) - 1;
+    for (std::int32_t line = first.LineIndex; line <= last.LineIndex; ++line) {
+        std::string text = LineOf(lines, line);
+        const auto [begin, end] = WholeCharacters(text, left, right);
+        if (begin == end) continue;
+        text.erase(begin, end - begin);
+        lines.Put(line - 1, text);
+    }
+}
+
+// Removes the selection; answers where the insertion goes.
+TBufferCoord RemoveSelection(TLineStore& lines, const TSelection& selection) {
+    const TBufferCoord first = selection.First();
+    const TBufferCoord last = selection.Last();
+    switch (selection.CurrentMode()) {
+        case TSelectionMode::smLine:
+            // An empty store has no line to remove, though it counts as one.
+            lines.DeleteLines(first.LineIndex - 1,
+                              std::min(last.LineIndex, lines.Count()) - first.LineIndex + 1);
+            return {1, first.LineIndex};
+        case TSelectionMode::smColumn:
+            RemoveColumns(lines, first, last);
+            return {std::min(first.CharIndex, last.CharIndex), first.LineIndex};
+        case TSelectionMode::smNormal:
+            break;
+    }
+    RemoveNormal(lines, first, last);
+    return first;
+}
+
+// The line padded with blanks so that index is at most its length + 1.
+std::string PaddedTo(std::string line, std::int32_t index) {
+    if (static_cast<std::int32_t>(line.size()) < index - 1)
+        line.resize(static_cast<std::size_t>(index - 1), ' ');
+    return line;
+}
+
+TBufferCoord InsertStream(TLineStore& lines, TBufferCoord at,
+                          const std::vector<std::string>& pieces) {
+    EnsureLine(lines, at.LineIndex);
+    const std::string line = PaddedTo(LineOf(lines, at.LineIndex), at.CharIndex);
+    const std::string head = line.substr(0, static_cast<std::size_t>(at.CharIndex - 1));
+    const std::string tail = line.substr(static_cast<std::size_t>(at.CharIndex - 1));
+    if (pieces.size() == 1) {
+        lines.Put(at.LineIndex - 1, head + pieces[0] + tail);
+        return {at.CharIndex + static_cast<std::int32_t>(pieces[0].size()), at.LineIndex};
+    }
+    lines.Put(at.LineIndex - 1, head + pieces.front());
+    for (std::size_t i = 1; i + 1 < pieces.size(); ++i)
+        lines.Insert(at.LineIndex - 1 + static_cast<std::int32_t>(i), pieces[i]);
+    const auto lastLine = at.LineIndex + static_cast<std::int32_t>(pieces.size()) - 1;
+    lines.Insert(lastLine - 1, pieces.back() + tail);
+    return {static_cast<std::int32_t>(pieces.back().size()) + 1, lastLine};
+}
+
+TBufferCoord InsertColumns(TLineStore& lines, TBufferCoord at,
+                           const std::vector<std::string>& pieces) {
+    TBufferCoord caret = at;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
+        EnsureLine(lines, lineIndex);
+        std::string line = PaddedTo(LineOf(lines, lineIndex), at.CharIndex);
+        line.insert(static_cast<std::size_t>(at.CharIndex - 1), pieces[i]);
+        lines.Put(lineIndex - 1, line);
+        caret = {at.CharIndex + static_cast<std::int32_t>(pieces[i].size()), lineIndex};
+    }
+    return caret;
+}
+
+TUndoItem Record(TChangeKind kind, TBufferCoord start, TBufferCoord end, std::string text,
+                 TSelectionMode mode) {
+    TUndoItem item;
+    item.Kind = kind;
+    item.RangeStart = start;
+    item.RangeEnd = end;
+    item.SavedText = std::move(text);
+    item.SelectionModeAtChange = mode;
+    return item;
+}
+
+}  // namespace
+
+TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
+                                   std::string_view text) {
+    TSelectionEdit edit;
+    const TSelectionMode mode =
+        selection.HasSelection() ? selection.CurrentMode() : selection.SelectionMode();
+    if (selection.HasSelection())
+        edit.DeleteRecord = Record(TChangeKind::ChangeDelete, selection.First(), selection.Last(),
+                                   selection.SelectedText(), mode);
+    selection.SetCurrentMode(mode);
+    const StoreUpdate update(lines);
+    TBufferCoord at =
+        selection.HasSelection() ? RemoveSelection(lines, selection) : selection.First();
+    at.CharIndex = std::max(1, at.CharIndex);
+    at.LineIndex = std::max(1, at.LineIndex);
+    if (mode == TSelectionMode::smLine) at.CharIndex = 1;
+    // Whole lines removed at the end leave the caret on the new last line.
+    if (text.empty()) at.LineIndex = std::min(at.LineIndex, std::max(1, lines.Count()));
+    edit.Caret = at;
+    if (!text.empty()) {
+        const std::vector<std::string> pieces = Pieces(text);
+        edit.Caret = mode == TSelectionMode::smColumn ? InsertColumns(lines, at, pieces)
+                                                      : InsertStream(lines, at, pieces);
+        if (mode != TSelectionMode::smColumn)
+            edit.InsertRecord = Record(TChangeKind::ChangeInsert, at, edit.Caret, "", mode);
+    }
+    selection.SetEnds(edit.Caret, edit.Caret);
+    return edit;
+}
+
+}  // namespace mirevo
