@@ -22,11 +22,13 @@ build() {
   fi
 }
 
+# run_ctest PRESET COMMAND...: runs the tests, then prints GoogleTest's and ctest's totals.
 run_ctest() {
-  local log=build/logs/test-$1.log
+  local log=build/logs/test-$1.log details=build/$1/Testing/Temporary/LastTest.log
   shift
   "$@" >"$log" 2>&1
   local rc=$?
+  [ -f "$details" ] && grep -h -E '^\[  (PASSED|FAILED|SKIPPED)  \]' "$details"
   grep -E -A 30 'tests passed|No tests were found' "$log" || tail -n 40 "$log"
   return $rc
 }
