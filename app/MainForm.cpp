@@ -20,9 +20,7 @@ bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
 InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
 }  // namespace
 
-std::string TMainForm::SettingsFile() const {
-    return SettingsFilePath(Application().ExeName());
-}
+std::string TMainForm::SettingsFile() const { return SettingsFilePath(Application().ExeName()); }
 
 void TMainForm::FormCreate(TObject*) {
     SetCaption(Application().Title());
@@ -41,8 +39,7 @@ void TMainForm::LoadSettings() {
     SetBounds(bounds);
     bounds.Width = ini.ReadNumber("Form", "Width", bounds.Width);
     SetBounds(bounds);
-    PageControl1.SetActivePageIndex(
-        ini.ReadNumber("Form", "Page", PageControl1.ActivePageIndex()));
+    PageControl1.SetActivePageIndex(ini.ReadNumber("Form", "Page", PageControl1.ActivePageIndex()));
     settings_ = LoadSessionSettings(ini);
 }
 
@@ -60,11 +57,16 @@ void TMainForm::SavePlacement() {
 
 LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) const {
     switch (tabIndex) {
-        case 0: return {FieldOf(EditUrl1), {}, {}};
-        case 1: return {FieldOf(EditUrl2), FieldOf(EditTxt2), {}};
-        case 2: return {FieldOf(EditUrl3), {}, FieldOf(EditImg3)};
-        case 3: return {FieldOf(EditUrl4), FieldOf(EditTxt4), FieldOf(EditImg4)};
-        default: return {};
+        case 0:
+            return {FieldOf(EditUrl1), {}, {}};
+        case 1:
+            return {FieldOf(EditUrl2), FieldOf(EditTxt2), {}};
+        case 2:
+            return {FieldOf(EditUrl3), {}, FieldOf(EditImg3)};
+        case 3:
+            return {FieldOf(EditUrl4), FieldOf(EditTxt4), FieldOf(EditImg4)};
+        default:
+            return {};
     }
 }
 
@@ -110,8 +112,8 @@ void TMainForm::ShowResult(const std::string& code) {
 }
 
 void TMainForm::ClearInputs() {
-    for (TEdit* edit : {&EditUrl1, &EditUrl2, &EditUrl3, &EditUrl4, &EditTxt2, &EditTxt4,
-                        &EditImg3, &EditImg4}) {
+    for (TEdit* edit :
+         {&EditUrl1, &EditUrl2, &EditUrl3, &EditUrl4, &EditTxt2, &EditTxt4, &EditImg3, &EditImg4}) {
         edit->SetText("");
     }
     TextMemo1.ClearAll();

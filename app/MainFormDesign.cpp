@@ -89,7 +89,8 @@ void TMainForm::DesignActions() {
     set(ActionExec, "ファイル", "リンク作成", ShortCut(vkReturn, scCtrl), 0, "");
     set(ActionSetting, "ファイル", "設定", scNone, 3, "");
     set(FileExit1, "ファイル", "終了", scNone, 2, "終了|アプリケーションを終了する");
-    set(EditUndo1, "編集", "元に戻す(&U)", ShortCut('Z', scCtrl), 3, "元に戻す|直前の変更を元に戻す");
+    set(EditUndo1, "編集", "元に戻す(&U)", ShortCut('Z', scCtrl), 3,
+        "元に戻す|直前の変更を元に戻す");
     set(EditCut1, "編集", "切り取り(&T)", ShortCut('X', scCtrl), 0,
         "切り取り|選択部分を切り取り、クリップボードに送る");
     set(EditCopy1, "編集", "コピー(&C)", ShortCut('C', scCtrl), 1,
@@ -112,11 +113,21 @@ void TMainForm::DesignMenuBar() {
     const TActionClientItem separator;
     ActionMainMenuBar1.Menus = {
         {"ファイル(&F)",
-         {{&ActionExec, "リンク作成(&M)", 0}, separator, {&ActionSetting, "設定...(&S)", 3},
-          separator, {&FileExit1, "終了(&X)", 43}}},
+         {{&ActionExec, "リンク作成(&M)", 0},
+          separator,
+          {&ActionSetting, "設定...(&S)", 3},
+          separator,
+          {&FileExit1, "終了(&X)", 43}}},
         {"編集(&E)",
-         {{&EditUndo1}, separator, {&EditCut1}, {&EditCopy1}, {&EditPaste1}, {&EditDelete1},
-          separator, {&EditSelectAll1}, {&ActionClear, "クリア(&Z)"}}},
+         {{&EditUndo1},
+          separator,
+          {&EditCut1},
+          {&EditCopy1},
+          {&EditPaste1},
+          {&EditDelete1},
+          separator,
+          {&EditSelectAll1},
+          {&ActionClear, "クリア(&Z)"}}},
         {"ヘルプ(&H)", {{&ActionAbout, "Mirevo について(&A)"}}},
     };
 }
@@ -127,7 +138,8 @@ void TMainForm::DesignToolBar() {
     ActionToolBar1.Images = &ImageList1;
     ActionToolBar1.ColorMap = {kBarHighlight, kBarHighlight, clBtnFace};
     const TActionClientItem separator;
-    ActionToolBar1.Items = {{&ActionExec, "", 0}, separator, {&ActionClear, "", 1}, separator,
+    ActionToolBar1.Items = {{&ActionExec, "", 0},    separator,
+                            {&ActionClear, "", 1},   separator,
                             {&ActionSetting, "", 3}, {&FileExit1, "", 2}};
 }
 
@@ -142,8 +154,8 @@ void TMainForm::DesignPages() {
     EditUrl4.Place(FieldBounds(16), kUrlLabel);
     EditTxt4.Place(FieldBounds(51), kTextLabel);
     EditImg4.Place(FieldBounds(86), kImageLabel);
-    for (TLabeledEdit* edit : {&EditUrl1, &EditUrl2, &EditTxt2, &EditUrl3, &EditImg3, &EditUrl4,
-                               &EditTxt4, &EditImg4}) {
+    for (TLabeledEdit* edit :
+         {&EditUrl1, &EditUrl2, &EditTxt2, &EditUrl3, &EditImg3, &EditUrl4, &EditTxt4, &EditImg4}) {
         edit->SetAnchors(akLeft | akTop | akRight);
         edit->SetClipboard(&services_.Clipboard);
     }

@@ -23,7 +23,7 @@ public:
 
 }  // namespace mirevo
 
-#define MIREVO_ASSERT(condition)                                                   \
-    do {                                                                           \
+#define MIREVO_ASSERT(condition)                                                            \
+    do {                                                                                    \
         if (!(condition)) throw ::mirevo::EAssertionFailed(#condition, __FILE__, __LINE__); \
     } while (false)

@@ -62,11 +62,10 @@ void TSettingDialog::Design() {
     CheckBoxErrorChk.SetChecked(true);
     CheckBoxAutoCopy.SetBounds({10, 21, 252, 17});
     CheckBoxAutoCopy.SetCaption("結果をクリップボードに自動的にコピーする。");
-    for (TControl* control : {static_cast<TControl*>(&GroupBox1), static_cast<TControl*>(&GroupBox2),
-                              static_cast<TControl*>(&GroupBox3),
-                              static_cast<TControl*>(&EditA8matEsy),
-                              static_cast<TControl*>(&EditA8matTxt),
-                              static_cast<TControl*>(&EditA8matImg)}) {
+    for (TControl* control :
+         {static_cast<TControl*>(&GroupBox1), static_cast<TControl*>(&GroupBox2),
+          static_cast<TControl*>(&GroupBox3), static_cast<TControl*>(&EditA8matEsy),
+          static_cast<TControl*>(&EditA8matTxt), static_cast<TControl*>(&EditA8matImg)}) {
         control->SetAnchors(kStretch);
     }
     btnOK.SetAnchors(akRight | akBottom);
@@ -85,8 +84,8 @@ void TSettingDialog::FormShow(TObject*) {
 }
 
 SessionSettings TSettingDialog::FromControls() const {
-    return {Trim(EditA8matEsy.Text()), Trim(EditA8matTxt.Text()), Trim(EditA8matImg.Text()),
-            CheckBox1.Checked(), CheckBoxAutoCopy.Checked(), CheckBoxErrorChk.Checked()};
+    return {Trim(EditA8matEsy.Text()), Trim(EditA8matTxt.Text()),  Trim(EditA8matImg.Text()),
+            CheckBox1.Checked(),       CheckBoxAutoCopy.Checked(), CheckBoxErrorChk.Checked()};
 }
 
 void TSettingDialog::btnOKClick(TObject*) {

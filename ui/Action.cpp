@@ -21,15 +21,19 @@ bool TAction::StandardEnabled() const {
     const IEditTarget* target = Target();
     if (!target) return false;
     switch (standard_) {
-        case TStandardAction::EditUndo: return target->AcceptsChanges() && target->CanUndo();
+        case TStandardAction::EditUndo:
+            return target->AcceptsChanges() && target->CanUndo();
         case TStandardAction::EditCut:
         case TStandardAction::EditDelete:
             return target->AcceptsChanges() && target->HasSelection();
-        case TStandardAction::EditCopy: return target->HasSelection();
+        case TStandardAction::EditCopy:
+            return target->HasSelection();
         case TStandardAction::EditPaste:
             return target->AcceptsChanges() && list_.Clipboard().HasText();
-        case TStandardAction::EditSelectAll: return !target->IsEmpty();
-        default: return true;
+        case TStandardAction::EditSelectAll:
+            return !target->IsEmpty();
+        default:
+            return true;
     }
 }
 
@@ -56,13 +60,26 @@ void TAction::ExecuteStandard() {
     }
     IEditTarget* target = Target();
     switch (standard_) {
-        case TStandardAction::EditUndo: target->Undo(); break;
-        case TStandardAction::EditCut: target->Cut(); break;
-        case TStandardAction::EditCopy: target->Copy(); break;
-        case TStandardAction::EditPaste: target->Paste(); break;
-        case TStandardAction::EditDelete: target->DeleteSelection(); break;
-        case TStandardAction::EditSelectAll: target->SelectAll(); break;
-        default: break;
+        case TStandardAction::EditUndo:
+            target->Undo();
+            break;
+        case TStandardAction::EditCut:
+            target->Cut();
+            break;
+        case TStandardAction::EditCopy:
+            target->Copy();
+            break;
+        case TStandardAction::EditPaste:
+            target->Paste();
+            break;
+        case TStandardAction::EditDelete:
+            target->DeleteSelection();
+            break;
+        case TStandardAction::EditSelectAll:
+            target->SelectAll();
+            break;
+        default:
+            break;
     }
 }
 

@@ -17,7 +17,14 @@ class IEditTarget;
 class IClipboard;
 
 enum class TStandardAction : std::uint8_t {
-    None, FileExit, EditUndo, EditCut, EditCopy, EditPaste, EditDelete, EditSelectAll
+    None,
+    FileExit,
+    EditUndo,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    EditDelete,
+    EditSelectAll
 };
 
 class TAction : public TObject {

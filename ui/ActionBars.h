@@ -33,7 +33,7 @@ struct TActionClientItem {
         : Action(action), Caption(std::move(caption)), ImageIndex(imageIndex) {}
 
     TAction* Action = nullptr;
-    std::string Caption;         // empty: the action's caption
+    std::string Caption;           // empty: the action's caption
     std::int32_t ImageIndex = -1;  // the image shown; -1 or an index the list lacks shows none
     bool IsSeparator() const { return Action == nullptr; }
     const std::string& ShownCaption() const { return Caption.empty() ? Action->Caption : Caption; }

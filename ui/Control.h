@@ -17,8 +17,21 @@ class TForm;
 class IEditTarget;
 
 enum class TControlKind : std::uint8_t {
-    Form, Label, Edit, Memo, Button, CheckBox, GroupBox, Panel, Image, PageControl, TabSheet,
-    MenuBar, ToolBar, Custom, TextView
+    Form,
+    Label,
+    Edit,
+    Memo,
+    Button,
+    CheckBox,
+    GroupBox,
+    Panel,
+    Image,
+    PageControl,
+    TabSheet,
+    MenuBar,
+    ToolBar,
+    Custom,
+    TextView
 };
 
 class TControl : public TObject {

@@ -10,7 +10,15 @@ class IEditTarget;
 
 // What changed in a control's state, for its peer to mirror.
 enum class TControlState : std::uint8_t {
-    Text, Bounds, Enabled, Visible, Color, Font, Checked, ActivePage, ReadOnly
+    Text,
+    Bounds,
+    Enabled,
+    Visible,
+    Color,
+    Font,
+    Checked,
+    ActivePage,
+    ReadOnly
 };
 
 class IControlPeer {

@@ -17,7 +17,7 @@ public:
     virtual ~IDialogs() = default;
     // A modal message box owned by the active window; returns the button pressed.
     virtual std::int32_t ShowMessageBox(const std::string& text, const std::string& caption,
-                                    std::uint32_t flags) = 0;
+                                        std::uint32_t flags) = 0;
     // The toolkit's plain message dialog: one OK button, no icon, centred on the screen.
     virtual void MessageDialog(const std::string& text, const std::string& caption) = 0;
 };

@@ -6,7 +6,8 @@
 
 namespace mirevo {
 
-TEdit::TEdit(TControl* parent, std::string name) : TEdit(parent, std::move(name), TControlKind::Edit) {}
+TEdit::TEdit(TControl* parent, std::string name)
+    : TEdit(parent, std::move(name), TControlKind::Edit) {}
 
 TEdit::TEdit(TControl* parent, std::string name, TControlKind kind)
     : TControl(parent, std::move(name), kind) {

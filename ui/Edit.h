@@ -62,7 +62,8 @@ private:
 // A multi-line edit; the text wraps at the control's width when WordWrap is on.
 class TMemo : public TEdit {
 public:
-    TMemo(TControl* parent, std::string name) : TEdit(parent, std::move(name), TControlKind::Memo) {}
+    TMemo(TControl* parent, std::string name)
+        : TEdit(parent, std::move(name), TControlKind::Memo) {}
     bool WordWrap = true;
     bool VerticalScrollBar = true;
 };

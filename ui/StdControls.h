@@ -7,7 +7,8 @@ namespace mirevo {
 
 class TLabel : public TControl {
 public:
-    TLabel(TControl* parent, std::string name) : TControl(parent, std::move(name), TControlKind::Label) {}
+    TLabel(TControl* parent, std::string name)
+        : TControl(parent, std::move(name), TControlKind::Label) {}
     // Word-wrapping labels keep their width; the others size themselves to their text.
     bool WordWrap = false;
     // Text set flush against the right edge of the box (labels that stand left of an edit).
@@ -21,7 +22,8 @@ public:
 
 class TButton : public TControl {
 public:
-    TButton(TControl* parent, std::string name) : TControl(parent, std::move(name), TControlKind::Button) {
+    TButton(TControl* parent, std::string name)
+        : TControl(parent, std::move(name), TControlKind::Button) {
         SetTabStop(true);
     }
     // The default button answers the Enter key.
@@ -34,7 +36,8 @@ public:
 
 class TCheckBox : public TControl {
 public:
-    TCheckBox(TControl* parent, std::string name) : TControl(parent, std::move(name), TControlKind::CheckBox) {
+    TCheckBox(TControl* parent, std::string name)
+        : TControl(parent, std::move(name), TControlKind::CheckBox) {
         SetTabStop(true);
     }
     bool Checked() const { return checked_; }
@@ -48,14 +51,16 @@ private:
 
 class TGroupBox : public TControl {
 public:
-    TGroupBox(TControl* parent, std::string name) : TControl(parent, std::move(name), TControlKind::GroupBox) {}
+    TGroupBox(TControl* parent, std::string name)
+        : TControl(parent, std::move(name), TControlKind::GroupBox) {}
 };
 
 enum class TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised };
 
 class TPanel : public TControl {
 public:
-    TPanel(TControl* parent, std::string name) : TControl(parent, std::move(name), TControlKind::Panel) {}
+    TPanel(TControl* parent, std::string name)
+        : TControl(parent, std::move(name), TControlKind::Panel) {}
     TBevelCut BevelInner = TBevelCut::bvNone;
     TBevelCut BevelOuter = TBevelCut::bvRaised;
 };
@@ -63,7 +68,8 @@ public:
 // A picture drawn from a bitmap resource, stretched to the control's box.
 class TImage : public TControl {
 public:
-    TImage(TControl* parent, std::string name) : TControl(parent, std::move(name), TControlKind::Image) {}
+    TImage(TControl* parent, std::string name)
+        : TControl(parent, std::move(name), TControlKind::Image) {}
     std::string ResourceName;
 };
 

@@ -11,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-constexpr std::uint8_t kInteresting[] = {'\r', '\n', '\0', '=', '[', ']', ';', ' ', '\t', '0', 'x',
-                                         '$', '-', '+', '%', 0x81, 0x82, 0x9F, 0xE0, 0xFC, 0x5C,
-                                         0x40, 0x7F, 0x80, 0xA0, 0xFF};
+constexpr std::uint8_t kInteresting[] = {'\r', '\n', '\0', '=',  '[',  ']',  ';',  ' ',  '\t',
+                                         '0',  'x',  '$',  '-',  '+',  '%',  0x81, 0x82, 0x9F,
+                                         0xE0, 0xFC, 0x5C, 0x40, 0x7F, 0x80, 0xA0, 0xFF};
 
 std::vector<std::uint8_t> RandomInput(std::mt19937& rng) {
     std::uniform_int_distribution<std::size_t> length(0, 256);

@@ -36,13 +36,15 @@ void AddButton(HWND bar, int id, int image, const std::string& text, BYTE style,
 // Hot items take the bars' highlight colour.
 LRESULT CustomDraw(NMTBCUSTOMDRAW& draw, const TColorMap& colors) {
     switch (draw.nmcd.dwDrawStage) {
-        case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
             draw.clrText = GetSysColor(COLOR_BTNTEXT);
             draw.clrTextHighlight = GetSysColor(COLOR_BTNTEXT);
             draw.clrHighlightHotTrack = Win32Host::ColorRef(colors.HighlightColor);
             return TBCDRF_HILITEHOTTRACK;
-        default: return CDRF_DODEFAULT;
+        default:
+            return CDRF_DODEFAULT;
     }
 }
 

@@ -65,7 +65,8 @@ LRESULT Win32ContainerPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     LRESULT result = 0;
     if (ForwardNotification(message, wParam, lParam, result)) return result;
     switch (message) {
-        case WM_ERASEBKGND: return 1;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PRINTCLIENT: {
             // Children that show this window's background ask for it this way.
             RECT client;
@@ -82,7 +83,8 @@ LRESULT Win32ContainerPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
             EndPaint(hwnd_, &ps);
             return 0;
         }
-        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default:
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 }
 
@@ -96,7 +98,9 @@ void Win32ContainerPeer::Paint(HDC dc, const RECT& client) {
     }
     HGDIOBJ oldFont = SelectObject(dc, Host().Font(control.Font()));
     switch (control.Kind()) {
-        case TControlKind::GroupBox: PaintGroupFrame(dc, client, control.Caption()); break;
+        case TControlKind::GroupBox:
+            PaintGroupFrame(dc, client, control.Caption());
+            break;
         case TControlKind::Panel: {
             RECT edge = client;
             DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
@@ -105,7 +109,8 @@ void Win32ContainerPeer::Paint(HDC dc, const RECT& client) {
         case TControlKind::Image:
             PaintPicture(dc, client, static_cast<const TImage&>(control).ResourceName);
             break;
-        default: break;
+        default:
+            break;
     }
     SelectObject(dc, oldFont);
 }
@@ -137,7 +142,8 @@ bool Win32ContainerPeer::ForwardNotification(UINT message, WPARAM wParam, LPARAM
             result = reinterpret_cast<LRESULT>(brush);
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 

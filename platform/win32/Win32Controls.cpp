@@ -20,7 +20,8 @@ namespace {
 
 std::string WindowText(HWND hwnd) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -62,7 +63,8 @@ public:
     bool HasSelection() const override {
         DWORD start = 0;
         DWORD end = 0;
-        SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
         return end > start;
     }
     bool CanUndo() const override { return SendMessageA(hwnd_, EM_CANUNDO, 0, 0) != 0; }
@@ -169,14 +171,15 @@ class PageControlPeer final : public Win32Peer {
 public:
     PageControlPeer(TPageControl& pages, Win32Host& host) : Win32Peer(pages, host), pages_(pages) {}
     void Create(HWND parent) override {
-        CreateNative(WS_EX_CONTROLPARENT, WC_TABCONTROLA, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                     parent);
+        CreateNative(WS_EX_CONTROLPARENT, WC_TABCONTROLA,
+                     WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parent);
         for (TTabSheet* page : pages_.Pages()) {
             TCITEMA item{};
             item.mask = TCIF_TEXT;
             std::string caption = page->Caption();
             item.pszText = caption.data();
-            SendMessageA(hwnd_, TCM_INSERTITEMA, page->PageIndex(), reinterpret_cast<LPARAM>(&item));
+            SendMessageA(hwnd_, TCM_INSERTITEMA, page->PageIndex(),
+                         reinterpret_cast<LPARAM>(&item));
         }
         StateChanged(TControlState::ActivePage);
     }
@@ -190,7 +193,8 @@ public:
     }
     bool OnNotify(NMHDR& header, LRESULT& result) override {
         if (header.code != TCN_SELCHANGE) return false;
-        pages_.NativeActivePageChanged(static_cast<std::int32_t>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0)));
+        pages_.NativeActivePageChanged(
+            static_cast<std::int32_t>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0)));
         result = 0;
         return true;
     }
@@ -225,7 +229,8 @@ public:
 
 private:
     void PlaceInParent() {
-        if (auto* parent = static_cast<PageControlPeer*>(Control().Parent()->Peer())) parent->PlacePages();
+        if (auto* parent = static_cast<PageControlPeer*>(Control().Parent()->Peer()))
+            parent->PlacePages();
     }
 };
 
@@ -233,23 +238,31 @@ private:
 
 std::unique_ptr<Win32Peer> MakePeer(TControl& control, Win32Host& host) {
     switch (control.Kind()) {
-        case TControlKind::Form: return std::make_unique<Win32FormPeer>(static_cast<TForm&>(control), host);
+        case TControlKind::Form:
+            return std::make_unique<Win32FormPeer>(static_cast<TForm&>(control), host);
         case TControlKind::Edit:
-        case TControlKind::Memo: return std::make_unique<EditPeer>(static_cast<TEdit&>(control), host);
-        case TControlKind::Label: return std::make_unique<LabelPeer>(static_cast<TLabel&>(control), host);
-        case TControlKind::Button: return std::make_unique<ButtonPeer>(static_cast<TButton&>(control), host);
+        case TControlKind::Memo:
+            return std::make_unique<EditPeer>(static_cast<TEdit&>(control), host);
+        case TControlKind::Label:
+            return std::make_unique<LabelPeer>(static_cast<TLabel&>(control), host);
+        case TControlKind::Button:
+            return std::make_unique<ButtonPeer>(static_cast<TButton&>(control), host);
         case TControlKind::CheckBox:
             return std::make_unique<CheckBoxPeer>(static_cast<TCheckBox&>(control), host);
         case TControlKind::PageControl:
             return std::make_unique<PageControlPeer>(static_cast<TPageControl&>(control), host);
-        case TControlKind::TabSheet: return std::make_unique<TabSheetPeer>(control, host);
+        case TControlKind::TabSheet:
+            return std::make_unique<TabSheetPeer>(control, host);
         case TControlKind::TextView:
-            return std::make_unique<Win32TextViewPeer>(static_cast<TCustomTextView&>(control), host);
+            return std::make_unique<Win32TextViewPeer>(static_cast<TCustomTextView&>(control),
+                                                       host);
         case TControlKind::MenuBar:
-            return std::make_unique<Win32MenuBarPeer>(static_cast<TActionMainMenuBar&>(control), host);
+            return std::make_unique<Win32MenuBarPeer>(static_cast<TActionMainMenuBar&>(control),
+                                                      host);
         case TControlKind::ToolBar:
             return std::make_unique<Win32ToolBarPeer>(static_cast<TActionToolBar&>(control), host);
-        default: return std::make_unique<Win32ContainerPeer>(control, host);
+        default:
+            return std::make_unique<Win32ContainerPeer>(control, host);
     }
 }
 

@@ -5,7 +5,7 @@
 namespace mirevo {
 
 std::int32_t Win32Dialogs::ShowMessageBox(const std::string& text, const std::string& caption,
-                                      std::uint32_t flags) {
+                                          std::uint32_t flags) {
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
 }
 

@@ -8,7 +8,7 @@ namespace mirevo {
 class Win32Dialogs final : public IDialogs {
 public:
     std::int32_t ShowMessageBox(const std::string& text, const std::string& caption,
-                            std::uint32_t flags) override;
+                                std::uint32_t flags) override;
     void MessageDialog(const std::string& text, const std::string& caption) override;
 };
 

@@ -50,9 +50,9 @@ void Win32FormPeer::SyncBounds() {
     GetWindowRect(hwnd_, &window);
     GetClientRect(hwnd_, &client);
     syncing_ = true;
-    form_.NativeBoundsChanged({window.left, window.top, window.right - window.left,
-                               window.bottom - window.top},
-                              {client.right, client.bottom});
+    form_.NativeBoundsChanged(
+        {window.left, window.top, window.right - window.left, window.bottom - window.top},
+        {client.right, client.bottom});
     syncing_ = false;
 }
 
@@ -119,8 +119,10 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             FillRect(reinterpret_cast<HDC>(wParam), &client, Host().Brush(form_.Color()));
             return 1;
         }
-        case WM_PAINT: return DefWindowProcA(hwnd_, message, wParam, lParam);
-        default: return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
+        case WM_PAINT:
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default:
+            return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -197,7 +197,8 @@ void Win32Host::Unrealize(TForm& form) {
 std::string Win32Host::ExeName() const {
     std::string path(MAX_PATH, '\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             return path;
@@ -207,7 +208,8 @@ std::string Win32Host::ExeName() const {
 }
 
 HFONT Win32Host::Font(const TFontSpec& request) {
-    const auto key = std::make_tuple(request.Name, request.Height, request.Charset, request.Underline);
+    const auto key =
+        std::make_tuple(request.Name, request.Height, request.Charset, request.Underline);
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
     HFONT font = CreateFontA(request.Height, 0, 0, 0, FW_NORMAL, FALSE, request.Underline, FALSE,
                              request.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -225,7 +227,8 @@ HBRUSH Win32Host::Brush(TColor color) {
 }
 
 COLORREF Win32Host::ColorRef(TColor color) {
-    return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color)) : static_cast<COLORREF>(color);
+    return IsSystemColor(color) ? GetSysColor(SystemColorIndex(color))
+                                : static_cast<COLORREF>(color);
 }
 
 }  // namespace mirevo

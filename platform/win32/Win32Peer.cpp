@@ -21,8 +21,8 @@ HWND Win32Peer::CreateNative(DWORD exStyle, const char* className, DWORD style, 
     if (!control_.Enabled()) style |= WS_DISABLED;
     if (control_.TabStop()) style |= WS_TABSTOP;
     hwnd_ = CreateWindowExA(exStyle, className, control_.Caption().c_str(), style, r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, parent,
-                            reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), this);
+                            r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(id),
+                            GetModuleHandleA(nullptr), this);
     if (!hwnd_) throw Exception("Cannot create the window of " + control_.Name());
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ApplyFont();
@@ -45,13 +45,26 @@ void Win32Peer::ApplyFont() {
 
 void Win32Peer::StateChanged(TControlState what) {
     switch (what) {
-        case TControlState::Text: SetWindowTextA(hwnd_, control_.Caption().c_str()); break;
-        case TControlState::Bounds: ApplyBounds(); break;
-        case TControlState::Enabled: EnableWindow(hwnd_, control_.Enabled()); break;
-        case TControlState::Visible: ShowWindow(hwnd_, control_.Visible() ? SW_SHOW : SW_HIDE); break;
-        case TControlState::Font: ApplyFont(); break;
-        case TControlState::Color: InvalidateRect(hwnd_, nullptr, TRUE); break;
-        default: break;
+        case TControlState::Text:
+            SetWindowTextA(hwnd_, control_.Caption().c_str());
+            break;
+        case TControlState::Bounds:
+            ApplyBounds();
+            break;
+        case TControlState::Enabled:
+            EnableWindow(hwnd_, control_.Enabled());
+            break;
+        case TControlState::Visible:
+            ShowWindow(hwnd_, control_.Visible() ? SW_SHOW : SW_HIDE);
+            break;
+        case TControlState::Font:
+            ApplyFont();
+            break;
+        case TControlState::Color:
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            break;
+        default:
+            break;
     }
 }
 

@@ -6,8 +6,8 @@ namespace mirevo {
 
 bool Win32ProfileWriter::WriteString(const std::string& section, const std::string& key,
                                      const std::string& value, const std::string& path) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      path.c_str()) != FALSE;
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
+           FALSE;
 }
 
 void Win32ProfileWriter::Flush(const std::string& path) {

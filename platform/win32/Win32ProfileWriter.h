@@ -7,8 +7,8 @@ namespace mirevo {
 
 class Win32ProfileWriter final : public IProfileWriter {
 public:
-    bool WriteString(const std::string& section, const std::string& key,
-                     const std::string& value, const std::string& path) override;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     const std::string& path) override;
     void Flush(const std::string& path) override;
 };
 

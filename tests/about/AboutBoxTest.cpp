@@ -16,12 +16,12 @@ protected:
     AboutBoxTest() { application.SetTitle("Mirevo"); }
     static FakeVersionResource Versions(const std::string& path, const std::string& fileVersion) {
         return FakeVersionResource(
-            path, BuildVersionBlock(
-                      StandardVersionInfo("041103A4",
-                                          {{"FileVersion", fileVersion},
-                                           {"LegalCopyright", "Copyright (C) 2026 Mirevo"}},
-                                          {{0x0411, 932}}),
-                      VersionBlock::Layout::Wide));
+            path,
+            BuildVersionBlock(StandardVersionInfo("041103A4",
+                                                  {{"FileVersion", fileVersion},
+                                                   {"LegalCopyright", "Copyright (C) 2026 Mirevo"}},
+                                                  {{0x0411, 932}}),
+                              VersionBlock::Layout::Wide));
     }
     FakeHost host;
     FakeDialogs dialogs;

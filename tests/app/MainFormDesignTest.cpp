@@ -25,7 +25,8 @@ TEST_F(MainFormDesign, ActionsCarryTheirCategoryCaptionShortcutImageAndHint) {
         {&f.EditUndo1, "編集", "元に戻す(&U)", "Ctrl+Z", 3, "元に戻す|直前の変更を元に戻す"},
         {&f.EditCut1, "編集", "切り取り(&T)", "Ctrl+X", 0,
          "切り取り|選択部分を切り取り、クリップボードに送る"},
-        {&f.EditCopy1, "編集", "コピー(&C)", "Ctrl+C", 1, "コピー|選択範囲をクリップボードにコピー"},
+        {&f.EditCopy1, "編集", "コピー(&C)", "Ctrl+C", 1,
+         "コピー|選択範囲をクリップボードにコピー"},
         {&f.EditPaste1, "編集", "貼り付け(&P)", "Ctrl+V", 2,
          "貼り付け|クリップボードの内容を貼り付ける"},
         {&f.EditDelete1, "編集", "削除(&D)", "Del", 5, "削除|選択部分を削除する"},
@@ -89,7 +90,7 @@ TEST_F(MainFormDesign, ToolBarRunsLinkClearSettingExitWithTheirImages) {
         items.emplace_back(item.IsSeparator() ? "-" : item.Action->Name(), item.ImageIndex);
     }
     const std::vector<std::tuple<std::string, std::int32_t>> expected = {
-        {"ActionExec", 0}, {"-", -1}, {"ActionClear", 1}, {"-", -1},
+        {"ActionExec", 0},    {"-", -1},       {"ActionClear", 1}, {"-", -1},
         {"ActionSetting", 3}, {"FileExit1", 2}};
     EXPECT_EQ(items, expected);
     EXPECT_EQ(f.ImageList1.Count, 4);

@@ -138,8 +138,8 @@ TEST_F(MainFormFields, StandardEditActionsFollowTheFocusedControl) {
     auto enabled = [&] {
         f.ActionManager1.UpdateAll();
         std::string states;
-        for (TAction* a : {&f.EditUndo1, &f.EditCut1, &f.EditCopy1, &f.EditPaste1,
-                           &f.EditDelete1, &f.EditSelectAll1}) {
+        for (TAction* a : {&f.EditUndo1, &f.EditCut1, &f.EditCopy1, &f.EditPaste1, &f.EditDelete1,
+                           &f.EditSelectAll1}) {
             states += a->Enabled() ? '1' : '0';
         }
         return states;

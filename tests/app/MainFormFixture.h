@@ -36,8 +36,8 @@ protected:
     TMainForm& Create(const std::string& ini = "") {
         if (!ini.empty()) dir.Write("Mirevo.ini", ini);
         form = std::make_unique<TMainForm>(
-            application,
-            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell}, settings);
+            application, TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell},
+            settings);
         return *form;
     }
     // Drops text the way the platform would, through the registered drop target.

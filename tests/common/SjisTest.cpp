@@ -21,22 +21,24 @@ TEST_P(PosSjisTest, FindsOnlyFromCharacterStarts) {
 }
 
 // 0x83 0x5C is one character whose trail byte is a backslash; 0x8A 0x79 ends in 'y'.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PosSjisTest,
-    testing::Values(PosCase{"AtStart", "http://", "http://x", 1, 1},
-                    PosCase{"Later", "b", "aab", 1, 3}, PosCase{"Missing", "z", "abc", 1, 0},
-                    PosCase{"EmptyNeedle", "", "abc", 1, 0},
-                    PosCase{"EmptyText", "a", "", 1, 0},
-                    PosCase{"TrailBackslashSkipped", "\\", "\x83\x5C", 1, 0},
-                    PosCase{"TrailLetterSkipped", "y", "\x8A\x79y", 1, 3},
-                    PosCase{"LeadByteMatches", "\x8A\x79", "a\x8A\x79", 1, 2},
-                    PosCase{"FromSkipsEarlier", "a", "aXa", 2, 3},
-                    PosCase{"CaseSensitive", "A", "a", 1, 0},
-                    PosCase{"TruncatedLeadAtEnd", "a", "\x83", 1, 0}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, PosSjisTest,
+                         testing::Values(PosCase{"AtStart", "http://", "http://x", 1, 1},
+                                         PosCase{"Later", "b", "aab", 1, 3},
+                                         PosCase{"Missing", "z", "abc", 1, 0},
+                                         PosCase{"EmptyNeedle", "", "abc", 1, 0},
+                                         PosCase{"EmptyText", "a", "", 1, 0},
+                                         PosCase{"TrailBackslashSkipped", "\\", "\x83\x5C", 1, 0},
+                                         PosCase{"TrailLetterSkipped", "y", "\x8A\x79y", 1, 3},
+                                         PosCase{"LeadByteMatches", "\x8A\x79", "a\x8A\x79", 1, 2},
+                                         PosCase{"FromSkipsEarlier", "a", "aXa", 2, 3},
+                                         PosCase{"CaseSensitive", "A", "a", 1, 0},
+                                         PosCase{"TruncatedLeadAtEnd", "a", "\x83", 1, 0}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(ByteKindAt, ClassifiesMixedText) {
-    const std::string text = "a\x83\x5C" "b";
+    const std::string text =
+        "a\x83\x5C"
+        "b";
     EXPECT_EQ(ByteKindAt(text, 0), ByteKind::Single);
     EXPECT_EQ(ByteKindAt(text, 1), ByteKind::Lead);
     EXPECT_EQ(ByteKindAt(text, 2), ByteKind::Trail);

@@ -24,7 +24,7 @@ struct ShownMessage {
 class FakeDialogs final : public IDialogs {
 public:
     std::int32_t ShowMessageBox(const std::string& text, const std::string& caption,
-                            std::uint32_t flags) override {
+                                std::uint32_t flags) override {
         shown.push_back({text, caption, flags, false});
         return 1;
     }

@@ -28,7 +28,7 @@ protected:
         friend bool operator==(const Shown&, const Shown&) = default;
     };
     static Shown Read(const TSettingDialog& d) {
-        return {d.EditA8matEsy.Text(), d.EditA8matTxt.Text(),      d.EditA8matImg.Text(),
+        return {d.EditA8matEsy.Text(), d.EditA8matTxt.Text(),        d.EditA8matImg.Text(),
                 d.CheckBox1.Checked(), d.CheckBoxAutoCopy.Checked(), d.CheckBoxErrorChk.Checked()};
     }
 
@@ -75,8 +75,16 @@ TEST_F(SettingDialogTest, CancelAndTheCloseBoxChangeNothing) {
         d.EditA8matEsy.SetText("changed");
         d.CheckBoxAutoCopy.SetChecked(true);
     };
-    EXPECT_EQ(Open([&](TSettingDialog& d) { edit(d); d.btnCancel.Click(); }), mrCancel);
-    EXPECT_EQ(Open([&](TSettingDialog& d) { edit(d); d.Close(); }), mrCancel);
+    EXPECT_EQ(Open([&](TSettingDialog& d) {
+                  edit(d);
+                  d.btnCancel.Click();
+              }),
+              mrCancel);
+    EXPECT_EQ(Open([&](TSettingDialog& d) {
+                  edit(d);
+                  d.Close();
+              }),
+              mrCancel);
     EXPECT_EQ(dir.Read("Mirevo.ini"), before);
     EXPECT_EQ(settings.a8matEsy, "old");
 }

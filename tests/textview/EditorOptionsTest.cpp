@@ -7,9 +7,9 @@ namespace {
 
 TEST(EditorOptions, DefaultSetMatchesItsMembers) {
     using enum TEditorOption;
-    const TEditorOptions members{eoAutoIndent,    eoDragDropEditing, eoEnhanceEndKey,
-                                 eoGroupUndo,     eoScrollPastEol,   eoShowScrollHint,
-                                 eoSmartTabDelete, eoSmartTabs,      eoTabsToSpaces};
+    const TEditorOptions members{eoAutoIndent,     eoDragDropEditing, eoEnhanceEndKey,
+                                 eoGroupUndo,      eoScrollPastEol,   eoShowScrollHint,
+                                 eoSmartTabDelete, eoSmartTabs,       eoTabsToSpaces};
     EXPECT_EQ(members, kDefaultEditorOptions);
     EXPECT_EQ(static_cast<int>(eoTrimTrailingSpaces), 26);
 }

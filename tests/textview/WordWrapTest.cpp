@@ -175,10 +175,16 @@ protected:
 
 TEST_F(WordWrapPositions, BufferToDisplay) {
     const std::pair<TBufferCoord, TDisplayCoord> cases[] = {
-        {{1, 1}, {1, 1}},  {{9, 1}, {9, 1}},   {{10, 1}, {1, 2}},  // just past a row that is not
-                                                                   // the last: start of the next
-        {{17, 1}, {8, 2}}, {{30, 1}, {21, 2}}, {{1, 2}, {1, 3}},  {{5, 2}, {5, 3}},
-        {{3, 3}, {3, 4}},  {{4, 5}, {4, 6}},  // beyond the text
+        {{1, 1}, {1, 1}},
+        {{9, 1}, {9, 1}},
+        {{10, 1}, {1, 2}},  // just past a row that is not
+                            // the last: start of the next
+        {{17, 1}, {8, 2}},
+        {{30, 1}, {21, 2}},
+        {{1, 2}, {1, 3}},
+        {{5, 2}, {5, 3}},
+        {{3, 3}, {3, 4}},
+        {{4, 5}, {4, 6}},  // beyond the text
     };
     for (const auto& [buffer, display] : cases) {
         EXPECT_EQ(wrap_->BufferToDisplayPos(buffer), display)

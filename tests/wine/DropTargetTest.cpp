@@ -21,10 +21,10 @@
 namespace mirevo {
 namespace {
 
+using testing_support::DragWatchdog;
 using testing_support::FakeDragDropService;
 using testing_support::TestDataObject;
 using testing_support::TestDropSource;
-using testing_support::DragWatchdog;
 using Offer = TestDataObject::Offer;
 
 constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_LINK;

@@ -64,8 +64,8 @@ protected:
     TMainForm& Open(const std::string& ini) {
         std::ofstream(iniPath, std::ios::binary) << ini;
         form = std::make_unique<TMainForm>(
-            application,
-            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell}, settings);
+            application, TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell},
+            settings);
         host.Realize(*form);
         host.Show(*form);
         Pump();
@@ -104,8 +104,9 @@ protected:
     std::string iniPath;
 };
 
-const char kIni[] = "[Form]\r\nTop=40\r\nLeft=50\r\nWidth=500\r\nPage=1\r\n"
-                    "[Options]\r\na8matEsy=E1\r\na8matTxt=T1\r\na8matImg=I1\r\n";
+const char kIni[] =
+    "[Form]\r\nTop=40\r\nLeft=50\r\nWidth=500\r\nPage=1\r\n"
+    "[Options]\r\na8matEsy=E1\r\na8matTxt=T1\r\na8matImg=I1\r\n";
 
 TEST_F(MainWindow, RealControlsCarryTheDesignedCaptionsAndPlace) {
     TMainForm& f = Open(kIni);
@@ -223,7 +224,8 @@ TEST_F(MainWindow, AltAndTheAccessKeyDropDownTheMenu) {
     g_afterShown = [&] {
         HWND popup = FindWindowA("#32768", nullptr);
         if (popup) {
-            items = GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
+            items =
+                GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
         }
         EndMenu();
     };
