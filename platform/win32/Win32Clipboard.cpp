@@ -1,37 +1,19 @@
 #include "platform/win32/Win32Clipboard.h"
 
+#include "platform/win32/Win32ClipboardAccess.h"
+
 #include <cstring>
 
 namespace mirevo {
 
-namespace {
-
-// Closes the clipboard when the operation ends, also by an exception.
-struct OpenClipboardScope {
-    ~OpenClipboardScope() { CloseClipboard(); }
-};
-
-}  // namespace
-
-Win32Clipboard::Win32Clipboard()
-    : owner_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             GetModuleHandleA(nullptr), nullptr)) {}
+Win32Clipboard::Win32Clipboard() : owner_(CreateClipboardOwner()) {}
 
 Win32Clipboard::~Win32Clipboard() {
     if (owner_) DestroyWindow(owner_);
 }
 
-void Win32Clipboard::Open() {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (OpenClipboard(owner_)) return;
-        Sleep(10);
-    }
-    throw EClipboardException();
-}
-
 void Win32Clipboard::SetText(const std::string& text) {
-    Open();
-    const OpenClipboardScope scope;
+    const OpenClipboardScope scope(owner_);
     EmptyClipboard();
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     if (!block) return;
@@ -42,14 +24,8 @@ void Win32Clipboard::SetText(const std::string& text) {
 }
 
 std::string Win32Clipboard::GetText() {
-    Open();
-    const OpenClipboardScope scope;
-    HANDLE block = GetClipboardData(CF_TEXT);
-    if (!block) return "";
-    const auto* bytes = static_cast<const char*>(GlobalLock(block));
-    std::string text = bytes ? std::string(bytes, strnlen(bytes, GlobalSize(block))) : "";
-    GlobalUnlock(block);
-    return text;
+    const OpenClipboardScope scope(owner_);
+    return ReadClipboardText();
 }
 
 }  // namespace mirevo

@@ -20,8 +20,6 @@ public:
     bool HasText() override { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 private:
-    // Opens the clipboard, retrying briefly while another program holds it.
-    void Open();
     HWND owner_;
 };
 

@@ -3,15 +3,11 @@
 #include <cstring>
 
 #include "platform/Clipboard.h"
+#include "platform/win32/Win32ClipboardAccess.h"
 
 namespace mirevo {
 
 namespace {
-
-// Closes the clipboard when the operation ends, also by an exception.
-struct OpenClipboardScope {
-    ~OpenClipboardScope() { CloseClipboard(); }
-};
 
 enum class Lock { Required, Optional };
 
@@ -39,9 +35,7 @@ std::string BlockBytes(HANDLE block, const void* bytes) {
 }  // namespace
 
 Win32ClipboardFormats::Win32ClipboardFormats(std::string formatName)
-    : formatName_(std::move(formatName)),
-      owner_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             GetModuleHandleA(nullptr), nullptr)) {}
+    : formatName_(std::move(formatName)), owner_(CreateClipboardOwner()) {}
 
 Win32ClipboardFormats::~Win32ClipboardFormats() {
     if (owner_) DestroyWindow(owner_);
@@ -52,18 +46,9 @@ UINT Win32ClipboardFormats::PrivateFormat() {
     return privateFormat_;
 }
 
-void Win32ClipboardFormats::Open() {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (OpenClipboard(owner_)) return;
-        Sleep(10);
-    }
-    throw EClipboardException();
-}
-
 bool Win32ClipboardFormats::Put(std::string_view text, std::string_view privateData) {
     const UINT format = PrivateFormat();
-    Open();
-    const OpenClipboardScope scope;
+    const OpenClipboardScope scope(owner_);
     EmptyClipboard();
     std::string plain(text);
     plain += '\0';
@@ -79,20 +64,13 @@ bool Win32ClipboardFormats::HasPrivate() {
 }
 
 std::string Win32ClipboardFormats::GetText() {
-    Open();
-    const OpenClipboardScope scope;
-    HANDLE block = GetClipboardData(CF_TEXT);
-    if (!block) return "";
-    const auto* bytes = static_cast<const char*>(GlobalLock(block));
-    std::string text = bytes ? std::string(bytes, strnlen(bytes, GlobalSize(block))) : "";
-    GlobalUnlock(block);
-    return text;
+    const OpenClipboardScope scope(owner_);
+    return ReadClipboardText();
 }
 
 std::optional<std::string> Win32ClipboardFormats::GetPrivate() {
     const UINT format = PrivateFormat();
-    Open();
-    const OpenClipboardScope scope;
+    const OpenClipboardScope scope(owner_);
     HANDLE block = format != 0 ? GetClipboardData(format) : nullptr;
     const void* bytes = block ? GlobalLock(block) : nullptr;
     if (!bytes) return std::nullopt;

@@ -26,8 +26,6 @@ public:
 
 private:
     UINT PrivateFormat();
-    // Opens the clipboard, retrying briefly while another program holds it.
-    void Open();
 
     std::string formatName_;
     UINT privateFormat_ = 0;

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32ActionBars.h"
 #include "platform/win32/Win32FormPeer.h"
 #include "platform/win32/Win32PeerFactory.h"
+#include "platform/win32/Win32VersionResource.h"
 #include "ui/Action.h"
 #include "ui/Form.h"
 
@@ -194,18 +195,7 @@ void Win32Host::Unrealize(TForm& form) {
     if (&form == mainForm_) PostQuitMessage(0);
 }
 
-std::string Win32Host::ExeName() const {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
+std::string Win32Host::ExeName() const { return RunningExecutablePath(); }
 
 HFONT Win32Host::Font(const TFontSpec& request) {
     const auto key =

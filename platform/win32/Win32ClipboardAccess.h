@@ -1,0 +1,45 @@
+// What both clipboard classes need of the Windows clipboard: a hidden owner window, opening
+// with brief retries, closing at the end of a scope, and reading CF_TEXT.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/Clipboard.h"
+
+namespace mirevo {
+
+// A hidden window: SetClipboardData fails for a clipboard opened without an owner.
+inline HWND CreateClipboardOwner() {
+    return CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+// Closes the clipboard when the operation ends, also by an exception.
+struct OpenClipboardScope {
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    // Opens the clipboard, retrying briefly while another program holds it.
+    explicit OpenClipboardScope(HWND owner) {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            if (OpenClipboard(owner)) return;
+            Sleep(10);
+        }
+        throw EClipboardException();
+    }
+    ~OpenClipboardScope() { CloseClipboard(); }
+};
+
+// The clipboard's CF_TEXT up to its first zero byte, or empty; the clipboard must be open.
+inline std::string ReadClipboardText() {
+    HANDLE block = GetClipboardData(CF_TEXT);
+    if (!block) return "";
+    const auto* bytes = static_cast<const char*>(GlobalLock(block));
+    std::string text = bytes ? std::string(bytes, strnlen(bytes, GlobalSize(block))) : "";
+    GlobalUnlock(block);
+    return text;
+}
+
+}  // namespace mirevo
