@@ -8,60 +8,15 @@
 #include <vector>
 
 #include "platform/DrawingSurface.h"
+#include "bench/NullDrawing.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/TextDrawer.h"
 
 namespace mirevo {
 namespace {
 
-// A surface and resources that do nothing but touch what they are given.
-class NullSurface final : public IDrawingSurface {
-public:
-    int SaveState() override { return 1; }
-    void RestoreState(int) override {}
-    TFontHandle SelectFont(TFontHandle font) override { return font; }
-    TTextMetrics Metrics() override {
-        TTextMetrics metrics;
-        metrics.Height = 13;
-        metrics.AveCharWidth = 7;
-        return metrics;
-    }
-    std::optional<TABCWidths> CharWidths(unsigned char) override { return TABCWidths{0, 7, 0}; }
-    TSize TextExtent(std::string_view) override { return {}; }
-    void SetForeColor(TColor color) override { benchmark::DoNotOptimize(color); }
-    void SetBackColor(TColor color) override { benchmark::DoNotOptimize(color); }
-    void SetBackgroundMode(TBackgroundMode) override {}
-    TColorRef ColorToRgb(TColor color) override { return color; }
-    void DrawTextRun(std::int32_t, std::int32_t, TTextOutOptions, const TRect*,
-                     std::string_view text, std::span<const std::int32_t> spacing) override {
-        benchmark::DoNotOptimize(text.data());
-        benchmark::DoNotOptimize(spacing.data());
-    }
-    void SetBrushColor(TColor) override {}
-    void FillRect(const TRect&) override {}
-    void SetPen(TColor, std::int32_t) override {}
-    void DrawLine(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void DrawBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t) override {}
-    void DrawMaskedBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t,
-                          TColor) override {}
-    TRect ClipRect() override { return {}; }
-};
-
-class NullResources final : public IDrawingResources {
-public:
-    TFontHandle NewFont(const TLogFont&) override { return TFontHandle{++next_}; }
-    void FreeFont(TFontHandle) noexcept override {}
-    TLogFont DescribeFont(TFontHandle) override { return {}; }
-    std::unique_ptr<IDrawingSurface> OpenScreenSurface() override {
-        return std::make_unique<NullSurface>();
-    }
-    TBitmapHandle LoadBitmapResource(std::string_view) override { return TBitmapHandle::None; }
-    void FreeBitmap(TBitmapHandle) noexcept override {}
-    TSize BitmapSize(TBitmapHandle) override { return {}; }
-
-private:
-    std::uintptr_t next_ = 0;
-};
+using bench::NullResources;
+using bench::NullSurface;
 
 const std::string kLine(80, 'x');
 const TRect kRow{0, 0, 80 * 7, 13};
@@ -80,7 +35,7 @@ void ReportRatio(benchmark::State& state, double nanoseconds) {
 
 // Baseline: three runs of a row (before, selected, after) straight to the surface.
 void BM_RowToSurface(benchmark::State& state) {
-    NullSurface null;
+    NullSurface null{7};
     IDrawingSurface* target = &null;
     benchmark::DoNotOptimize(target);  // called through the port, as the drawer does
     IDrawingSurface& surface = *target;
@@ -97,11 +52,11 @@ void BM_RowToSurface(benchmark::State& state) {
 BENCHMARK(BM_RowToSurface);
 
 void BM_RowThroughDrawer(benchmark::State& state) {
-    NullResources resources;
+    NullResources resources{7};
     TFontsInfoManager manager(resources);
     const TLogFont font = MakeLogFont("Courier New", -13, kDefaultCharset);
     TTextDrawer drawer({}, &font, manager);
-    NullSurface surface;
+    NullSurface surface{7};
     drawer.BeginDrawing(surface);
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/NullDrawing.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/TextView.h"
 
@@ -13,52 +14,11 @@ namespace {
 
 using namespace mirevo;
 
+using bench::NullResources;
+using bench::NullSurface;
+
 // CPU time of the process: the machine is shared, so wall time would measure the neighbours.
 double Now() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
-
-class NullSurface final : public IDrawingSurface {
-public:
-    int SaveState() override { return 1; }
-    void RestoreState(int) override {}
-    TFontHandle SelectFont(TFontHandle font) override { return font; }
-    TTextMetrics Metrics() override { return {13, 11, 2, 0, 0, 6, 12, 400, 0, 0, 128}; }
-    std::optional<TABCWidths> CharWidths(unsigned char) override { return TABCWidths{1, 4, 1}; }
-    TSize TextExtent(std::string_view text) override {
-        return {static_cast<std::int32_t>(text.size()) * 6, 13};
-    }
-    void SetForeColor(TColor) override {}
-    void SetBackColor(TColor) override {}
-    void SetBackgroundMode(TBackgroundMode) override {}
-    TColorRef ColorToRgb(TColor color) override { return color & 0xFFFFFF; }
-    void DrawTextRun(std::int32_t, std::int32_t, TTextOutOptions, const TRect*,
-                     std::string_view text, std::span<const std::int32_t>) override {
-        benchmark::DoNotOptimize(text.data());
-    }
-    void SetBrushColor(TColor) override {}
-    void FillRect(const TRect&) override {}
-    void SetPen(TColor, std::int32_t) override {}
-    void DrawLine(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void DrawBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t) override {}
-    void DrawMaskedBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t,
-                          TColor) override {}
-    TRect ClipRect() override { return {0, 0, 400, 300}; }
-};
-
-class NullResources final : public IDrawingResources {
-public:
-    TFontHandle NewFont(const TLogFont&) override { return TFontHandle{++next_}; }
-    void FreeFont(TFontHandle) noexcept override {}
-    TLogFont DescribeFont(TFontHandle) override { return {}; }
-    std::unique_ptr<IDrawingSurface> OpenScreenSurface() override {
-        return std::make_unique<NullSurface>();
-    }
-    TBitmapHandle LoadBitmapResource(std::string_view) override { return TBitmapHandle{1}; }
-    void FreeBitmap(TBitmapHandle) noexcept override {}
-    TSize BitmapSize(TBitmapHandle) override { return {15, 14}; }
-
-private:
-    std::uintptr_t next_ = 0;
-};
 
 class NullWindow final : public IWindowServices {
 public:
@@ -113,7 +73,7 @@ struct View {
         view.SetText(Code(lines));
         view.SetTopLine(view.RowCount() / 2);
     }
-    NullResources resources;
+    NullResources resources{6};
     TFontsInfoManager manager{resources};
     NullWindow window;
     TTextView view{nullptr, "TextView1", manager};
@@ -122,7 +82,7 @@ struct View {
 void BM_PaintScreenMillionLinesVsTen(benchmark::State& state) {
     View large(1000000);
     View small(10);
-    NullSurface surface;
+    NullSurface surface{6};
     double largeTime = 0;
     double smallTime = 0;
     for (auto _ : state) {
