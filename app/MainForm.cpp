@@ -15,6 +15,7 @@
 namespace mirevo {
 
 namespace {
+namespace keys = settings_keys;
 const char kCopiedMessage[] = "以下のコードをクリップボードにコピーしました：\r\n\r\n";
 bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
 InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
@@ -33,13 +34,14 @@ void TMainForm::FormCreate(TObject*) {
 void TMainForm::LoadSettings() {
     const TMemIniFile ini(SettingsFile());
     TBounds bounds = Bounds();
-    bounds.Top = ini.ReadNumber("Form", "Top", bounds.Top);
+    bounds.Top = ini.ReadNumber(keys::Form, keys::Top, bounds.Top);
     SetBounds(bounds);
-    bounds.Left = ini.ReadNumber("Form", "Left", bounds.Left);
+    bounds.Left = ini.ReadNumber(keys::Form, keys::Left, bounds.Left);
     SetBounds(bounds);
-    bounds.Width = ini.ReadNumber("Form", "Width", bounds.Width);
+    bounds.Width = ini.ReadNumber(keys::Form, keys::Width, bounds.Width);
     SetBounds(bounds);
-    PageControl1.SetActivePageIndex(ini.ReadNumber("Form", "Page", PageControl1.ActivePageIndex()));
+    PageControl1.SetActivePageIndex(
+        ini.ReadNumber(keys::Form, keys::Page, PageControl1.ActivePageIndex()));
     settings_ = LoadSessionSettings(ini);
 }
 
@@ -48,11 +50,11 @@ void TMainForm::FormClose(TObject*, TCloseAction&) { SavePlacement(); }
 void TMainForm::SavePlacement() {
     TIniFile ini(SettingsFile(), services_.ProfileWriter);
     const TBounds bounds = Bounds();
-    ini.WriteNumber("Form", "Top", bounds.Top);
-    ini.WriteNumber("Form", "Left", bounds.Left);
-    ini.WriteNumber("Form", "Height", bounds.Height);
-    ini.WriteNumber("Form", "Width", bounds.Width);
-    ini.WriteNumber("Form", "Page", PageControl1.ActivePageIndex());
+    ini.WriteNumber(keys::Form, keys::Top, bounds.Top);
+    ini.WriteNumber(keys::Form, keys::Left, bounds.Left);
+    ini.WriteNumber(keys::Form, keys::Height, bounds.Height);
+    ini.WriteNumber(keys::Form, keys::Width, bounds.Width);
+    ini.WriteNumber(keys::Form, keys::Page, PageControl1.ActivePageIndex());
 }
 
 LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) const {
