@@ -22,6 +22,7 @@
 #include "settings/MemIniFile.h"
 #include "settings/SettingsFile.h"
 #include "tests/fakes/FakeUi.h"
+#include "tests/wine/RunInLoop.h"
 #include "tests/wine/DropTargetTestObjects.h"
 
 namespace mirevo::testing_support {
@@ -41,13 +42,6 @@ std::string TextOf(HWND hwnd) {
     char buffer[4096] = {};
     GetWindowTextA(hwnd, buffer, sizeof buffer);
     return buffer;
-}
-
-std::function<void()> g_afterShown;
-void CALLBACK AfterShown(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto action = std::move(g_afterShown);
-    if (action) action();
 }
 
 class MainWindow : public ::testing::Test {
@@ -221,15 +215,16 @@ TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
 TEST_F(MainWindow, AltAndTheAccessKeyDropDownTheMenu) {
     TMainForm& f = Open(kIni);
     int items = -1;
-    g_afterShown = [&] {
-        HWND popup = FindWindowA("#32768", nullptr);
-        if (popup) {
-            items =
-                GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
-        }
-        EndMenu();
-    };
-    SetTimer(nullptr, 0, 50, AfterShown);
+    RunInNextLoop(
+        [&] {
+            HWND popup = FindWindowA("#32768", nullptr);
+            if (popup) {
+                items = GetMenuItemCount(
+                    reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
+            }
+            EndMenu();
+        },
+        50);
     SendMessageA(HandleOf(f), WM_SYSCOMMAND, SC_KEYMENU, 'e');
     EXPECT_EQ(items, 9);
 }
@@ -280,7 +275,7 @@ TEST_F(MainWindow, AboutBoxShowsTheRealVersionResource) {
     TMainForm& f = Open(kIni);
     std::string caption;
     std::string version;
-    g_afterShown = [&] {
+    RunInNextLoop([&] {
         HWND box = GetActiveWindow();
         char text[128] = {};
         GetWindowTextA(box, text, sizeof text);
@@ -288,8 +283,7 @@ TEST_F(MainWindow, AboutBoxShowsTheRealVersionResource) {
         const TVersionInfo info(versions, host.ExeName());
         version = info.FileVersion();
         PostMessageA(box, WM_CLOSE, 0, 0);
-    };
-    SetTimer(nullptr, 0, 10, AfterShown);
+    });
     f.ActionAbout.Execute();
     EXPECT_EQ(caption, "Mirevo について");
     EXPECT_EQ(version, "1, 3, 1, 0");

@@ -12,19 +12,12 @@
 #include "settings/MemIniFile.h"
 #include "settings/SettingDialog.h"
 #include "tests/fakes/FakeUi.h"
+#include "tests/wine/RunInLoop.h"
 
 namespace mirevo::testing_support {
 namespace {
 
 HWND HandleOf(const TControl& control) { return reinterpret_cast<HWND>(control.Peer()->Handle()); }
-
-// Runs an action once the modal loop is running, from a timer of the thread.
-std::function<void()> g_whileShown;
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto action = std::move(g_whileShown);
-    if (action) action();
-}
 
 class RealSettingDialog : public ::testing::Test {
 protected:
@@ -36,8 +29,7 @@ protected:
 
     TModalResult Show(std::function<void(TSettingDialog&)> user) {
         TSettingDialog dialog(application, nullptr, writer, settings, path);
-        g_whileShown = [&] { user(dialog); };
-        SetTimer(nullptr, 0, 10, OnTimer);
+        RunInNextLoop([&] { user(dialog); });
         return dialog.ShowModal();
     }
 
