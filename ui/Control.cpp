@@ -114,7 +114,7 @@ bool TControl::Focused() const {
 }
 
 void TControl::Notify(TControlState what) {
-    if (peer_) peer_->StateChanged(what);
+    if (peer_ && nativeChanges_ == 0) peer_->StateChanged(what);
 }
 
 }  // namespace mirevo

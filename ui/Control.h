@@ -89,6 +89,19 @@ public:
 protected:
     void Notify(TControlState what);
 
+    // While it lives, the control's state changes are not echoed to its own peer: they came
+    // from the native window, which already shows them. Children still follow.
+    class TNativeChange {
+    public:
+        explicit TNativeChange(TControl& control) : control_(control) { ++control_.nativeChanges_; }
+        ~TNativeChange() { --control_.nativeChanges_; }
+        TNativeChange(const TNativeChange&) = delete;
+        TNativeChange& operator=(const TNativeChange&) = delete;
+
+    private:
+        TControl& control_;
+    };
+
 private:
     void LayOutChildren(TSize before);
 
@@ -106,6 +119,7 @@ private:
     TColor color_ = clBtnFace;
     std::unique_ptr<TFontSpec> font_;
     std::unique_ptr<IControlPeer> peer_;
+    int nativeChanges_ = 0;
 };
 
 }  // namespace mirevo

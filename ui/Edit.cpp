@@ -31,9 +31,10 @@ void TEdit::AssignText(const std::string& text) {
 
 void TEdit::NativeTextChanged(const std::string& text) {
     if (text == Text()) return;
-    auto peer = DetachPeer();  // the native text is already there
-    SetCaption(text);
-    AttachPeer(std::move(peer));
+    {
+        const TNativeChange native(*this);
+        SetCaption(text);
+    }
     Fire(OnChange, this);
 }
 

@@ -23,10 +23,9 @@ void TForm::SetClientSize(TSize size) {
 }
 
 void TForm::NativeBoundsChanged(const TBounds& outer, TSize client) {
-    auto peer = DetachPeer();  // the native window already has these bounds
+    const TNativeChange native(*this);
     SetBounds(outer);
     SetClientSize(client);
-    AttachPeer(std::move(peer));
 }
 
 namespace {

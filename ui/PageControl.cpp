@@ -50,9 +50,10 @@ void TPageControl::SetActivePageIndex(std::int32_t index) {
 }
 
 void TPageControl::NativeActivePageChanged(std::int32_t index) {
-    auto peer = DetachPeer();
-    SetActivePageIndex(index);
-    AttachPeer(std::move(peer));
+    {
+        const TNativeChange native(*this);
+        SetActivePageIndex(index);
+    }
     Fire(OnChange, this);
 }
 

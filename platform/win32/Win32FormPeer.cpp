@@ -49,11 +49,9 @@ void Win32FormPeer::SyncBounds() {
     RECT client;
     GetWindowRect(hwnd_, &window);
     GetClientRect(hwnd_, &client);
-    syncing_ = true;
     form_.NativeBoundsChanged(
         {window.left, window.top, window.right - window.left, window.bottom - window.top},
         {client.right, client.bottom});
-    syncing_ = false;
 }
 
 void Win32FormPeer::PlaceForShow() {
@@ -75,7 +73,6 @@ void Win32FormPeer::PlaceForShow() {
 
 void Win32FormPeer::StateChanged(TControlState what) {
     if (what == TControlState::Visible) return;  // the host shows and hides forms
-    if (what == TControlState::Bounds && syncing_) return;
     Win32ContainerPeer::StateChanged(what);
 }
 

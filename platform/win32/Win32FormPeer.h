@@ -25,7 +25,6 @@ public:
 private:
     RECT NativeBounds() const override;
     TForm& form_;
-    bool syncing_ = false;
 };
 
 }  // namespace mirevo
