@@ -3,6 +3,7 @@
 
 #include "common/Sjis.h"
 #include "textview/CustomTextView.h"
+#include "textview/PaintLock.h"
 #include "textview/ScrollMath.h"
 
 namespace mirevo {
@@ -14,17 +15,6 @@ bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
            ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
 }
 
-// RAII form of the update bracket.
-class TPaintLock {
-public:
-    explicit TPaintLock(TCustomTextView& view) : view_(view) { view_.LockPaint(); }
-    ~TPaintLock() noexcept(false) { view_.UnlockPaint(); }
-    TPaintLock(const TPaintLock&) = delete;
-    TPaintLock& operator=(const TPaintLock&) = delete;
-
-private:
-    TCustomTextView& view_;
-};
 
 }  // namespace
 
@@ -184,8 +174,7 @@ void TCustomTextView::SetCaretXY(const TBufferCoord& p) {
     pendingChanges_.Include(TStatusChange::scSelection);
     InternalSetCaretXY(p, true);
     if (HasSelection()) InvalidateSelection();
-    blockBegin_ = caret_;
-    blockEnd_ = caret_;
+    selection_.SetEnds(caret_, caret_);
 }
 
 void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
@@ -197,21 +186,6 @@ void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
     }
     lastCaretX_ = CaretDisplayPos().Column;
     stepAside_ = false;
-}
-
-void TCustomTextView::MoveCaretAndSelection(const TBufferCoord& from, const TBufferCoord& to,
-                                            bool selecting) {
-    (void)from;
-    TPaintLock lock(*this);
-    if (!selecting) {
-        SetCaretXY(to);
-        return;
-    }
-    InternalSetCaretXY(to);
-    InvalidateSelection();
-    blockEnd_ = caret_;
-    InvalidateSelection();
-    pendingChanges_.Include(TStatusChange::scSelection);
 }
 
 void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
@@ -299,6 +273,7 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
 // --- Focus ---------------------------------------------------------------------------------
 
 void TCustomTextView::FocusGained() {
+    ProcessCommand(kFocusGainedCommand, '\0', nullptr);
     InitializeCaret();
     if (hideSelection_ && HasSelection()) InvalidateSelection();
 }
@@ -308,6 +283,7 @@ void TCustomTextView::ImeOpenStatusChanged() {
 }
 
 void TCustomTextView::FocusLost() {
+    ProcessCommand(kFocusLostCommand, '\0', nullptr);
     if (window_ && !window_->Focused() && !alwaysShowCaret_) {
         HideCaret();
         window_->DestroyCaret();

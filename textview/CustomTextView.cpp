@@ -49,6 +49,10 @@ TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoM
     bookMarkOptions_.OnChange = [this](TBookMarkOpt&) { InvalidateGutter(); };
     wordWrapGlyph_.OnChange = [this](TGlyph&) { InvalidateGutter(); };
     marks_.OnChange = [this](TEditMarkList&) { InvalidateGutter(); };
+    undoList_.OnItemAdded = [this](TUndoList& list) { UndoItemAdded(list); };
+    redoList_.OnItemAdded = [this](TUndoList& list) { UndoItemAdded(list); };
+    keystrokes_.InstallDefaults();
+    UpdateSelectionLimits();
     gutterWidth_ = gutter_.Width();
     textOffset_ = gutterWidth_ + 2;
     SetFont(font_);
@@ -64,6 +68,8 @@ TCustomTextView::~TCustomTextView() {
     lines_.OnLinesInserted = nullptr;
     lines_.OnLinesReplaced = nullptr;
     marks_.OnChange = nullptr;
+    undoList_.OnItemAdded = nullptr;
+    redoList_.OnItemAdded = nullptr;
 }
 
 void TCustomTextView::BindLineStore() {
@@ -85,6 +91,7 @@ void TCustomTextView::BindLineStore() {
 
 void TCustomTextView::ClearAll() {
     lines_.Clear();
+    bookmarks_.fill(nullptr);
     marks_.Clear();
     undoList_.Clear();
     redoList_.Clear();
@@ -94,6 +101,10 @@ void TCustomTextView::ClearAll() {
 void TCustomTextView::SetModified(bool value) {
     if (modified_ == value) return;
     modified_ = value;
+    if (!value && options_.Contains(TEditorOption::eoGroupUndo) && undoList_.HasItems()) {
+        undoList_.AppendGroupBreak();
+    }
+    undoList_.SetUnmodifiedMark(!value);
     StatusChanged({TStatusChange::scModified});
 }
 
@@ -192,6 +203,7 @@ void TCustomTextView::SetMaxScrollWidth(std::int32_t value) {
     value = std::clamp(value, 1, kMaxInt - 1);
     if (maxScrollWidth_ == value) return;
     maxScrollWidth_ = value;
+    UpdateSelectionLimits();
     if (options_.Contains(TEditorOption::eoScrollPastEol)) UpdateScrollBars();
 }
 
@@ -206,10 +218,10 @@ void TCustomTextView::SetOptions(TEditorOptions value) {
     if (!old.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(leftChar_);
     if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
     options_ = value;
+    UpdateSelectionLimits();
     InternalSetCaretXY(caret_);
     if (options_.Contains(TEditorOption::eoScrollPastEol)) {
-        blockBegin_ = caret_;
-        blockEnd_ = caret_;
+        selection_.SetEnds(caret_, caret_);
     }
     const auto changed = [&](TEditorOption option) {
         return old.Contains(option) != options_.Contains(option);
@@ -274,12 +286,12 @@ void TCustomTextView::SetWordWrap(bool value) {
         wordWrap_.reset();
     }
     caretAtRowEnd_ = false;
+    UpdateSelectionLimits();
     SetTopLine(RowOfLine(shownLine));
     UpdateScrollBars();
     if (options_.Contains(TEditorOption::eoScrollPastEol)) {
         InternalSetCaretXY(caret_);
-        blockBegin_ = caret_;
-        blockEnd_ = caret_;
+        selection_.SetEnds(caret_, caret_);
     }
     if (caretInView) EnsureCaretVisible();
 }
@@ -417,14 +429,6 @@ TDisplayCoord TCustomTextView::PixelsToNearestRowColumn(std::int32_t x, std::int
 
 TPoint TCustomTextView::RowColumnToPixels(const TDisplayCoord& d) const {
     return {ColumnToX(d.Column), RowTop(d.Row)};
-}
-
-// --- Selection state -----------------------------------------------------------------------
-
-bool TCustomTextView::HasSelection() const {
-    return blockBegin_.CharIndex != blockEnd_.CharIndex ||
-           (blockBegin_.LineIndex != blockEnd_.LineIndex &&
-            activeSelectionMode_ != TSelectionMode::smColumn);
 }
 
 // --- Update bracket and status -------------------------------------------------------------
@@ -567,8 +571,7 @@ void TCustomTextView::ListChanged() {
         return;
     }
     UpdateScrollBars();
-    blockBegin_ = caret_;
-    blockEnd_ = caret_;
+    selection_.SetEnds(caret_, caret_);
     if (pendingInvalidRect_) {
         const TRect rect = *pendingInvalidRect_;
         pendingInvalidRect_.reset();

@@ -7,10 +7,13 @@
 // (before the window exists, or headless) it keeps its state but paints, scrolls and shows
 // no caret; the platform peer calls AttachWindow when the window is made.
 //
-// Selection, mouse, commands and clipboard build on this class; painting reads the selection
-// from BlockBegin, BlockEnd and ActiveSelectionMode, which they set.
+// Every key binding, input-method string and focus change becomes an editor command that
+// runs through ProcessCommand; a read-only view refuses the commands that change the text.
+// The selection is a TSelection over the line store; the view repaints and reports what
+// its changes ask for.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
@@ -18,22 +21,31 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/Color.h"
 #include "common/Geometry.h"
+#include "platform/CharTypes.h"
+#include "platform/ClipboardFormats.h"
 #include "platform/DrawingSurface.h"
 #include "platform/LogFont.h"
 #include "platform/WindowServices.h"
 #include "textview/BookMarkOpt.h"
 #include "textview/Coordinates.h"
+#include "textview/EditorCommands.h"
 #include "textview/EditMark.h"
 #include "textview/EditorOptions.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/Glyph.h"
 #include "textview/Gutter.h"
 #include "textview/InternalImage.h"
+#include "textview/KbdHandler.h"
+#include "textview/KeyInput.h"
+#include "textview/KeyStrokes.h"
+#include "textview/KeyView.h"
 #include "textview/LineStore.h"
 #include "textview/SelectedColor.h"
+#include "textview/Selection.h"
 #include "textview/TextDrawer.h"
 #include "textview/TextViewTypes.h"
 #include "textview/UndoList.h"
@@ -46,7 +58,7 @@
 
 namespace mirevo {
 
-class TCustomTextView : public TControl, public IWrapHost {
+class TCustomTextView : public TControl, public IWrapHost, public IKeyView {
 public:
     using TPaintEvent = std::function<void(TObject* Sender, IDrawingSurface& ACanvas)>;
     using TPaintTransientEvent =
@@ -96,10 +108,17 @@ public:
     void FocusLost();
     // The input method was switched on or off: its composition font becomes the view's.
     void ImeOpenStatusChanged();
-    // Keys: OnKeyDown first; the caret keys not consumed (set to 0) move the caret, with
-    // Shift extending the selection. The commands of the key bindings replace this later.
+    // Keys: OnKeyDown (OnKeyUp, OnKeyPress) first, then the handler chains, then the key
+    // bindings, whose commands run through ProcessCommand; characters become ecChar.
     void KeyDown(TKeyCode& key, TShiftState shift);
+    void KeyUp(TKeyCode& key, TShiftState shift);
     void KeyPress(char& key);
+    // A string the input method delivered whole (ecImeStr); its characters, which follow as
+    // single character messages, are then ignored.
+    void ImeString(std::string_view text);
+    // What the dialog manager should leave to the view besides arrows and characters.
+    bool WantsTabKey() const { return wantTabs_; }
+    bool WantsAllKeys() const { return wantReturns_; }
 
     // --- Settings --------------------------------------------------------------------------
     // The view's colour (hides TControl::SetColor to repaint).
@@ -144,8 +163,6 @@ public:
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
     TSelectedColor& SelectedColor() { return selectedColor_; }
-    TSelectionMode SelectionMode() const { return selectionMode_; }
-    void SetSelectionMode(TSelectionMode value) { selectionMode_ = value; }
     // Clamped to 1..256.
     std::int32_t TabWidth() const override { return tabWidth_; }
     void SetTabWidth(std::int32_t value);
@@ -207,9 +224,6 @@ public:
     // Horizontal and vertical caret moves of the commands; selecting extends the selection.
     void MoveCaretHorz(std::int32_t dx, bool selecting);
     void MoveCaretVert(std::int32_t dy, bool selecting);
-    // Moves the caret and, unless selecting, collapses the selection onto it; selecting
-    // moves the active end.
-    void MoveCaretAndSelection(const TBufferCoord& from, const TBufferCoord& to, bool selecting);
     bool CaretAtRowEnd() const { return caretAtRowEnd_; }
     bool ShowCaretWithoutFocus() const { return alwaysShowCaret_; }
     void SetShowCaretWithoutFocus(bool value);
@@ -218,18 +232,91 @@ public:
     void HideCaret();
     bool CaretVisible() const { return caretVisible_; }
 
-    // --- Selection state read by painting --------------------------------------------------
-    TBufferCoord BlockBegin() const { return blockBegin_; }
-    TBufferCoord BlockEnd() const { return blockEnd_; }
-    void SetBlockBegin(const TBufferCoord& p) { blockBegin_ = p; }
-    void SetBlockEnd(const TBufferCoord& p) { blockEnd_ = p; }
-    TSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
-    void SetActiveSelectionMode(TSelectionMode value) { activeSelectionMode_ = value; }
-    TBufferCoord SelectionFirst() const {
-        return blockEnd_ < blockBegin_ ? blockEnd_ : blockBegin_;
-    }
-    TBufferCoord SelectionLast() const { return blockEnd_ < blockBegin_ ? blockBegin_ : blockEnd_; }
-    bool HasSelection() const;
+    // --- Selection (ViewSelection.cpp) ----------------------------------------------------
+    const TSelection& Selection() const { return selection_; }
+    // The anchor and the active end. Setting the anchor collapses the selection there;
+    // setting the active end extends it. Both clamp, repaint and report scSelection.
+    TBufferCoord BlockBegin() const { return selection_.Anchor(); }
+    TBufferCoord BlockEnd() const { return selection_.ActiveEnd(); }
+    void SetBlockBegin(const TBufferCoord& p);
+    void SetBlockEnd(const TBufferCoord& p);
+    // The mode chosen for new selections, and the mode of the present one.
+    TSelectionMode SelectionMode() const { return selection_.SelectionMode(); }
+    void SetSelectionMode(TSelectionMode value);
+    TSelectionMode ActiveSelectionMode() const { return selection_.CurrentMode(); }
+    void SetActiveSelectionMode(TSelectionMode value);
+    TBufferCoord SelectionFirst() const { return selection_.First(); }
+    TBufferCoord SelectionLast() const { return selection_.Last(); }
+    bool HasSelection() const { return selection_.HasSelection(); }
+    bool PointInSelection(const TBufferCoord& p) const { return selection_.PointInSelection(p); }
+    std::string SelectedText() const;
+    // Replaces the selection (or inserts at the caret) in one undo block; does not consult
+    // ReadOnly.
+    void SetSelectedText(std::string_view text);
+    void SelectAll();
+    void ClearSelection();
+    // Selects the word at p (a double-click); raises ETextViewError when the platform
+    // cannot classify the line.
+    void SelectWordAt(const TBufferCoord& p);
+    // A navigation step: extending starts the selection at before and moves its active
+    // end to after; otherwise the selection collapses at after. The caret goes to after.
+    void MoveCaretAndSelection(const TBufferCoord& before, const TBufferCoord& after, bool extend);
+    // Caret (kept out of view's scrolling), anchor and active end at once, the mode kept.
+    void SetCaretAndSelection(const TBufferCoord& caret, const TBufferCoord& anchor,
+                              const TBufferCoord& activeEnd);
+    // Classifies characters for SelectWordAt; a code page 932 table until one is set.
+    void SetCharTypes(ICharTypes* charTypes) { charTypes_ = charTypes; }
+
+    // --- Clipboard (ViewClipboard.cpp) -----------------------------------------------------
+    // The clipboard the copy, cut and paste commands use; without one they do nothing.
+    void SetClipboard(IClipboardFormats* clipboard) { clipboard_ = clipboard; }
+    IClipboardFormats* Clipboard() const { return clipboard_; }
+    // Nothing without a selection. Raises ETextViewError "Clipboard copy operation failed".
+    void CopyToClipboard();
+    // Refused when read-only; one undo block.
+    void CutToClipboard();
+    // Only when CanPaste; raises ETextViewError "Clipboard paste operation failed." when
+    // the private block cannot be read.
+    void PasteFromClipboard();
+    bool CanPaste() const;
+
+    // --- Undo and redo (ViewUndo.cpp) ------------------------------------------------------
+    // Both refuse in a read-only view.
+    bool CanUndo() const { return !readOnly_ && undoList_.HasItems(); }
+    bool CanRedo() const { return !readOnly_ && redoList_.HasItems(); }
+    void Undo();
+    void Redo();
+
+    // --- Commands (ViewCommands.cpp) -------------------------------------------------------
+    // The command processor: OnProcessCommand (OnProcessUserCommand from ecUserFirst on),
+    // the hooks before, the command, the hooks after, OnCommandProcessed.
+    void ProcessCommand(TEditorCommand command, char character, void* data) override;
+    // Runs one command inside an update bracket; the text-changing ones only when writable.
+    virtual void ExecuteCommand(TEditorCommand command, char character, void* data);
+    using THookedCommandEvent =
+        std::function<void(TObject* Sender, bool AfterProcessing, bool& Handled,
+                           TEditorCommand& Command, char& AChar, void* Data, void* HandlerData)>;
+    // Hooks are told apart by their handler data; registering the same data twice, or
+    // unregistering data never registered, does nothing.
+    void RegisterCommandHandler(THookedCommandEvent hook, void* handlerData);
+    void UnregisterCommandHandler(void* handlerData);
+    TKeyStrokes& Keystrokes() { return keystrokes_; }
+    TKbdHandler& KbdHandler() { return kbdHandler_; }
+
+    // --- Bookmarks (ViewCommands.cpp) ------------------------------------------------------
+    // Slots 0..9; placing and clearing is no change of the text (allowed when read-only).
+    void SetBookMark(std::int32_t number, std::int32_t x, std::int32_t y);
+    void ClearBookMark(std::int32_t number);
+    void GotoBookMark(std::int32_t number);
+    // The slot's position when it holds a mark.
+    std::optional<TBufferCoord> GetBookMark(std::int32_t number) const;
+    bool IsBookmark(std::int32_t number) const { return GetBookMark(number).has_value(); }
+
+    // --- Editing of a writable view (ViewEditing.cpp) --------------------------------------
+    // The text-changing commands, for a view that is not read-only.
+    void ExecuteEditCommand(TEditorCommand command, char character, void* data);
+
+    // --- Mouse (ViewMouse.cpp) -------------------------------------------------------------
 
     // --- Update bracket and status ---------------------------------------------------------
     void LockPaint() { ++paintLock_; }
@@ -252,7 +339,18 @@ public:
     void DoOnPaintTransient(TTransientType type) { DoOnPaintTransientEx(type, false); }
 
     // --- Events ----------------------------------------------------------------------------
-    TNotifyEvent OnChange;  // raised by the editing commands after a recorded edit
+    // After the undo list recorded a change outside an undo block, or when the outermost
+    // block closed with one; setting or clearing the whole text raises nothing.
+    TNotifyEvent OnChange;
+    using TProcessCommandEvent =
+        std::function<void(TObject* Sender, TEditorCommand& Command, char& AChar, void* Data)>;
+    TProcessCommandEvent OnProcessCommand;
+    TProcessCommandEvent OnProcessUserCommand;
+    TProcessCommandEvent OnCommandProcessed;
+    std::function<void(TObject* Sender, const std::string& word)> OnContextHelp;
+    using TPlaceMarkEvent = std::function<void(TObject* Sender, TEditMark*& Mark)>;
+    TPlaceMarkEvent OnPlaceBookmark;
+    TPlaceMarkEvent OnClearBookmark;
     TPaintEvent OnPaint;
     TPaintTransientEvent OnPaintTransient;
     TSpecialLineColorsEvent OnSpecialLineColors;
@@ -261,10 +359,16 @@ public:
     TStatusChangeEvent OnStatusChange;
     TScrollEvent OnScroll;
     std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyDown;
+    std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyUp;
     std::function<void(TObject* Sender, char& Key)> OnKeyPress;
 
 protected:
     IDrawingResources& Resources() const { return fonts_.Resources(); }
+    // The framework's key steps (the OnKey events) and the input-method count of IKeyView.
+    void DoKeyDown(TKeyCode& key, TShiftState shift) override;
+    void DoKeyUp(TKeyCode& key, TShiftState shift) override;
+    void DoKeyPress(char& key) override;
+    bool CountOffImeChar() override;
 
 private:
     struct TPaintSelection;
@@ -308,6 +412,26 @@ private:
     void ShowScrollHint();
     std::int32_t MaxCharIndexFor(std::int32_t line) const;
 
+    // Selection (ViewSelection.cpp).
+    void ApplySelectionChange(const TSelectionChange& change);
+    void UpdateSelectionLimits();
+
+    // Commands (ViewCommands.cpp).
+    void RunCommandHooks(bool after, TEditorCommand& command, char& character, void* data);
+    void ExecuteNavigation(TEditorCommand command, void* data);
+    void ExecuteLineStart(bool extend);
+    void ExecuteLineEnd(bool extend);
+    void ExecutePage(TEditorCommand command);
+    void ExecuteScroll(TEditorCommand command);
+    void ExecuteMatchBracket();
+    void ExecuteContextHelp();
+    bool IsTextChange(TEditorCommand command) const;
+
+    // Mouse (ViewMouse.cpp).
+
+    // Undo and redo (ViewUndo.cpp).
+    void UndoItemAdded(TUndoList& sender);
+
     // Line store events.
     void ListChanging();
     void ListChanged();
@@ -320,8 +444,24 @@ private:
 
     TFontsInfoManager& fonts_;
     TLineStore lines_;
+    TSelection selection_{lines_};
     TUndoList undoList_;
     TUndoList redoList_;
+    TKeyStrokes keystrokes_;
+    TKbdHandler kbdHandler_;
+    TKeyInput keyInput_{*this, keystrokes_, kbdHandler_};
+    std::int32_t imeCharsPending_ = 0;
+    struct TCommandHook {
+        THookedCommandEvent Event;
+        void* Data = nullptr;
+    };
+    std::vector<TCommandHook> commandHooks_;
+    std::array<TEditMark*, 10> bookmarks_{};
+    ICharTypes* charTypes_ = nullptr;
+    std::unique_ptr<ICharTypes> fallbackCharTypes_;
+    IClipboardFormats* clipboard_ = nullptr;
+    // Mouse state (ViewMouse.cpp).
+
     std::unique_ptr<TWordWrapPlugin> wordWrap_;
     IWindowServices* window_ = nullptr;
 
@@ -353,8 +493,6 @@ private:
     TColor scrollHintColor_ = clInfoBk;
     TScrollHintFormat scrollHintFormat_ = TScrollHintFormat::shfTopLineOnly;
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
-    TSelectionMode selectionMode_ = TSelectionMode::smNormal;
-    TSelectionMode activeSelectionMode_ = TSelectionMode::smNormal;
     std::int32_t tabWidth_ = 8;
     bool wantReturns_ = true;
     bool wantTabs_ = false;
@@ -367,8 +505,6 @@ private:
     std::int32_t visibleColumns_ = 0;
 
     TBufferCoord caret_;
-    TBufferCoord blockBegin_;
-    TBufferCoord blockEnd_;
     std::int32_t topLine_ = 1;
     std::int32_t leftChar_ = 1;
     std::int32_t lastCaretX_ = 0;

@@ -86,6 +86,10 @@ inline constexpr TEditorCommand ecLineSelect = 233;
 inline constexpr TEditorCommand ecAutoCompletion = 650;
 inline constexpr TEditorCommand ecUserFirst = 1001;
 inline constexpr TEditorCommand ecContextHelp = 490;
+// Passed through the command processor when the view gains and loses the focus; they have
+// no names and the view executes nothing for them.
+inline constexpr TEditorCommand kFocusGainedCommand = 480;
+inline constexpr TEditorCommand kFocusLostCommand = 481;
 inline constexpr TEditorCommand ecGotoMarker0 = 301;
 inline constexpr TEditorCommand ecGotoMarker1 = 302;
 inline constexpr TEditorCommand ecGotoMarker2 = 303;

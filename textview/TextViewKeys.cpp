@@ -1,38 +1,38 @@
-// The text view's own key handling: the caret keys.
+// The view's key path: the framework's steps, then TKeyInput (handler chains, key bindings,
+// the command processor), and the characters of input-method strings.
 #include "textview/CustomTextView.h"
 
 namespace mirevo {
 
-void TCustomTextView::KeyDown(TKeyCode& key, TShiftState shift) {
+void TCustomTextView::KeyDown(TKeyCode& key, TShiftState shift) { keyInput_.KeyDown(key, shift); }
+
+void TCustomTextView::KeyUp(TKeyCode& key, TShiftState shift) { keyInput_.KeyUp(key, shift); }
+
+void TCustomTextView::KeyPress(char& key) { keyInput_.KeyPress(key); }
+
+void TCustomTextView::DoKeyDown(TKeyCode& key, TShiftState shift) {
     if (OnKeyDown) OnKeyDown(this, key, shift);
-    const bool selecting = shift.Contains(TShiftFlag::ssShift);
-    switch (key) {
-        case kKeyLeft:
-            MoveCaretHorz(-1, selecting);
-            break;
-        case kKeyRight:
-            MoveCaretHorz(1, selecting);
-            break;
-        case kKeyUp:
-            MoveCaretVert(-1, selecting);
-            break;
-        case kKeyDown:
-            MoveCaretVert(1, selecting);
-            break;
-        case kKeyPrior:
-            MoveCaretVert(-std::max(visibleRows_, 1), selecting);
-            break;
-        case kKeyNext:
-            MoveCaretVert(std::max(visibleRows_, 1), selecting);
-            break;
-        default:
-            return;
-    }
-    key = 0;
 }
 
-void TCustomTextView::KeyPress(char& key) {
+void TCustomTextView::DoKeyUp(TKeyCode& key, TShiftState shift) {
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TCustomTextView::DoKeyPress(char& key) {
     if (OnKeyPress) OnKeyPress(this, key);
+}
+
+bool TCustomTextView::CountOffImeChar() {
+    if (imeCharsPending_ <= 0) return false;
+    --imeCharsPending_;
+    return true;
+}
+
+void TCustomTextView::ImeString(std::string_view text) {
+    std::string terminated(text);
+    ProcessCommand(ecImeStr, '\0', terminated.data());
+    // The same string follows as character messages, one per byte.
+    imeCharsPending_ = static_cast<std::int32_t>(text.size());
 }
 
 }  // namespace mirevo

@@ -44,7 +44,7 @@ TCustomTextView::TPaintSelection TCustomTextView::PaintSelection(std::int32_t fi
     const TBufferCoord last = SelectionLast();
     if (first == last || last.LineIndex < firstLine || first.LineIndex > lastLine) return selection;
     selection.Active = true;
-    selection.Column = activeSelectionMode_ == TSelectionMode::smColumn;
+    selection.Column = ActiveSelectionMode() == TSelectionMode::smColumn;
     selection.Start = BufferToDisplay(first);
     selection.End = BufferToDisplay(last);
     if (selection.Column && selection.Start.Column > selection.End.Column) {

@@ -86,9 +86,6 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_KILLFOCUS:
             view_.FocusLost();
             return 0;
-        case WM_LBUTTONDOWN:
-            ::SetFocus(hwnd_);
-            return 0;
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_KEYDOWN:
@@ -103,8 +100,12 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_DESTROY:
             view_.AttachWindow(nullptr);
             return 0;
-        default:
+        default: {
+            LRESULT result = 0;
+            if (HandleMouseMessage(message, wParam, lParam, result)) return result;
+            if (HandleEditMessage(message, wParam, lParam, result)) return result;
             return DefWindowProcA(hwnd_, message, wParam, lParam);
+        }
     }
 }
 

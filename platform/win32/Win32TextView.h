@@ -24,6 +24,11 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Mouse, timer, cursor and dropped files (Win32TextViewMouse.cpp); false when the
+    // message is none of them.
+    bool HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Clipboard, text and edit-control messages (Win32TextViewEdit.cpp).
+    bool HandleEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnPaint();
     void OnKeyDown(WPARAM key);
     void OnChar(WPARAM character);

@@ -156,7 +156,7 @@ TEST_F(TextViewPaintTest, SelectionRowsAreSplitIntoUnselectedAndSelectedTokens) 
     view_->SetText("abcdef\r\nabcdef\r\nabcdef");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        view_->SetActiveSelectionMode(c.Mode);
+        view_->SetSelectionMode(c.Mode);
         view_->SetBlockBegin(c.Anchor);
         view_->SetBlockEnd(c.Active);
         EXPECT_EQ(RunsOf(PaintClip()), c.Expected);
