@@ -106,7 +106,7 @@ void TMainForm::ActionAboutExecute(TObject*) {
 }
 
 void TMainForm::ShowResult(const std::string& code) {
-    TextMemo1.SetWholeText(code);
+    TextMemo1.SetText(code);
     TextMemo1Change(&TextMemo1);
     if (!settings_.autocopy) return;
     services_.Clipboard.SetText(code);
@@ -123,11 +123,9 @@ void TMainForm::ClearInputs() {
 }
 
 void TMainForm::TextMemo1Change(TObject*) {
-    ButtonCopyResult.SetEnabled(!TextMemo1.WholeText().empty());
+    ButtonCopyResult.SetEnabled(!TextMemo1.Text().empty());
 }
 
-void TMainForm::ButtonCopyResultClick(TObject*) {
-    services_.Clipboard.SetText(TextMemo1.WholeText());
-}
+void TMainForm::ButtonCopyResultClick(TObject*) { services_.Clipboard.SetText(TextMemo1.Text()); }
 
 }  // namespace mirevo

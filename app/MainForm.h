@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/ResultMemo.h"
 #include "droptarget/URLDropTarget.h"
 #include "linkgen/LinkInputs.h"
 #include "settings/SessionSettings.h"
+#include "textview/TextMemo.h"
 #include "ui/ActionBars.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -23,7 +23,9 @@
 
 namespace mirevo {
 
+class ICharTypes;
 class IClipboard;
+class IClipboardFormats;
 class IClock;
 class IDragDropService;
 class IProfileWriter;
@@ -38,6 +40,11 @@ struct TMainFormServices {
     IDragDropService& DragDrop;
     IVersionResource& VersionResource;
     IShell& Shell;
+    TFontsInfoManager& Fonts;
+    // The result view's clipboard (plain text and its private block format) and the
+    // character classes of its double-click.
+    IClipboardFormats& ClipboardFormats;
+    ICharTypes& CharTypes;
 };
 
 class TMainForm : public TForm {
@@ -77,7 +84,7 @@ public:
     TLabeledEdit EditTxt4;
     TLabeledEdit EditImg4;
     TLabel LabelResult;
-    TResultMemo TextMemo1;
+    TTextMemo TextMemo1;
     TButton ButtonCopyResult;
     // Made with the window, which it registers for drops.
     std::unique_ptr<TURLDropTarget> URLDropTarget1;
@@ -114,6 +121,7 @@ private:
     void DesignToolBar();
     void DesignPages();
     void DesignResultArea();
+    void DesignResultView();
     void ConnectHandlers();
     void LoadSettings();
     void SavePlacement();

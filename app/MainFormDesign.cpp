@@ -50,7 +50,7 @@ TMainForm::TMainForm(TApplication& application, const TMainFormServices& service
       EditTxt4(&TabSheet4, "EditTxt4"),
       EditImg4(&TabSheet4, "EditImg4"),
       LabelResult(this, "LabelResult"),
-      TextMemo1(this, "TextMemo1"),
+      TextMemo1(this, "TextMemo1", services.Fonts),
       ButtonCopyResult(this, "ButtonCopyResult"),
       services_(services),
       settings_(settings) {
@@ -165,14 +165,31 @@ void TMainForm::DesignPages() {
 void TMainForm::DesignResultArea() {
     LabelResult.SetBounds({13, 198, 80, 12});
     LabelResult.SetCaption("リンクコード：");
-    TextMemo1.SetBounds({12, 214, 383, 72});
-    TextMemo1.SetAnchors(kAllAnchors);
-    TextMemo1.SetCaption("TextMemo1");
-    TextMemo1.SetClipboard(&services_.Clipboard);
+    DesignResultView();
     ButtonCopyResult.SetBounds({12, 295, 383, 25});
     ButtonCopyResult.SetAnchors(akLeft | akRight | akBottom);
     ButtonCopyResult.SetCaption("クリップボードにコピー");
     ButtonCopyResult.SetEnabled(false);
+}
+
+void TMainForm::DesignResultView() {
+    TTextMemo& view = TextMemo1;
+    view.SetBounds({12, 214, 383, 72});
+    view.SetAnchors(kAllAnchors);
+    view.SetReadOnly(true);
+    view.SetWordWrap(true);
+    view.SetRightEdge(0);
+    view.SetScrollBars(TScrollStyle::ssVertical);
+    view.SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
+    view.Gutter().SetDigitCount(2);
+    view.Gutter().SetWidth(15);
+    view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
+    using enum TEditorOption;
+    view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
+                     eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
+    view.SetClipboard(&services_.ClipboardFormats);
+    view.SetCharTypes(&services_.CharTypes);
+    view.SetText("TextMemo1");
 }
 
 void TMainForm::ConnectHandlers() {

@@ -2,17 +2,20 @@
 
 #include "app/MainForm.h"
 #include "platform/Platform.h"
+#include "textview/ClipboardBlock.h"
 #include "ui/Application.h"
 
 namespace mirevo {
 
-int RunProgram(IPlatform& platform) {
+int RunProgram(IPlatform& platform, TFontsInfoManager& fonts) {
     TApplication application(platform.Host(), platform.Dialogs());
     application.SetTitle("Mirevo");
     SessionSettings settings;
+    const auto clipboardFormats = platform.MakeClipboardFormats(kClipboardBlockFormatName);
     TMainForm mainForm(application,
                        {platform.Clipboard(), platform.ProfileWriter(), platform.Clock(),
-                        platform.DragDrop(), platform.VersionResource(), platform.Shell()},
+                        platform.DragDrop(), platform.VersionResource(), platform.Shell(), fonts,
+                        *clipboardFormats, platform.CharTypes()},
                        settings);
     application.Run(mainForm);
     return 0;

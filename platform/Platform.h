@@ -2,8 +2,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
+#include "platform/CharTypes.h"
 #include "platform/Clipboard.h"
+#include "platform/ClipboardFormats.h"
 #include "platform/Clock.h"
 #include "platform/DragDropService.h"
 #include "platform/ProfileWriter.h"
@@ -25,6 +28,9 @@ public:
     virtual IDragDropService& DragDrop() = 0;
     virtual IVersionResource& VersionResource() = 0;
     virtual IShell& Shell() = 0;
+    // The clipboard with plain text and the private format registered under the name.
+    virtual std::unique_ptr<IClipboardFormats> MakeClipboardFormats(std::string formatName) = 0;
+    virtual ICharTypes& CharTypes() = 0;
 };
 
 // The platform the program runs on; defined by the platform's own implementation.

@@ -15,7 +15,6 @@ bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
            ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
 }
 
-
 }  // namespace
 
 void TCustomTextView::InitializeCaret() {

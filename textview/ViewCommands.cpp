@@ -197,9 +197,9 @@ void TCustomTextView::ExecuteNavigation(TEditorCommand command, void* data) {
             break;
         case ecPageTop:
         case ecPageBottom: {
-            const std::int32_t row =
-                plain == ecPageTop ? topLine_ : topLine_ + visibleRows_ - 1;
-            const TDisplayCoord d{CaretDisplayPos().Column, std::clamp(row, 1, std::max(1, RowCount()))};
+            const std::int32_t row = plain == ecPageTop ? topLine_ : topLine_ + visibleRows_ - 1;
+            const TDisplayCoord d{CaretDisplayPos().Column,
+                                  std::clamp(row, 1, std::max(1, RowCount()))};
             MoveCaretAndSelection(caret_, DisplayToBuffer(d), extend);
             repaintNow();
             break;
@@ -216,7 +216,8 @@ void TCustomTextView::ExecuteNavigation(TEditorCommand command, void* data) {
             break;
         }
         case ecGotoXY:
-            if (data) MoveCaretAndSelection(caret_, *static_cast<const TBufferCoord*>(data), extend);
+            if (data)
+                MoveCaretAndSelection(caret_, *static_cast<const TBufferCoord*>(data), extend);
             repaintNow();
             break;
         default:

@@ -38,9 +38,10 @@ void TCustomTextView::ExecuteLineStart(bool extend) {
     const bool firstRow = !wordWrap_ || shown.Row == RowOfLine(caret_.LineIndex);
     std::int32_t target = 1;
     if (options_.Contains(TEditorOption::eoEnhanceHomeKey) && firstRow) {
-        const std::int32_t limit = wordWrap_ ? std::min<std::int32_t>(wordWrap_->GetRowLength(shown.Row),
-                                                                      static_cast<std::int32_t>(line.size()))
-                                             : static_cast<std::int32_t>(line.size());
+        const std::int32_t limit =
+            wordWrap_ ? std::min<std::int32_t>(wordWrap_->GetRowLength(shown.Row),
+                                               static_cast<std::int32_t>(line.size()))
+                      : static_cast<std::int32_t>(line.size());
         const std::int32_t first = FirstNonBlank(line, 1, limit);
         target = caret_.CharIndex > 1 && caret_.CharIndex <= first ? 1 : first;
     }
@@ -62,8 +63,7 @@ void TCustomTextView::ExecuteLineEnd(bool extend) {
     const bool enhanced = options_.Contains(TEditorOption::eoEnhanceEndKey) && lastRow;
     std::int32_t target = length + 1;
     if (enhanced) {
-        const std::int32_t rowStart =
-            wordWrap_ ? DisplayToBuffer({1, shown.Row}).CharIndex : 1;
+        const std::int32_t rowStart = wordWrap_ ? DisplayToBuffer({1, shown.Row}).CharIndex : 1;
         const std::int32_t after = AfterLastNonBlank(line, rowStart, length);
         target = caret_.CharIndex == after ? length + 1 : after;
     }
@@ -98,7 +98,8 @@ void TCustomTextView::ExecuteMatchBracket() {
     auto index = static_cast<std::int64_t>(at);
     while (lineIndex >= 1 && lineIndex <= lines_.Count()) {
         const std::string_view text = lines_.Get(lineIndex - 1);
-        for (; index >= 0 && index < static_cast<std::int64_t>(text.size()); index += forward ? 1 : -1) {
+        for (; index >= 0 && index < static_cast<std::int64_t>(text.size());
+             index += forward ? 1 : -1) {
             const auto i = static_cast<std::size_t>(index);
             if (ByteKindAt(text, i) != ByteKind::Single) continue;
             if (text[i] == here) ++depth;
@@ -117,8 +118,8 @@ void TCustomTextView::ExecuteMatchBracket() {
 void TCustomTextView::ExecuteContextHelp() {
     if (!OnContextHelp) return;
     const std::string_view line = lines_.Get(caret_.LineIndex - 1);
-    auto start = static_cast<std::size_t>(std::clamp<std::int32_t>(caret_.CharIndex - 1, 0,
-                                                                    static_cast<std::int32_t>(line.size())));
+    auto start = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(caret_.CharIndex - 1, 0, static_cast<std::int32_t>(line.size())));
     auto end = start;
     while (start > 0 && IsWordChar(static_cast<unsigned char>(line[start - 1]))) --start;
     while (end < line.size() && IsWordChar(static_cast<unsigned char>(line[end]))) ++end;

@@ -54,9 +54,11 @@ void TCustomTextView::SetSelectedText(std::string_view text) {
             lines_.BeginUpdate();
             try {
                 const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                if (edit.DeleteRecord) undoList_.Append(std::make_unique<TUndoItem>(*edit.DeleteRecord));
+                if (edit.DeleteRecord)
+                    undoList_.Append(std::make_unique<TUndoItem>(*edit.DeleteRecord));
                 InternalSetCaretXY(edit.Caret);
-                if (edit.InsertRecord) undoList_.Append(std::make_unique<TUndoItem>(*edit.InsertRecord));
+                if (edit.InsertRecord)
+                    undoList_.Append(std::make_unique<TUndoItem>(*edit.InsertRecord));
             } catch (...) {
                 lines_.EndUpdate();
                 throw;
@@ -84,7 +86,8 @@ void TCustomTextView::ClearSelection() {
 }
 
 void TCustomTextView::SelectWordAt(const TBufferCoord& p) {
-    if (!charTypes_ && !fallbackCharTypes_) fallbackCharTypes_ = std::make_unique<PortableCharTypes>();
+    if (!charTypes_ && !fallbackCharTypes_)
+        fallbackCharTypes_ = std::make_unique<PortableCharTypes>();
     ICharTypes& types = charTypes_ ? *charTypes_ : *fallbackCharTypes_;
     TPaintLock lock(*this);
     const TWordSelection word = mirevo::SelectWordAt(selection_, lines_, p, types);

@@ -22,16 +22,17 @@ bool TAction::StandardEnabled() const {
     if (!target) return false;
     switch (standard_) {
         case TStandardAction::EditUndo:
-            return target->AcceptsChanges() && target->CanUndo();
+            return target->CanUndoNow();
         case TStandardAction::EditCut:
+            return target->CanCutNow();
         case TStandardAction::EditDelete:
-            return target->AcceptsChanges() && target->HasSelection();
+            return target->CanDeleteNow();
         case TStandardAction::EditCopy:
-            return target->HasSelection();
+            return target->CanCopyNow();
         case TStandardAction::EditPaste:
-            return target->AcceptsChanges() && list_.Clipboard().HasText();
+            return target->CanPasteNow(list_.Clipboard().HasText());
         case TStandardAction::EditSelectAll:
-            return !target->IsEmpty();
+            return target->CanSelectAllNow();
         default:
             return true;
     }

@@ -17,6 +17,17 @@ public:
     virtual void Paste() = 0;
     virtual void DeleteSelection() = 0;
     virtual void SelectAll() = 0;
+
+    // When each standard action is enabled; the defaults suit an edit control. Paste is
+    // told whether the clipboard holds text.
+    virtual bool CanUndoNow() const { return AcceptsChanges() && CanUndo(); }
+    virtual bool CanCutNow() const { return AcceptsChanges() && HasSelection(); }
+    virtual bool CanCopyNow() const { return HasSelection(); }
+    virtual bool CanPasteNow(bool clipboardHasText) const {
+        return AcceptsChanges() && clipboardHasText;
+    }
+    virtual bool CanDeleteNow() const { return AcceptsChanges() && HasSelection(); }
+    virtual bool CanSelectAllNow() const { return !IsEmpty(); }
 };
 
 }  // namespace mirevo

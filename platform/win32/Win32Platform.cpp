@@ -1,6 +1,8 @@
-// The Windows platform: the host, dialogs, clipboard, profile writer and clock.
+// The Windows platform: every port the program takes from it.
 #include "platform/Platform.h"
+#include "platform/win32/Win32CharTypes.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32ClipboardFormats.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32DragDrop.h"
@@ -23,6 +25,10 @@ public:
     IDragDropService& DragDrop() override { return dragDrop_; }
     IVersionResource& VersionResource() override { return versions_; }
     IShell& Shell() override { return shell_; }
+    std::unique_ptr<IClipboardFormats> MakeClipboardFormats(std::string formatName) override {
+        return std::make_unique<Win32ClipboardFormats>(std::move(formatName));
+    }
+    ICharTypes& CharTypes() override { return charTypes_; }
 
 private:
     Win32Host host_;
@@ -32,6 +38,7 @@ private:
     Win32Clock clock_;
     Win32VersionResource versions_;
     Win32Shell shell_;
+    Win32CharTypes charTypes_;
     // Drops are handled inside the platform's drag loop; a failure there is shown as any other.
     Win32DragDropService dragDrop_{[this](std::exception_ptr error) {
         try {

@@ -86,10 +86,11 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_KILLFOCUS:
             view_.FocusLost();
             return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_KEYDOWN:
             OnKeyDown(wParam);
+            return 0;
+        case WM_KEYUP:
+            OnKeyUp(wParam);
             return 0;
         case WM_CHAR:
             OnChar(wParam);
@@ -125,6 +126,11 @@ void Win32TextViewPeer::OnPaint() {
 void Win32TextViewPeer::OnKeyDown(WPARAM key) {
     TKeyCode code = static_cast<TKeyCode>(key);
     view_.KeyDown(code, KeyShiftState());
+}
+
+void Win32TextViewPeer::OnKeyUp(WPARAM key) {
+    TKeyCode code = static_cast<TKeyCode>(key);
+    view_.KeyUp(code, KeyShiftState());
 }
 
 void Win32TextViewPeer::OnChar(WPARAM character) {

@@ -31,6 +31,7 @@ private:
     bool HandleEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnPaint();
     void OnKeyDown(WPARAM key);
+    void OnKeyUp(WPARAM key);
     void OnChar(WPARAM character);
 
     TCustomTextView& view_;

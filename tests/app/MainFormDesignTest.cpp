@@ -141,10 +141,29 @@ TEST_F(MainFormDesign, WindowGeometryFontsAndResultArea) {
     EXPECT_EQ(f.LabelResult.Bounds().Left, 13);
     EXPECT_EQ(f.LabelResult.Bounds().Top, 198);
     EXPECT_EQ(f.TextMemo1.Bounds(), (TBounds{12, 214, 383, 72}));
-    EXPECT_TRUE(f.TextMemo1.ReadOnly());
-    EXPECT_TRUE(f.TextMemo1.WordWrap);
+    EXPECT_EQ(f.TextMemo1.Text(), "");  // the design text is cleared at creation
     EXPECT_EQ(f.ButtonCopyResult.Bounds(), (TBounds{12, 295, 383, 25}));
     EXPECT_EQ(f.ButtonCopyResult.Caption(), "クリップボードにコピー");
+}
+
+TEST_F(MainFormDesign, ResultViewIsAReadOnlyWrappingCodeView) {
+    TTextMemo& view = Create().TextMemo1;
+    EXPECT_TRUE(view.ReadOnly());
+    EXPECT_TRUE(view.WordWrap());
+    EXPECT_EQ(view.RightEdge(), 0);
+    EXPECT_EQ(view.ScrollBars(), TScrollStyle::ssVertical);
+    EXPECT_EQ(view.Font().Face(), "ＭＳ ゴシック");
+    EXPECT_EQ(view.Font().Height, -13);
+    EXPECT_EQ(view.Font().CharSet, kShiftJisCharset);
+    EXPECT_EQ(view.Gutter().DigitCount(), 2);
+    EXPECT_EQ(view.Gutter().Width(), 15);
+    EXPECT_EQ(view.Gutter().Font().Face(), "Courier New");
+    EXPECT_EQ(view.Gutter().Font().Height, -11);
+    using enum TEditorOption;
+    EXPECT_EQ(view.Options(),
+              (TEditorOptions{eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
+                              eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces}));
+    EXPECT_EQ(view.Clipboard(), &clipboardFormats);
 }
 
 TEST_F(MainFormDesign, ResizingStretchesFieldsResultAndButtonByTheirAnchors) {

@@ -93,7 +93,7 @@ TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {
     TMainForm& f = Create(std::string(kIdentifiers) + "autocopy=1\r\n");
     f.EditUrl1.SetText(PageUrl());
     f.ActionExec.Execute();
-    const std::string code = f.TextMemo1.WholeText();
+    const std::string code = f.TextMemo1.Text();
     EXPECT_EQ(clipboard.text, code);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0],
@@ -106,7 +106,7 @@ TEST_F(MainFormFields, ClipboardFailureIsReportedAfterTheCodeIsShown) {
     clipboard.failing = true;
     f.EditUrl1.SetText(PageUrl());
     application.Guard([&] { f.ActionExec.Execute(); });
-    EXPECT_NE(f.TextMemo1.WholeText(), "");
+    EXPECT_NE(f.TextMemo1.Text(), "");
     EXPECT_TRUE(f.ButtonCopyResult.Enabled());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0],
@@ -120,7 +120,7 @@ TEST_F(MainFormFields, CopyButtonCopiesTheViewAndClearEmptiesEverything) {
     f.EditImg4.SetText(ImageUrl());
     f.ActionExec.Execute();
     f.ButtonCopyResult.Click();
-    EXPECT_EQ(clipboard.text, f.TextMemo1.WholeText());
+    EXPECT_EQ(clipboard.text, f.TextMemo1.Text());
     EXPECT_TRUE(dialogs.shown.empty());
 
     f.ActionClear.Execute();
@@ -129,7 +129,7 @@ TEST_F(MainFormFields, CopyButtonCopiesTheViewAndClearEmptiesEverything) {
                                                      &f.EditImg3, &f.EditImg4};
     EXPECT_EQ(Texts(all), std::vector<std::string>(8, ""));
     EXPECT_TRUE(AllMarked(all, false));
-    EXPECT_EQ(f.TextMemo1.WholeText(), "");
+    EXPECT_EQ(f.TextMemo1.Text(), "");
     EXPECT_FALSE(f.ButtonCopyResult.Enabled());
 }
 
@@ -156,10 +156,19 @@ TEST_F(MainFormFields, StandardEditActionsFollowTheFocusedControl) {
     EXPECT_EQ(f.EditUrl2.Text(), "ac");  // the cut changed the text, so the group follows
     EXPECT_EQ(enabled(), "100101");
 
-    f.TextMemo1.SetWholeText("code");
+    f.TextMemo1.SetText("code");
     f.TextMemo1.SetFocus();
+    EXPECT_EQ(enabled(), "000011");  // the view decides: delete and select all always
     f.TextMemo1.SelectAll();
-    EXPECT_EQ(enabled(), "001001");  // the read-only view only copies and selects
+    EXPECT_EQ(enabled(), "011011");  // cut offered with a selection, refused when run
+    for (TAction* refused : {&f.EditCut1, &f.EditDelete1, &f.EditPaste1, &f.EditUndo1}) {
+        refused->Execute();
+    }
+    EXPECT_EQ(f.TextMemo1.Text(), "code");
+    EXPECT_EQ(clipboardFormats.puts, 0);
+    f.EditCopy1.Execute();
+    EXPECT_EQ(clipboardFormats.text, std::optional<std::string>("code"));
+    EXPECT_EQ(clipboardFormats.privateData, std::optional<std::string>(std::string("\0code\0", 6)));
 }
 
 }  // namespace

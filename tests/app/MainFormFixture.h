@@ -10,10 +10,14 @@
 #include "app/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/portable/PortableProfileWriter.h"
+#include "platform/portable/CharTypes.h"
+#include "tests/fakes/FakeClipboardFormats.h"
 #include "tests/fakes/FakeDataObject.h"
 #include "tests/fakes/FakeDragDrop.h"
 #include "tests/fakes/FakeUi.h"
 #include "tests/fakes/FakeVersionResource.h"
+#include "tests/fakes/RecordingSurface.h"
+#include "textview/FontsInfoManager.h"
 #include "tests/fakes/TempDir.h"
 #include "ui/Application.h"
 
@@ -30,13 +34,18 @@ protected:
     MainFormTest() {
         host.exeName = dir.File("Mirevo.exe");
         application.SetTitle("Mirevo");
+        // The bitmaps the result view loads.
+        resources.AddBitmapResource("TextViewWrapped", {15, 14});
+        resources.AddBitmapResource("TextViewInternalImages", {110, 14});
     }
 
     // Writes the settings file, then creates the window (which reads it).
     TMainForm& Create(const std::string& ini = "") {
         if (!ini.empty()) dir.Write("Mirevo.ini", ini);
         form = std::make_unique<TMainForm>(
-            application, TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell},
+            application,
+            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell, fonts,
+                              clipboardFormats, charTypes},
             settings);
         return *form;
     }
@@ -64,6 +73,10 @@ protected:
     FixedClock clock;
     FakeDragDropService dragDrop;
     FakeShell shell;
+    RecordingResources resources;
+    TFontsInfoManager fonts{resources};
+    FakeClipboardFormats clipboardFormats;
+    PortableCharTypes charTypes;
     FakeVersionResource versions{
         "C:\\Mirevo\\Mirevo.exe",
         BuildVersionBlock(StandardVersionInfo("041103A4",

@@ -16,7 +16,7 @@ TEST_F(MainFormLifecycle, WithoutSettingsFileEverythingTakesItsDefault) {
     EXPECT_FALSE(settings.linefeed);
     EXPECT_FALSE(settings.autocopy);
     EXPECT_TRUE(settings.errorcheck);
-    EXPECT_EQ(f.TextMemo1.WholeText(), "");
+    EXPECT_EQ(f.TextMemo1.Text(), "");
     EXPECT_FALSE(f.ButtonCopyResult.Enabled());
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -92,7 +92,7 @@ TEST_F(MainFormLifecycle, LinkActionReadsTheActiveTabAndShowsTheCode) {
     f.EditTxt2.SetText("本");
     f.PageControl1.SetActivePageIndex(1);
     EXPECT_TRUE(f.IsShortCut(ShortCut(vkReturn, scCtrl)));
-    const std::string code = f.TextMemo1.WholeText();
+    const std::string code = f.TextMemo1.Text();
     EXPECT_EQ(code.rfind("<a href=\"http://", 0), 0u) << code;
     EXPECT_NE(code.find("a8mat=TXT&a8ejpredirect=http%3A%2F%2Fitem."), std::string::npos) << code;
     EXPECT_NE(code.find("target=\"_blank\">本</a>"), std::string::npos) << code;
@@ -105,13 +105,13 @@ TEST_F(MainFormLifecycle, RefusalsShowTheirMessageAndKeepTheResult) {
     TMainForm& f = Create(kIdentifiers);
     f.EditUrl1.SetText(PageUrl());
     f.ActionExec.Execute();
-    const std::string code = f.TextMemo1.WholeText();
+    const std::string code = f.TextMemo1.Text();
     f.PageControl1.SetActivePageIndex(2);
     f.ActionExec.Execute();  // no image URL
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0],
               (ShownMessage{"「掲載画像URL」 が正しく入力されていません。", "Mirevo", 48, false}));
-    EXPECT_EQ(f.TextMemo1.WholeText(), code);
+    EXPECT_EQ(f.TextMemo1.Text(), code);
     EXPECT_TRUE(f.ButtonCopyResult.Enabled());
 }
 
@@ -134,7 +134,7 @@ TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
     };
     f.ActionSetting.Execute();
     f.ActionExec.Execute();
-    EXPECT_NE(f.TextMemo1.WholeText().find("a8mat=NEW&"), std::string::npos);
+    EXPECT_NE(f.TextMemo1.Text().find("a8mat=NEW&"), std::string::npos);
     EXPECT_EQ(TMemIniFile(dir.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
 }
 

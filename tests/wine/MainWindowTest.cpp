@@ -14,13 +14,17 @@
 #include "app/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/win32/Win32ActionBars.h"
+#include "platform/win32/Win32CharTypes.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32ClipboardFormats.h"
 #include "platform/win32/Win32DragDrop.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32VersionResource.h"
 #include "settings/MemIniFile.h"
 #include "settings/SettingsFile.h"
+#include "textview/ClipboardBlock.h"
+#include "textview/FontsInfoManager.h"
 #include "tests/fakes/FakeUi.h"
 #include "tests/wine/RunInLoop.h"
 #include "tests/wine/DropTargetTestObjects.h"
@@ -58,7 +62,9 @@ protected:
     TMainForm& Open(const std::string& ini) {
         std::ofstream(iniPath, std::ios::binary) << ini;
         form = std::make_unique<TMainForm>(
-            application, TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell},
+            application,
+            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell,
+                              FontsInfoManager(), clipboardFormats, charTypes},
             settings);
         host.Realize(*form);
         host.Show(*form);
@@ -92,6 +98,8 @@ protected:
     Win32DragDropService dragDrop;
     Win32VersionResource versions;
     FakeShell shell;
+    Win32ClipboardFormats clipboardFormats{kClipboardBlockFormatName};
+    Win32CharTypes charTypes;
     TApplication application{host, dialogs};
     SessionSettings settings;
     std::unique_ptr<TMainForm> form;
