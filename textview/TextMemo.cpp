@@ -79,7 +79,7 @@ void TTextMemo::ReplaceSel(std::uintptr_t canUndo, const char* text) {
     UndoList().OpenBlock();
     try {
         if (request->RecordDelete) {
-            UndoList().Append(std::make_unique<TUndoItem>(request->DeleteRecord));
+            UndoList().RecordItem(request->DeleteRecord);
         }
         SetBlockBegin(request->DeleteRecord.RangeStart);
         SetBlockEnd(request->DeleteRecord.RangeEnd);
@@ -95,8 +95,7 @@ void TTextMemo::ReplaceSel(std::uintptr_t canUndo, const char* text) {
         UndoList().Unlock();
         RedoList().Unlock();
         if (request->RecordPaste) {
-            UndoList().Append(
-                std::make_unique<TUndoItem>(MemoPasteRecord(request->First, BlockEnd())));
+            UndoList().RecordItem(MemoPasteRecord(request->First, BlockEnd()));
         }
     } catch (...) {
         UndoList().CloseBlock();

@@ -24,6 +24,11 @@ public:
     // step of its own; inside one, all changes share the block's step number.
     void RecordChange(TChangeKind kind, TBufferCoord start, TBufferCoord end, std::string_view text,
                       TSelectionMode mode);
+    // RecordChange with the fields of a prepared item (its step number is not used).
+    void RecordItem(const TUndoItem& item) {
+        RecordChange(item.Kind, item.RangeStart, item.RangeEnd, item.SavedText,
+                     item.SelectionModeAtChange);
+    }
 
     // Blocks nest; only the outermost CloseBlock ends the step, and then OnItemAdded is
     // raised once more so that the view learns the step is complete. A CloseBlock without

@@ -54,11 +54,9 @@ void TCustomTextView::SetSelectedText(std::string_view text) {
             lines_.BeginUpdate();
             try {
                 const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                if (edit.DeleteRecord)
-                    undoList_.Append(std::make_unique<TUndoItem>(*edit.DeleteRecord));
+                if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
                 InternalSetCaretXY(edit.Caret);
-                if (edit.InsertRecord)
-                    undoList_.Append(std::make_unique<TUndoItem>(*edit.InsertRecord));
+                if (edit.InsertRecord) undoList_.RecordItem(*edit.InsertRecord);
             } catch (...) {
                 lines_.EndUpdate();
                 throw;
