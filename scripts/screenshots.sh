@@ -37,6 +37,10 @@ xdotool type --delay 20 "http://image.$domain/cabinet/book.jpg"
 shot tab4-marked
 xdotool key ctrl+Return
 shot tab4-code
+# Select part of the code with the keyboard in the result view.
+click 240 300
+xdotool key ctrl+Home shift+Down shift+Down shift+Down shift+End
+shot code-selected
 click 25 29
 shot menu-file
 xdotool key Escape
