@@ -324,7 +324,8 @@ public:
     // release without a drag collapsing the selection there. Moving with the button held
     // selects; beyond the text area the scroll timer scrolls while the selection follows.
     // The right button moves the caret only with eoRightMouseMovesCursor. A release after a
-    // press in the gutter raises OnGutterClick (the right button at once on its press).
+    // press in the gutter raises OnGutterClick (the right button's press does, when that
+    // button moves the caret).
     void MouseDown(TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y);
     void MouseMove(TShiftState shift, std::int32_t x, std::int32_t y);
     void MouseUp(TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y);
@@ -344,6 +345,7 @@ public:
     // selection that can be dragged, else Cursor(); then OnMouseCursor and the mouse-cursor
     // chain may change it.
     TCursor CursorAt(std::int32_t x, std::int32_t y);
+    // The shape over the text; the I-beam unless set.
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value) { cursor_ = value; }
     // Files dropped from the shell at (x, y): raises OnDropFiles.
