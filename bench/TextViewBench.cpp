@@ -43,6 +43,10 @@ public:
     bool HasCapture() const override { return false; }
     bool Focused() const override { return true; }
     void SetFocus() override {}
+    TPoint CursorPos() const override { return {}; }
+    TShiftState ShiftState() const override { return {}; }
+    bool IsKeyDown(std::uint16_t) const override { return false; }
+    void SetCursor(TCursor) override {}
     std::int32_t WheelScrollLines() const override { return 3; }
     TSize DragDistance() const override { return {4, 4}; }
     std::int32_t VerticalScrollArrowHeight() const override { return 17; }

@@ -1,5 +1,6 @@
 // IWindowServices: what the text view asks of the window it lives in (repaint, scroll,
-// scroll bars, caret, timers, capture, focus, metrics, input method, the scroll hint).
+// scroll bars, caret, timers, capture, focus, the mouse and keys, metrics, input method, the
+// scroll hint).
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,9 @@
 #include "common/Color.h"
 #include "common/Geometry.h"
 #include "platform/DrawingSurface.h"
+#include "platform/Cursors.h"
 #include "platform/LogFont.h"
+#include "ui/ShiftState.h"
 
 namespace mirevo {
 
@@ -79,6 +82,15 @@ public:
 
     virtual bool Focused() const = 0;
     virtual void SetFocus() = 0;
+
+    // Where the mouse is now, in client pixels (outside the client area too).
+    virtual TPoint CursorPos() const = 0;
+    // The modifier keys and mouse buttons held now.
+    virtual TShiftState ShiftState() const = 0;
+    // Whether a key (a virtual key code) is held now.
+    virtual bool IsKeyDown(std::uint16_t key) const = 0;
+    // Shows a cursor shape until the mouse moves on.
+    virtual void SetCursor(TCursor cursor) = 0;
 
     // Rows per wheel notch; -1 means a page.
     virtual std::int32_t WheelScrollLines() const = 0;

@@ -317,6 +317,67 @@ public:
     void ExecuteEditCommand(TEditorCommand command, char character, void* data);
 
     // --- Mouse (ViewMouse.cpp) -------------------------------------------------------------
+    // The mouse messages of the window, x and y in client pixels. A left press places the
+    // caret at the nearest cell and captures the mouse: Shift extends the selection from its
+    // anchor, a plain press collapses it (Alt picks column mode with eoAltSetsColumnMode),
+    // and a press inside a stream selection waits for a drag instead (eoDragDropEditing), its
+    // release without a drag collapsing the selection there. Moving with the button held
+    // selects; beyond the text area the scroll timer scrolls while the selection follows.
+    // The right button moves the caret only with eoRightMouseMovesCursor. A release after a
+    // press in the gutter raises OnGutterClick (the right button's press does, when that
+    // button moves the caret).
+    void MouseDown(TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y);
+    void MouseMove(TShiftState shift, std::int32_t x, std::int32_t y);
+    void MouseUp(TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y);
+    // Selects the word under the mouse, except over the gutter; the press that came with the
+    // double-click (ssDouble) has done nothing more than OnMouseDown.
+    void DblClick();
+    // The scroll timer runs every kScrollTimerInterval milliseconds exactly while the mouse is
+    // outside the text area during a drag-select or a drag; the window calls the tick for
+    // kScrollTimerId. It scrolls by a row (a page with Shift) per row height of distance.
+    static constexpr std::uintptr_t kScrollTimerId = 1;
+    static constexpr std::uint32_t kScrollTimerInterval = 100;
+    void ScrollTimerTick();
+    bool ScrollTimerRunning() const { return scrollTimerOn_; }
+    // The window lost the mouse capture: the timer stops and a drag is cancelled.
+    void CaptureChanged();
+    // The cursor for the mouse at (x, y): the gutter's over the gutter, the arrow over a
+    // selection that can be dragged, else Cursor(); then OnMouseCursor and the mouse-cursor
+    // chain may change it.
+    TCursor CursorAt(std::int32_t x, std::int32_t y);
+    // The shape over the text; the I-beam unless set.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value) { cursor_ = value; }
+    // Files dropped from the shell at (x, y): raises OnDropFiles.
+    void DropFiles(std::int32_t x, std::int32_t y, const std::vector<std::string>& files);
+
+    // --- Drag-and-drop editing (ViewDrag.cpp) ----------------------------------------------
+    // A drag of the selection starts when a press inside it is followed by a move of the
+    // system's drag distance, and runs while this view holds the mouse capture: moves go to
+    // the target under the mouse, the release drops there, Escape or a lost capture cancels.
+    // The target is found by the locator the platform sets (its client point under the
+    // mouse); without one the source view itself is the target.
+    enum class TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+    struct TDragTarget {
+        TCustomTextView* View = nullptr;
+        TPoint At;  // in the target's client pixels
+    };
+    using TDragTargetLocator = std::function<TDragTarget(TPoint sourcePoint)>;
+    void SetDragTargetLocator(TDragTargetLocator locator) {
+        dragTargetLocator_ = std::move(locator);
+    }
+    bool Dragging() const { return dragging_; }
+    // Ends a running drag without a drop.
+    void CancelDrag();
+    // As a target: accepts a text view's selection unless read-only (Ctrl copies); the caret
+    // follows the mouse, and in the source view the edges scroll.
+    void DragOver(TCustomTextView* source, std::int32_t x, std::int32_t y, TDragState state,
+                  bool& accept);
+    // As a target: inserts the source's selection at the nearest cell to (x, y) in one undo
+    // block and leaves it selected with the caret at its start. Within one view the text
+    // moves (Ctrl copies) unless dropped on itself; from another view it is copied (Shift
+    // moves). A read-only view refuses.
+    void DragDrop(TCustomTextView* source, std::int32_t x, std::int32_t y);
 
     // --- Update bracket and status ---------------------------------------------------------
     void LockPaint() { ++paintLock_; }
@@ -361,6 +422,25 @@ public:
     std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyDown;
     std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyUp;
     std::function<void(TObject* Sender, char& Key)> OnKeyPress;
+    // The framework's steps of the mouse and of a drop.
+    using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift,
+                                           std::int32_t X, std::int32_t Y)>;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    std::function<void(TObject* Sender, TShiftState Shift, std::int32_t X, std::int32_t Y)>
+        OnMouseMove;
+    TNotifyEvent OnDblClick;
+    std::function<void(TObject* Sender, TObject* Source, std::int32_t X, std::int32_t Y)>
+        OnDragDrop;
+    // Mark is null when the click was beside the line's marks.
+    std::function<void(TObject* Sender, TMouseButton Button, std::int32_t X, std::int32_t Y,
+                       std::int32_t Line, TEditMark* Mark)>
+        OnGutterClick;
+    std::function<void(TObject* Sender, const TBufferCoord& aLineCharPos, TCursor& aCursor)>
+        OnMouseCursor;
+    std::function<void(TObject* Sender, std::int32_t X, std::int32_t Y,
+                       const std::vector<std::string>& AFiles)>
+        OnDropFiles;
 
 protected:
     IDrawingResources& Resources() const { return fonts_.Resources(); }
@@ -428,6 +508,21 @@ private:
     bool IsTextChange(TEditorCommand command) const;
 
     // Mouse (ViewMouse.cpp).
+    // The mouse is captured for a drag-select (a drag has the capture too, but is no select).
+    bool MouseCaptured() const;
+    // The nearest cell to (x, y) with its row within 1..RowCount.
+    TDisplayCoord NearestCell(std::int32_t x, std::int32_t y) const;
+    void ComputeScroll(std::int32_t x, std::int32_t y);
+    void StopScrollTimer();
+    void DoGutterClick(TMouseButton button, std::int32_t x, std::int32_t y);
+    void ReleaseMouse();
+    void ClearClickFlags();
+    // Drag (ViewDrag.cpp).
+    void BeginDrag(TShiftState shift, std::int32_t x, std::int32_t y);
+    void DragMove(TShiftState shift, std::int32_t x, std::int32_t y);
+    void FinishDrag(TShiftState shift, std::int32_t x, std::int32_t y);
+    TDragTarget LocateDragTarget(std::int32_t x, std::int32_t y);
+    void InsertDropped(const std::string& text, const TBufferCoord& at, TChangeKind kind);
 
     // Undo and redo (ViewUndo.cpp).
     void UndoItemAdded(TUndoList& sender);
@@ -461,6 +556,18 @@ private:
     std::unique_ptr<ICharTypes> fallbackCharTypes_;
     IClipboardFormats* clipboard_ = nullptr;
     // Mouse state (ViewMouse.cpp).
+    TPoint mouseDownPos_;
+    std::int32_t scrollDeltaX_ = 0;
+    std::int32_t scrollDeltaY_ = 0;
+    bool scrollTimerOn_ = false;
+    bool waitForDragging_ = false;
+    bool dblClicked_ = false;
+    bool possibleGutterClick_ = false;
+    bool gutterDragging_ = false;
+    TCursor cursor_ = crIBeam;
+    bool dragging_ = false;
+    TDragTarget dragTarget_;
+    TDragTargetLocator dragTargetLocator_;
 
     std::unique_ptr<TWordWrapPlugin> wordWrap_;
     IWindowServices* window_ = nullptr;

@@ -188,6 +188,41 @@ void Win32WindowServices::SetTimer(std::uintptr_t id, std::uint32_t milliseconds
     ::SetTimer(hwnd_, id, milliseconds, nullptr);
 }
 
+TPoint Win32WindowServices::CursorPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(hwnd_, &p);
+    return {p.x, p.y};
+}
+
+TShiftState Win32WindowServices::ShiftState() const {
+    TShiftState shift;
+    const auto held = [](int key) { return GetKeyState(key) < 0; };
+    if (held(VK_SHIFT)) shift.Include(TShiftFlag::ssShift);
+    if (held(VK_CONTROL)) shift.Include(TShiftFlag::ssCtrl);
+    if (held(VK_MENU)) shift.Include(TShiftFlag::ssAlt);
+    if (held(VK_LBUTTON)) shift.Include(TShiftFlag::ssLeft);
+    if (held(VK_RBUTTON)) shift.Include(TShiftFlag::ssRight);
+    if (held(VK_MBUTTON)) shift.Include(TShiftFlag::ssMiddle);
+    return shift;
+}
+
+void Win32WindowServices::SetCursor(TCursor cursor) {
+    // The stock shapes have system cursors; the two drag shapes have none of their own.
+    LPCSTR id = reinterpret_cast<LPCSTR>(IDC_ARROW);
+    switch (cursor) {
+        case crIBeam:
+            id = reinterpret_cast<LPCSTR>(IDC_IBEAM);
+            break;
+        case crNoDrop:
+            id = reinterpret_cast<LPCSTR>(IDC_NO);
+            break;
+        default:
+            break;
+    }
+    ::SetCursor(LoadCursorA(nullptr, id));
+}
+
 std::int32_t Win32WindowServices::WheelScrollLines() const {
     UINT lines = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);

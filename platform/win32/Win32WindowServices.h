@@ -33,6 +33,10 @@ public:
     bool HasCapture() const override { return ::GetCapture() == hwnd_; }
     bool Focused() const override { return ::GetFocus() == hwnd_; }
     void SetFocus() override { ::SetFocus(hwnd_); }
+    TPoint CursorPos() const override;
+    TShiftState ShiftState() const override;
+    bool IsKeyDown(std::uint16_t key) const override { return GetKeyState(key) < 0; }
+    void SetCursor(TCursor cursor) override;
     std::int32_t WheelScrollLines() const override;
     TSize DragDistance() const override;
     std::int32_t VerticalScrollArrowHeight() const override {

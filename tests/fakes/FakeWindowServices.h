@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
     std::int32_t ArrowHeight = 17;
     TPoint ScreenOrigin{100, 200};
     TScrollInfo Track;  // what ScrollTrackInfo answers
+    TPoint Mouse;       // what CursorPos answers
+    TShiftState Shift;  // what ShiftState answers
+    std::set<std::uint16_t> KeysDown;
     std::int32_t HintCharWidth = 6;
     std::int32_t HintHeight = 16;
 
@@ -74,6 +78,10 @@ public:
     bool HasCapture() const override { return capture_; }
     bool Focused() const override { return HasFocus; }
     void SetFocus() override { HasFocus = true; }
+    TPoint CursorPos() const override { return Mouse; }
+    TShiftState ShiftState() const override { return Shift; }
+    bool IsKeyDown(std::uint16_t key) const override { return KeysDown.contains(key); }
+    void SetCursor(TCursor cursor) override { cursor_ = cursor; }
     std::int32_t WheelScrollLines() const override { return WheelLines; }
     TSize DragDistance() const override { return {4, 4}; }
     std::int32_t VerticalScrollArrowHeight() const override { return ArrowHeight; }
@@ -99,6 +107,13 @@ public:
     std::optional<TPoint> Composition() const { return composition_; }
     const Hint& HintWindow() const { return hint_; }
     bool AcceptsFiles() const { return acceptFiles_; }
+    bool TimerRunning(std::uintptr_t id) const { return timers_.contains(id); }
+    std::optional<std::uint32_t> TimerInterval(std::uintptr_t id) const {
+        const auto it = timers_.find(id);
+        return it == timers_.end() ? std::nullopt : std::optional<std::uint32_t>(it->second);
+    }
+    // The shape last set, if any.
+    std::optional<TCursor> Cursor() const { return cursor_; }
     void ClearRecords();
 
 private:
@@ -115,6 +130,7 @@ private:
     std::optional<TLogFont> compositionFont_;
     bool acceptFiles_ = false;
     Hint hint_;
+    std::optional<TCursor> cursor_;
 };
 
 }  // namespace mirevo::testing_support

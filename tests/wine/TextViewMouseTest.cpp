@@ -1,0 +1,118 @@
+// The text view's mouse messages in a real window: selecting by press, move and release,
+// the double-click, the cursor answer and the scroll timer of a drag below the text.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/Win32Host.h"
+#include "tests/fakes/FakeUi.h"
+#include "textview/FontsInfoManager.h"
+#include "textview/TextView.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+namespace mirevo::testing_support {
+namespace {
+
+class TextViewMouse : public ::testing::Test {
+protected:
+    TextViewMouse() {
+        form.SetCaption("TextView");
+        form.SetBounds({40, 40, 460, 220});
+        form.SetClientSize({440, 180});
+        view.SetBounds({12, 12, 383, 120});
+        view.SetReadOnly(true);
+        view.SetScrollBars(TScrollStyle::ssVertical);
+        view.SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
+        view.Gutter().SetWidth(15);
+        using enum TEditorOption;
+        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoSmartTabs, eoTabsToSpaces});
+        view.SetWordWrap(true);
+    }
+    ~TextViewMouse() override { host.Unrealize(form); }
+
+    HWND Open() {
+        host.Realize(form);
+        host.Show(form);
+        Pump();
+        return reinterpret_cast<HWND>(view.Peer()->Handle());
+    }
+    void Pump() {
+        for (int i = 0; i < 3; ++i) host.ProcessPendingMessages();
+    }
+    // The client point of the left edge of a cell (1-based column and row).
+    LPARAM Cell(int column, int row) const {
+        const int x = view.GutterWidth() + 2 + (column - 1) * view.CharWidth() + 1;
+        const int y = (row - view.TopLine()) * view.LineHeight() + view.LineHeight() / 2;
+        return MAKELPARAM(x, y);
+    }
+
+    Win32Host host;
+    FakeDialogs dialogs;
+    TApplication application{host, dialogs};
+    TForm form{application, "Form1"};
+    TTextView view{&form, "TextMemo1", FontsInfoManager()};
+};
+
+TEST_F(TextViewMouse, PressMoveAndReleaseSelectText) {
+    HWND hwnd = Open();
+    view.SetText("hello world\r\nsecond line");
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 1));
+    EXPECT_EQ(GetCapture(), hwnd);
+    EXPECT_EQ(GetFocus(), hwnd);
+    SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, Cell(6, 1));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, Cell(6, 1));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(view.SelectedText(), "hello");
+
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, Cell(3, 2));
+    SendMessageA(hwnd, WM_LBUTTONUP, MK_SHIFT, Cell(3, 2));
+    EXPECT_EQ(view.SelectedText(), "hello world\r\nse");
+}
+
+TEST_F(TextViewMouse, DoubleClickSelectsAWord) {
+    HWND hwnd = Open();
+    view.SetText("hello world");
+    const LPARAM at = Cell(8, 1);
+    POINT screen{LOWORD(at), HIWORD(at)};
+    ClientToScreen(hwnd, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(view.SelectedText(), "world");
+}
+
+TEST_F(TextViewMouse, SetCursorAnswersForTheClientArea) {
+    HWND hwnd = Open();
+    EXPECT_EQ(SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+              TRUE);
+}
+
+TEST_F(TextViewMouse, TimerAfterADragBelowTheTextScrolls) {
+    HWND hwnd = Open();
+    std::string text = "first";
+    for (int i = 2; i <= 40; ++i) text += "\r\nline " + std::to_string(i);
+    view.SetText(text);
+    Pump();
+    ASSERT_EQ(view.TopLine(), 1);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 1));
+    const int below = view.VisibleRows() * view.LineHeight() + 2;
+    const LPARAM outside = MAKELPARAM(LOWORD(Cell(1, 1)), below);
+    SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, outside);
+    ASSERT_TRUE(view.ScrollTimerRunning());
+    POINT screen{LOWORD(outside), below};
+    ClientToScreen(hwnd, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(hwnd, WM_TIMER, TCustomTextView::kScrollTimerId, 0);
+    EXPECT_EQ(view.TopLine(), 2);
+    EXPECT_EQ(view.BlockEnd().LineIndex, view.VisibleRows() + 1);
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, outside);
+    EXPECT_FALSE(view.ScrollTimerRunning());
+}
+
+}  // namespace
+}  // namespace mirevo::testing_support

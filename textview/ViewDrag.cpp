@@ -1,0 +1,169 @@
+// Drag-and-drop editing: the drag of a selection from this view, and this view as the
+// target of a drag from itself or another view.
+#include <algorithm>
+
+#include "textview/CustomTextView.h"
+#include "textview/PaintLock.h"
+#include "textview/SelectionEdit.h"
+
+namespace mirevo {
+
+namespace {
+
+// Where a drop point lands once the moved text [first, last) has left the same view; only
+// points after the text move.
+TBufferCoord AfterRemoval(TBufferCoord drop, const TBufferCoord& first, const TBufferCoord& last) {
+    if (drop < last) return drop;
+    if (drop.LineIndex == last.LineIndex) {
+        return {first.CharIndex + drop.CharIndex - last.CharIndex, first.LineIndex};
+    }
+    drop.LineIndex -= last.LineIndex - first.LineIndex;
+    return drop;
+}
+
+}  // namespace
+
+TCustomTextView::TDragTarget TCustomTextView::LocateDragTarget(std::int32_t x, std::int32_t y) {
+    if (dragTargetLocator_) return dragTargetLocator_({x, y});
+    return {this, {x, y}};
+}
+
+void TCustomTextView::BeginDrag(TShiftState shift, std::int32_t x, std::int32_t y) {
+    dragging_ = true;
+    dragTarget_ = {};
+    DragMove(shift, x, y);
+}
+
+void TCustomTextView::DragMove(TShiftState shift, std::int32_t x, std::int32_t y) {
+    if (window_ && window_->IsKeyDown(kKeyEscape)) {
+        CancelDrag();
+        return;
+    }
+    const TDragTarget target = LocateDragTarget(x, y);
+    bool accept = false;
+    if (target.View != dragTarget_.View && dragTarget_.View) {
+        dragTarget_.View->DragOver(this, dragTarget_.At.X, dragTarget_.At.Y,
+                                   TDragState::dsDragLeave, accept);
+        accept = false;
+    }
+    if (target.View) {
+        const TDragState state =
+            target.View == dragTarget_.View ? TDragState::dsDragMove : TDragState::dsDragEnter;
+        target.View->DragOver(this, target.At.X, target.At.Y, state, accept);
+    }
+    dragTarget_ = target;
+    if (!window_) return;
+    if (!accept) {
+        window_->SetCursor(crNoDrop);
+    } else {
+        window_->SetCursor(shift.Contains(TShiftFlag::ssCtrl) ? crMultiDrag : crDrag);
+    }
+}
+
+void TCustomTextView::FinishDrag(TShiftState shift, std::int32_t x, std::int32_t y) {
+    DragMove(shift, x, y);
+    if (!dragging_) return;
+    const TDragTarget target = dragTarget_;
+    // The drag is over before the capture goes, so losing it cancels nothing.
+    dragging_ = false;
+    dragTarget_ = {};
+    StopScrollTimer();
+    ReleaseMouse();
+    if (target.View) target.View->DragDrop(this, target.At.X, target.At.Y);
+}
+
+void TCustomTextView::CancelDrag() {
+    if (!dragging_) return;
+    const TDragTarget target = dragTarget_;
+    dragging_ = false;
+    dragTarget_ = {};
+    StopScrollTimer();
+    if (target.View) {
+        bool accept = false;
+        target.View->DragOver(this, target.At.X, target.At.Y, TDragState::dsDragLeave, accept);
+    }
+    ReleaseMouse();
+}
+
+void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int32_t y,
+                               TDragState state, bool& accept) {
+    accept = source && !readOnly_;
+    if (!accept) return;
+    if (source != this) {
+        InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
+        return;
+    }
+    if (state == TDragState::dsDragLeave) {
+        InternalSetCaretXY(DisplayToBuffer(NearestCell(mouseDownPos_.X, mouseDownPos_.Y)));
+        return;
+    }
+    TDisplayCoord d = NearestCell(x, y);
+    d.Column = std::clamp(d.Column, leftChar_, std::max(leftChar_, leftChar_ + visibleColumns_));
+    d.Row = std::clamp(d.Row, topLine_, std::max(topLine_, topLine_ + visibleRows_ - 1));
+    InternalSetCaretXY(DisplayToBuffer(d));
+    ComputeScroll(x, y);
+}
+
+void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int32_t y) {
+    if (readOnly_ || !source || !source->HasSelection()) return;
+    const TShiftState keys = window_ ? window_->ShiftState() : TShiftState{};
+    const bool sameView = source == this;
+    const bool move =
+        sameView ? !keys.Contains(TShiftFlag::ssCtrl) : keys.Contains(TShiftFlag::ssShift);
+    TPaintLock lock(*this);
+    if (OnDragDrop) OnDragDrop(this, source, x, y);
+    InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
+    TBufferCoord drop = caret_;
+    if (sameView && (PointInSelection(drop) || (move && drop == SelectionLast()))) return;
+
+    undoList_.OpenBlock();
+    try {
+        const std::string text = source->SelectedText();
+        if (move) {
+            const TBufferCoord first = source->SelectionFirst();
+            const TBufferCoord last = source->SelectionLast();
+            source->SetSelectedText({});
+            if (sameView) drop = AfterRemoval(drop, first, last);
+        }
+        InsertDropped(text, drop,
+                      sameView ? TChangeKind::ChangeDragDropInsert : TChangeKind::ChangeInsert);
+        SetBlockEnd(caret_);
+        ProcessCommand(ecSelGotoXY, 0, &drop);
+    } catch (...) {
+        undoList_.CloseBlock();
+        throw;
+    }
+    undoList_.CloseBlock();
+}
+
+void TCustomTextView::InsertDropped(const std::string& text, const TBufferCoord& at,
+                                    TChangeKind kind) {
+    const TEditorOptions saved = options_;
+    TEditorOptions pastEol = saved;
+    pastEol.Include(TEditorOption::eoScrollPastEol);
+    SetOptions(pastEol);
+    try {
+        InternalSetCaretXY(at);
+        SetBlockBegin(at);
+        {
+            TPaintLock lock(*this);
+            lines_.BeginUpdate();
+            try {
+                const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
+                InternalSetCaretXY(edit.Caret);
+            } catch (...) {
+                lines_.EndUpdate();
+                throw;
+            }
+            lines_.EndUpdate();
+        }
+        // One record for the whole insertion, of the kind that tells a drop from typing.
+        undoList_.RecordChange(kind, at, caret_, {}, selection_.CurrentMode());
+    } catch (...) {
+        SetOptions(saved);
+        throw;
+    }
+    SetOptions(saved);
+}
+
+}  // namespace mirevo
