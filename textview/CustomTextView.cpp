@@ -237,6 +237,12 @@ void TCustomTextView::SetOptions(TEditorOptions value) {
     }
 }
 
+void TCustomTextView::SetBorderStyle(TViewBorderStyle value) {
+    if (borderStyle_ == value) return;
+    borderStyle_ = value;
+    Notify(TControlState::Frame);
+}
+
 void TCustomTextView::SetReadOnly(bool value) {
     if (readOnly_ == value) return;
     readOnly_ = value;

@@ -132,7 +132,8 @@ public:
     TColor ActiveLineColor() const { return activeLineColor_; }
     void SetActiveLineColor(TColor value);
     TViewBorderStyle BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(TViewBorderStyle value) { borderStyle_ = value; }
+    // The window's frame follows at once.
+    void SetBorderStyle(TViewBorderStyle value);
     std::int32_t ExtraLineSpacing() const { return extraLineSpacing_; }
     void SetExtraLineSpacing(std::int32_t value);
     TGutter& Gutter() { return gutter_; }

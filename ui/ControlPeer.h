@@ -18,7 +18,8 @@ enum class TControlState : std::uint8_t {
     Font,
     Checked,
     ActivePage,
-    ReadOnly
+    ReadOnly,
+    Frame  // the control's border style
 };
 
 class IControlPeer {

@@ -37,9 +37,27 @@ const char* Win32TextViewPeer::ClassName() {
 
 Win32TextViewPeer::~Win32TextViewPeer() { view_.AttachWindow(nullptr); }
 
+namespace {
+
+DWORD FrameStyle(const TCustomTextView& view) {
+    return view.BorderStyle() == TViewBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
+}
+
+}  // namespace
+
+void Win32TextViewPeer::StateChanged(TControlState what) {
+    if (what != TControlState::Frame) {
+        Win32Peer::StateChanged(what);
+        return;
+    }
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, (exStyle & ~DWORD{WS_EX_CLIENTEDGE}) | FrameStyle(view_));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32TextViewPeer::Create(HWND parent) {
-    const DWORD exStyle = view_.BorderStyle() == TViewBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
-    CreateNative(exStyle, ClassName(),
+    CreateNative(FrameStyle(view_), ClassName(),
                  WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, parent);
     services_ = std::make_unique<Win32WindowServices>(hwnd_);
     view_.AttachWindow(services_.get());

@@ -19,6 +19,8 @@ public:
     ~Win32TextViewPeer() override;
 
     void Create(HWND parent) override;
+    // The frame changes in place: the window keeps its focus, caret and registrations.
+    void StateChanged(TControlState what) override;
     static const char* ClassName();
 
 private:

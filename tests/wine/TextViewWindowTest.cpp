@@ -101,6 +101,17 @@ TEST_F(TextViewWindow, HasItsOwnClassWithoutRedrawOnResizeAndWithASunkenBorder) 
     EXPECT_NE(GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CLIPCHILDREN, 0);
     EXPECT_NE(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
     EXPECT_EQ(SendMessageA(hwnd, WM_ERASEBKGND, 0, 0), 1);
+
+    // Without a border the same window's client area grows by the frame.
+    RECT sunken;
+    GetClientRect(hwnd, &sunken);
+    view.SetBorderStyle(TViewBorderStyle::bsNone);
+    Pump();
+    RECT flat;
+    GetClientRect(hwnd, &flat);
+    EXPECT_EQ(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_GT(flat.right, sunken.right);
+    EXPECT_EQ(reinterpret_cast<HWND>(view.Peer()->Handle()), hwnd);
 }
 
 TEST_F(TextViewWindow, PaintsWrappedCodeWithGutterAndWrapGlyphs) {
