@@ -41,6 +41,8 @@ shot tab4-code
 click 240 300
 xdotool key ctrl+Home shift+Down shift+Down shift+Down shift+End
 shot code-selected
+xdotool key ctrl+End
+shot code-scrolled
 click 25 29
 shot menu-file
 xdotool key Escape

@@ -130,6 +130,22 @@ TEST_F(ResultView, KeyboardSelectionAndCtrlCPutPlainTextAndTheBlock) {
     EXPECT_EQ(view.SelectionLast(), (TBufferCoord{8, 5}));
 }
 
+TEST_F(ResultView, VerticalScrollBarShowsTheRowsInView) {
+    TTextMemo& view = ShowCode();
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(HandleOf(view), SB_VERT, &info));
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, view.RowCount());  // the range counts rows from 0 to RowCount
+    EXPECT_EQ(info.nPage, static_cast<UINT>(view.VisibleRows()));
+    EXPECT_LT(static_cast<int>(info.nPage), info.nMax);
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(GetScrollBarInfo(HandleOf(view), OBJID_VSCROLL, &bar));
+    EXPECT_GT(bar.xyThumbBottom, bar.xyThumbTop) << bar.dxyLineButton;
+}
+
 TEST_F(ResultView, TypingDeletingAndPastingChangeNothing) {
     TTextMemo& view = ShowCode();
     const HWND hwnd = HandleOf(view);
