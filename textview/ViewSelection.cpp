@@ -54,9 +54,15 @@ void TCustomTextView::SetSelectedText(std::string_view text) {
             lines_.BeginUpdate();
             try {
                 const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                if (edit.DeleteRecord) undoList_.Append(std::make_unique<TUndoItem>(*edit.DeleteRecord));
+                // Recorded, not appended, so that the items get the block's step number.
+                const auto record = [this](const std::optional<TUndoItem>& item) {
+                    if (item)
+                        undoList_.RecordChange(item->Kind, item->RangeStart, item->RangeEnd,
+                                               item->SavedText, item->SelectionModeAtChange);
+                };
+                record(edit.DeleteRecord);
                 InternalSetCaretXY(edit.Caret);
-                if (edit.InsertRecord) undoList_.Append(std::make_unique<TUndoItem>(*edit.InsertRecord));
+                record(edit.InsertRecord);
             } catch (...) {
                 lines_.EndUpdate();
                 throw;
@@ -84,7 +90,8 @@ void TCustomTextView::ClearSelection() {
 }
 
 void TCustomTextView::SelectWordAt(const TBufferCoord& p) {
-    if (!charTypes_ && !fallbackCharTypes_) fallbackCharTypes_ = std::make_unique<PortableCharTypes>();
+    if (!charTypes_ && !fallbackCharTypes_)
+        fallbackCharTypes_ = std::make_unique<PortableCharTypes>();
     ICharTypes& types = charTypes_ ? *charTypes_ : *fallbackCharTypes_;
     TPaintLock lock(*this);
     const TWordSelection word = mirevo::SelectWordAt(selection_, lines_, p, types);
