@@ -114,8 +114,7 @@ void TCustomTextView::DeleteCaretLine() {
     // Undo puts the text back silently, then the selection and the caret as they were.
     const TSelectionMode mode = selection_.CurrentMode();
     undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
-    if (HasSelection())
-        undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {}, mode);
+    undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {}, mode);
     const auto kind = TChangeKind::ChangeSilentDeleteAfterCaret;
     if (y < count) {
         DeleteRecorded({1, y}, {1, y + 1}, kind, {1, y});

@@ -75,10 +75,11 @@ void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
     std::string inserted(text);
     if (caret.CharIndex > end) {
         // Behind the end of the line the gap is filled with blanks, which undo removes too;
-        // the caret then goes back where it stood.
+        // the caret and the empty selection then go back where they stood.
         if (!block) block.emplace(undoList_);
-        undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {},
-                               selection_.CurrentMode());
+        const TSelectionMode mode = selection_.CurrentMode();
+        undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
+        undoList_.RecordChange(TChangeKind::ChangeSelection, caret, caret, {}, mode);
         inserted.insert(0, static_cast<std::size_t>(caret.CharIndex - end), ' ');
         at.CharIndex = end;
     }

@@ -75,8 +75,9 @@ void TCustomTextView::RedoOneItem(const TUndoItem& item) {
             SetCaretAndSelection(caret_, start, end);
             break;
         case TChangeKind::ChangePrefixInsert:
+            // Redone like an insertion: at its start, where undo took it away.
             undoList_.RecordChange(kind, start, end, {}, mode);
-            SetCaretAndSelection(end, end, end);
+            SetCaretAndSelection(start, start, start);
             ReplaceSelectionForUndo(item.SavedText, true);
             InternalSetCaretXY(start);
             break;
