@@ -448,7 +448,7 @@ private:
     void RedoUnindent(const TUndoItem& item);
     // The text-replacement step (ViewTextReplace.cpp): first..last (in mode) replaced by
     // text in one store update, the caret after the text, which is also returned. Records
-    // nothing.
+    // nothing; a stream's removed and added lines move the marks below.
     TBufferCoord ReplaceRange(TBufferCoord first, TBufferCoord last, std::string_view text,
                               TSelectionMode mode);
     // The selection replaced by text for undo and redo; asked to record, a column insertion

@@ -123,9 +123,7 @@ void TCustomTextView::DeleteCaretLine() {
         DeleteRecorded(joint, {length + 1, y}, kind, {1, y - 1});
     } else {
         DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
-        return;
     }
-    MarksLinesDeleted(y, 1);
 }
 
 }  // namespace mirevo

@@ -30,6 +30,15 @@ private:
     TSelectionMode chosen_;
 };
 
+std::int32_t CountCrLf(std::string_view text) {
+    std::int32_t count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++count;
+    }
+    return count;
+}
+
 std::vector<std::string_view> PiecesOf(std::string_view text) {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;
@@ -49,9 +58,21 @@ TBufferCoord TCustomTextView::ReplaceRange(TBufferCoord first, TBufferCoord last
     TPaintLock lock(*this);
     const TChosenModeKept kept(selection_, mode);
     selection_.SetEnds(first, last);
-    const TLineStoreUpdate update(lines_);
-    const TBufferCoord caret = ReplaceSelectedText(lines_, selection_, text).Caret;
-    InternalSetCaretXY(caret);
+    TBufferCoord caret;
+    {
+        const TLineStoreUpdate update(lines_);
+        caret = ReplaceSelectedText(lines_, selection_, text).Caret;
+        InternalSetCaretXY(caret);
+    }
+    // A stream keeps the marks on their lines; whole lines and columns leave them.
+    if (mode == TSelectionMode::smNormal) {
+        const auto breaks =
+            static_cast<std::int32_t>(std::count(text.begin(), text.end(), '\n') +
+                                      std::count(text.begin(), text.end(), '\r') - CountCrLf(text));
+        if (last.LineIndex > first.LineIndex)
+            MarksLinesDeleted(first.LineIndex, last.LineIndex - first.LineIndex);
+        if (breaks > 0) MarksLinesInserted(first.LineIndex + 1, breaks);
+    }
     return caret;
 }
 

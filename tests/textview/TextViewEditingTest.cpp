@@ -264,16 +264,17 @@ TEST_F(TextViewEditingTest, ALeadAndATrailByteTypedAsTwoCharactersGoInAsOne) {
     EXPECT_EQ(view_->Text(), "ax");
 }
 
-TEST_F(TextViewEditingTest, ALineBreakMovesTheMarksBelowAndItsUndoMovesThemBack) {
+TEST_F(TextViewEditingTest, LinesAddedAndRemovedMoveTheMarksBelowAndUndoMovesThemBack) {
     view_->SetText("a\r\nb\r\nc");
     view_->SetBookMark(0, 1, 3);
     view_->SetCaretXY({2, 1});
-    view_->ProcessCommand(ecLineBreak, '\r', nullptr);
-    EXPECT_EQ(view_->GetBookMark(0), (TBufferCoord{1, 4}));
-    view_->ProcessCommand(ecUndo, 0, nullptr);
-    EXPECT_EQ(view_->GetBookMark(0), (TBufferCoord{1, 3}));
-    view_->ProcessCommand(ecDeleteLine, 0, nullptr);
-    EXPECT_EQ(view_->GetBookMark(0), (TBufferCoord{1, 2}));
+    const std::vector<std::pair<TEditorCommand, std::int32_t>> steps = {
+        {ecLineBreak, 4}, {ecUndo, 3},      {ecDeleteLine, 2},     {ecUndo, 3},
+        {ecDown, 3},      {ecLineStart, 3}, {ecDeleteLastChar, 2}, {ecUndo, 3}};
+    for (const auto& [command, line] : steps) {
+        view_->ProcessCommand(command, '\r', nullptr);
+        EXPECT_EQ(view_->GetBookMark(0), (TBufferCoord{1, line})) << "after " << command;
+    }
 }
 
 TEST_F(TextViewEditingTest, AReadOnlyViewRefusesEveryTextChangingCommand) {
