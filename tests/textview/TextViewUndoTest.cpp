@@ -231,6 +231,33 @@ TEST_F(TextViewUndoTest, EveryKindIsUndoneAndRedone) {
     }
 }
 
+TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
+    struct Case {
+        TEditorCommand Mode;
+        std::string Deleted;
+        TBufferCoord UndoneCaret;
+    };
+    const std::vector<Case> cases = {{ecColumnSelect, "ac\r\ndf\r\nghi", {3, 2}},
+                                     {ecLineSelect, "ghi", {3, 2}},
+                                     {ecNormalSelect, "af\r\nghi", {3, 2}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Deleted);
+        view_->SetText("abc\r\ndef\r\nghi");
+        Run(c.Mode);
+        view_->SetCaretXY({2, 1});
+        view_->SetCaretAndSelection({3, 2}, {2, 1}, {3, 2});
+        Run(ecDeleteChar);
+        EXPECT_EQ(view_->Text(), c.Deleted);
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "abc\r\ndef\r\nghi");
+        EXPECT_EQ(view_->CaretXY(), c.UndoneCaret);
+        EXPECT_EQ(view_->ActiveSelectionMode(), view_->SelectionMode());
+        EXPECT_TRUE(view_->HasSelection());
+        Run(ecRedo);
+        EXPECT_EQ(view_->Text(), c.Deleted);
+    }
+}
+
 TEST_F(TextViewUndoTest, GroupedUndoTakesBackARunOfLikeChangesUpToAGroupBreak) {
     struct Case {
         bool Grouped;
