@@ -67,6 +67,9 @@ void TCustomTextView::UndoOneItem(const TUndoItem& item) {
     const TSelectionMode mode = item.SelectionModeAtChange;
     SetActiveSelectionMode(mode);
     if (IsInsertion(kind)) {
+        // Text inserted in line mode went in as a stream at a line's start; taken back as
+        // whole lines it would take the line it went into with it.
+        if (mode == TSelectionMode::smLine) SetActiveSelectionMode(TSelectionMode::smNormal);
         SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
         redoList_.RecordChange(kind, item.RangeStart, item.RangeEnd, selection_.SelectedText(),
                                mode);

@@ -258,6 +258,24 @@ TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
     }
 }
 
+TEST_F(TextViewUndoTest, TextPastedInLineModeIsTakenBackWithoutTheLineItWentInto) {
+    const std::vector<std::string> pasted = {"P", "P\r\nQ\r\n"};
+    for (const std::string& text : pasted) {
+        SCOPED_TRACE(text);
+        clipboard_.text = text;
+        view_->SetText("ab\r\ncd");
+        Run(ecLineSelect);
+        view_->SetCaretXY({2, 2});
+        Run(ecPaste);
+        ASSERT_NE(view_->Text(), "ab\r\ncd");
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "ab\r\ncd");
+        Run(ecRedo);
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "ab\r\ncd");
+    }
+}
+
 TEST_F(TextViewUndoTest, GroupedUndoTakesBackARunOfLikeChangesUpToAGroupBreak) {
     struct Case {
         bool Grouped;
