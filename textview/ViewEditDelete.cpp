@@ -63,7 +63,8 @@ void TCustomTextView::DeleteBackward(TEditorCommand command) {
     }
     const TBufferCoord caret{std::min(caret_.CharIndex, end), y};
     if (caret.CharIndex == 1) {
-        if (y == 1) return;
+        // Only characters and words join lines; a line part is no line break.
+        if (y == 1 || command == ecDeleteBOL) return;
         const TBufferCoord joint{LengthOf(lines_.Get(y - 2)) + 1, y - 1};
         DeleteRecorded(joint, caret, TChangeKind::ChangeDelete, joint);
         return;
@@ -84,8 +85,8 @@ void TCustomTextView::DeleteForward(TEditorCommand command) {
     const std::string_view line = lines_.Get(y - 1);
     const std::int32_t end = LengthOf(line) + 1;
     if (caret_.CharIndex >= end) {
-        // At the end the next line joins this one.
-        if (y >= lines_.Count()) return;
+        // At the end the next line joins this one, for a character or a word.
+        if (y >= lines_.Count() || command == ecDeleteEOL) return;
         const TBufferCoord joint{end, y};
         DeleteRecorded(joint, {1, y + 1}, TChangeKind::ChangeDeleteAfterCaret, joint);
         return;

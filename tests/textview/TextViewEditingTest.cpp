@@ -72,6 +72,14 @@ const std::vector<EditCase>& EditCases() {
         {"delete last word", "foo bar", {8, 1}, {}, ecDeleteLastWord, 0, "foo ", {5, 1}},
         {"delete to line start", "abcdef", {4, 1}, {}, ecDeleteBOL, 0, "def", {1, 1}},
         {"delete to line end", "abcdef", {4, 1}, {}, ecDeleteEOL, 0, "abc", {4, 1}},
+        {"delete last word joins lines",
+         "ab\r\ncd",
+         {1, 2},
+         {},
+         ecDeleteLastWord,
+         0,
+         "abcd",
+         {3, 1}},
         {"delete line", "a\r\nb\r\nc", {1, 2}, {}, ecDeleteLine, 0, "a\r\nc", {1, 2}},
         {"delete last line", "a\r\nbc", {2, 2}, {}, ecDeleteLine, 0, "a", {1, 1}},
         {"line break keeps indent", "  ab", {4, 1}, {}, ecLineBreak, '\r', "  a\r\n  b", {3, 2}},
@@ -216,6 +224,20 @@ TEST_F(TextViewEditingTest, EachCommandChangesTheTextAndUndoAndRedoFollow) {
         view_->ProcessCommand(ecRedo, 0, nullptr);
         EXPECT_EQ(view_->Text(), c.Expected) << "redone";
         EXPECT_TRUE(view_->Modified()) << "redone";
+    }
+}
+
+TEST_F(TextViewEditingTest, LinePartsAtTheLineEdgesDeleteNothing) {
+    const std::vector<std::pair<TEditorCommand, TBufferCoord>> cases = {{ecDeleteBOL, {1, 2}},
+                                                                        {ecDeleteEOL, {3, 1}},
+                                                                        {ecDeleteLastChar, {1, 1}},
+                                                                        {ecDeleteChar, {3, 2}}};
+    for (const auto& [command, caret] : cases) {
+        view_->SetText("ab\r\ncd");
+        view_->SetCaretXY(caret);
+        view_->ProcessCommand(command, 0, nullptr);
+        EXPECT_EQ(view_->Text(), "ab\r\ncd") << command;
+        EXPECT_FALSE(view_->CanUndo()) << command;
     }
 }
 
