@@ -527,6 +527,57 @@ private:
 
     // Undo and redo (ViewUndo.cpp).
     void UndoItemAdded(TUndoList& sender);
+    // One item carried out: inside an update bracket, with eoScrollPastEol on, and for redo
+    // with the undo list's Redoing on (ViewUndo.cpp).
+    class TItemScope;
+    // Moves the marks below deleted or inserted lines (1-based first line, count).
+    void MarksLinesDeleted(std::int32_t first, std::int32_t count);
+    void MarksLinesInserted(std::int32_t first, std::int32_t count);
+    // The item's change taken back, recorded on the redo list (ViewUndoItems.cpp).
+    void UndoOneItem(const TUndoItem& item);
+    void UndoDeletion(const TUndoItem& item);
+    void UndoLineBreak(const TUndoItem& item);
+    void UndoUnindent(const TUndoItem& item);
+    // The item's change made again, recorded on the undo list (ViewRedoItems.cpp).
+    void RedoOneItem(const TUndoItem& item);
+    void RedoDeletion(const TUndoItem& item);
+    void RedoUnindent(const TUndoItem& item);
+    // The text-replacement step (ViewTextReplace.cpp): first..last (in mode) replaced by
+    // text in one store update, the caret after the text, which is also returned. Records
+    // nothing; a stream's removed and added lines move the marks below.
+    TBufferCoord ReplaceRange(TBufferCoord first, TBufferCoord last, std::string_view text,
+                              TSelectionMode mode);
+    // The selection replaced by text for undo and redo; asked to record, a column insertion
+    // records a line break per appended line and an insertion per line.
+    void ReplaceSelectionForUndo(std::string_view text, bool record);
+    void RecordColumnInsertion(TBufferCoord at, std::string_view text, TBufferCoord oldEnd);
+
+    // Editing commands (ViewEdit*.cpp). Each records its undo items, in one block when it
+    // makes several.
+    void DeleteBackward(TEditorCommand command);
+    void DeleteForward(TEditorCommand command);
+    void DeleteCaretLine();
+    // Removes first..last (a stream) recording kind; the caret goes to caretAfter.
+    void DeleteRecorded(TBufferCoord first, TBufferCoord last, TChangeKind kind,
+                        TBufferCoord caretAfter);
+    // Deletes the selection when there is one, as one recorded change; true when it did.
+    bool DeleteSelectionRecorded();
+    void TypeCharacter(char character);
+    // Typed text at the caret: replaces the selection, or overwrites characters in
+    // overwrite mode when overwrite is set.
+    void InsertTyped(std::string_view text, bool overwrite);
+    void BreakLine(bool moveCaret);
+    void InsertTab();
+    void IndentBlock();
+    void UnindentBlock();
+    // The lines a block command works on, and its column (1 outside column mode).
+    struct TLineRange {
+        std::int32_t First = 1;
+        std::int32_t Last = 1;
+    };
+    TLineRange BlockLines() const;
+    std::int32_t BlockColumn() const;
+    void ChangeCase(TEditorCommand command);
 
     // Line store events.
     void ListChanging();
@@ -547,6 +598,8 @@ private:
     TKbdHandler kbdHandler_;
     TKeyInput keyInput_{*this, keystrokes_, kbdHandler_};
     std::int32_t imeCharsPending_ = 0;
+    // The lead byte of a double-byte character typed as two ecChar commands.
+    std::optional<char> pendingLeadByte_;
     struct TCommandHook {
         THookedCommandEvent Event;
         void* Data = nullptr;

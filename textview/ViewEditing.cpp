@@ -1,13 +1,60 @@
-// The text-changing commands of a writable view.
+// The text-changing commands of a writable view, sent on to the edit that carries each out.
 #include "textview/CustomTextView.h"
 #include "textview/PaintLock.h"
 
 namespace mirevo {
 
 void TCustomTextView::ExecuteEditCommand(TEditorCommand command, char character, void* data) {
-    (void)command;
-    (void)character;
-    (void)data;
+    // A lead byte waits only for the character right after it.
+    if (command != ecChar) pendingLeadByte_.reset();
+    switch (command) {
+        case ecDeleteLastChar:
+        case ecDeleteLastWord:
+        case ecDeleteBOL:
+            DeleteBackward(command);
+            break;
+        case ecDeleteChar:
+        case ecDeleteWord:
+        case ecDeleteEOL:
+            DeleteForward(command);
+            break;
+        case ecDeleteLine:
+            DeleteCaretLine();
+            break;
+        case ecLineBreak:
+            BreakLine(true);
+            break;
+        case ecInsertLine:
+            BreakLine(false);
+            break;
+        case ecChar:
+            TypeCharacter(character);
+            break;
+        case ecImeStr:
+            if (data) InsertTyped(static_cast<const char*>(data), !insertMode_);
+            break;
+        case ecTab:
+            InsertTab();
+            break;
+        case ecBlockIndent:
+            IndentBlock();
+            break;
+        case ecShiftTab:
+        case ecBlockUnindent:
+            UnindentBlock();
+            break;
+        case ecUpperCase:
+        case ecLowerCase:
+        case ecToggleCase:
+        case ecTitleCase:
+        case ecUpperCaseBlock:
+        case ecLowerCaseBlock:
+        case ecToggleCaseBlock:
+            ChangeCase(command);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace mirevo

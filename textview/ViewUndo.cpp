@@ -1,9 +1,86 @@
-// Undo and redo of the view: the recorded items carried out on the text, caret and
-// selection, and the bookkeeping each new item triggers.
+// Undo and redo of the view: steps taken off one list and carried out item by item, each
+// recorded on the other list, and the bookkeeping each new item triggers.
+#include <vector>
+
 #include "textview/CustomTextView.h"
 #include "textview/PaintLock.h"
 
 namespace mirevo {
+
+namespace {
+
+// The items of the newest step, newest first, taken off the list before any is carried
+// out: carrying them out adds items (and group breaks) to the lists.
+std::vector<std::unique_ptr<TUndoItem>> TakeNewestStep(TUndoList& list, bool groupedUndo) {
+    std::vector<std::unique_ptr<TUndoItem>> step;
+    const std::int32_t length = list.NewestStepLength(groupedUndo);
+    for (std::int32_t i = 0; i < length; ++i) step.push_back(list.TakeNewest());
+    return step;
+}
+
+bool IsOpeningBracket(TChangeKind kind) {
+    return kind == TChangeKind::ChangeBlock1Begin || kind == TChangeKind::ChangeBlock2Begin ||
+           kind == TChangeKind::ChangeBlock3Begin || kind == TChangeKind::ChangeBlock4Begin;
+}
+
+bool IsClosingBracket(TChangeKind kind) {
+    return kind == TChangeKind::ChangeBlock1End || kind == TChangeKind::ChangeBlock2End ||
+           kind == TChangeKind::ChangeBlock3End || kind == TChangeKind::ChangeBlock4End;
+}
+
+// A group break moved from the top of one list to the other under its own step number.
+void MoveGroupBreak(TUndoList& from, TUndoList& to) {
+    if (from.NewestKind() != TChangeKind::ChangeGroupBreak) return;
+    const std::unique_ptr<TUndoItem> item = from.TakeNewest();
+    const std::int32_t saved = to.BlockStepNumber();
+    to.SetBlockStepNumber(item->StepNumber);
+    to.AppendGroupBreak();
+    to.SetBlockStepNumber(saved);
+}
+
+// Items recorded on list while it lives share one step number.
+class TSharedStepNumber {
+public:
+    TSharedStepNumber(TUndoList& list, std::int32_t number)
+        : list_(list), saved_(list.BlockStepNumber()) {
+        list_.SetBlockStepNumber(number);
+    }
+    ~TSharedStepNumber() { list_.SetBlockStepNumber(saved_); }
+    TSharedStepNumber(const TSharedStepNumber&) = delete;
+    TSharedStepNumber& operator=(const TSharedStepNumber&) = delete;
+
+private:
+    TUndoList& list_;
+    std::int32_t saved_;
+};
+
+}  // namespace
+
+class TCustomTextView::TItemScope {
+public:
+    TItemScope(TCustomTextView& view, TUndoList* redoing)
+        : view_(view), lock_(view), options_(view.options_), redoing_(redoing) {
+        view_.options_.Include(TEditorOption::eoScrollPastEol);
+        view_.UpdateSelectionLimits();
+        if (redoing_) redoing_->SetRedoing(true);
+    }
+    ~TItemScope() {
+        if (redoing_) redoing_->SetRedoing(false);
+        view_.options_ = options_;
+        view_.UpdateSelectionLimits();
+        // Without eoScrollPastEol the caret may not stay behind the end of its line.
+        if (!options_.Contains(TEditorOption::eoScrollPastEol))
+            view_.InternalSetCaretXY(view_.caret_);
+    }
+    TItemScope(const TItemScope&) = delete;
+    TItemScope& operator=(const TItemScope&) = delete;
+
+private:
+    TCustomTextView& view_;
+    TPaintLock lock_;
+    TEditorOptions options_;
+    TUndoList* redoing_;
+};
 
 void TCustomTextView::UndoItemAdded(TUndoList& sender) {
     SetModified(!undoList_.IsAtUnmodifiedMark());
@@ -16,11 +93,54 @@ void TCustomTextView::UndoItemAdded(TUndoList& sender) {
 
 void TCustomTextView::Undo() {
     if (readOnly_) return;
-    // Carried out item by item in the next step.
+    TPaintLock lock(*this);
+    MoveGroupBreak(undoList_, redoList_);
+    if (!undoList_.HasItems()) return;
+    const TSharedStepNumber shared(redoList_, undoList_.Newest()->StepNumber);
+    for (const auto& item :
+         TakeNewestStep(undoList_, options_.Contains(TEditorOption::eoGroupUndo))) {
+        {
+            const TItemScope scope(*this, nullptr);
+            UndoOneItem(*item);
+        }
+        if (IsOpeningBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
+    }
+    SetModified(!undoList_.IsAtUnmodifiedMark());
 }
 
 void TCustomTextView::Redo() {
     if (readOnly_) return;
+    TPaintLock lock(*this);
+    if (redoList_.HasItems()) {
+        const TSharedStepNumber shared(undoList_, redoList_.Newest()->StepNumber);
+        for (const auto& item : TakeNewestStep(redoList_, false)) {
+            {
+                const TItemScope scope(*this, &undoList_);
+                RedoOneItem(*item);
+            }
+            if (IsClosingBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
+        }
+    }
+    MoveGroupBreak(redoList_, undoList_);
+    SetModified(!undoList_.IsAtUnmodifiedMark());
+}
+
+void TCustomTextView::MarksLinesDeleted(std::int32_t first, std::int32_t count) {
+    for (std::size_t i = 0; i < marks_.Count(); ++i) {
+        TEditMark& mark = marks_[i];
+        if (mark.Line() >= first + count) {
+            mark.SetLine(mark.Line() - count);
+        } else if (mark.Line() > first) {
+            mark.SetLine(first);
+        }
+    }
+}
+
+void TCustomTextView::MarksLinesInserted(std::int32_t first, std::int32_t count) {
+    for (std::size_t i = 0; i < marks_.Count(); ++i) {
+        TEditMark& mark = marks_[i];
+        if (mark.Line() >= first) mark.SetLine(mark.Line() + count);
+    }
 }
 
 }  // namespace mirevo

@@ -1,0 +1,393 @@
+// Undo and redo of a writable view: every kind of item taken back and made again, grouped
+// undo, brackets, the modified flag at the unmodified mark, and when the redo list goes.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/fakes/FakeClipboardFormats.h"
+#include "tests/textview/TextViewFixture.h"
+
+namespace mirevo {
+namespace {
+
+using testing_support::FakeClipboardFormats;
+using testing_support::TextViewFixture;
+
+class TextViewUndoTest : public TextViewFixture {
+protected:
+    TextViewUndoTest() {
+        view_->OnChange = [this](TObject*) { ++changes_; };
+        view_->SetClipboard(&clipboard_);
+        view_->SetTabWidth(2);
+    }
+
+    void Run(TEditorCommand command, char character = 0) {
+        view_->ProcessCommand(command, character, nullptr);
+    }
+    void Type(std::string_view text) {
+        for (const char c : text) Run(ecChar, c);
+    }
+    void Record(TChangeKind kind, TBufferCoord start, TBufferCoord end, std::string text = {}) {
+        view_->UndoList().RecordChange(kind, start, end, text, TSelectionMode::smNormal);
+    }
+
+    int changes_ = 0;
+    FakeClipboardFormats clipboard_;
+};
+
+struct KindCase {
+    const char* Name;
+    std::string Text;
+    TBufferCoord Caret;
+    // Makes the change (through a command, or by changing the text and recording the item
+    // its command would have recorded).
+    std::function<void(TCustomTextView&)> Change;
+    std::string Changed;
+    // After undo: the text is Text again, with this caret and selection.
+    TBufferCoord UndoneCaret;
+    TBufferCoord UndoneFirst;
+    TBufferCoord UndoneLast;
+};
+
+void Command(TCustomTextView& view, TEditorCommand command, char character = 0) {
+    view.ProcessCommand(command, character, nullptr);
+}
+
+void Recorded(TCustomTextView& view, std::string text, TChangeKind kind, TBufferCoord start,
+              TBufferCoord end, std::string saved) {
+    view.Lines().SetText(text);
+    view.UndoList().RecordChange(kind, start, end, saved, TSelectionMode::smNormal);
+}
+
+const std::vector<KindCase>& KindCases() {
+    using K = TChangeKind;
+    static const std::vector<KindCase> cases = {
+        {"insert",
+         "ac",
+         {2, 1},
+         [](auto& v) { Command(v, ecChar, 'b'); },
+         "abc",
+         {2, 1},
+         {2, 1},
+         {2, 1}},
+        {"paste",
+         "ac",
+         {2, 1},
+         [](auto& v) { Command(v, ecPaste); },
+         "aPc",
+         {2, 1},
+         {2, 1},
+         {2, 1}},
+        {"drag-drop insert",
+         "ac",
+         {2, 1},
+         [](auto& v) {
+             Recorded(v, "aXc", K::ChangeDragDropInsert, {2, 1}, {3, 1}, "");
+         },
+         "aXc",
+         {2, 1},
+         {2, 1},
+         {2, 1}},
+        {"delete after caret",
+         "abc",
+         {2, 1},
+         [](auto& v) { Command(v, ecDeleteChar); },
+         "ac",
+         {2, 1},
+         {2, 1},
+         {3, 1}},
+        {"delete",
+         "abc",
+         {3, 1},
+         [](auto& v) { Command(v, ecDeleteLastChar); },
+         "ac",
+         {3, 1},
+         {2, 1},
+         {3, 1}},
+        {"line break",
+         "abc",
+         {2, 1},
+         [](auto& v) { Command(v, ecLineBreak, '\r'); },
+         "a\r\nbc",
+         {2, 1},
+         {2, 1},
+         {2, 1}},
+        {"indent",
+         "a\r\nb",
+         {1, 1},
+         [](auto& v) {
+             v.SetCaretAndSelection({2, 2}, {1, 1}, {2, 2});
+             Command(v, ecBlockIndent);
+         },
+         "  a\r\n  b",
+         {2, 2},
+         {1, 1},
+         {2, 2}},
+        {"unindent",
+         "  a\r\n  b",
+         {1, 1},
+         [](auto& v) {
+             v.SetCaretAndSelection({4, 2}, {1, 1}, {4, 2});
+             Command(v, ecBlockUnindent);
+         },
+         "a\r\nb",
+         {1, 1},
+         {1, 1},
+         {4, 2}},
+        {"silent delete",
+         "abc",
+         {3, 1},
+         [](auto& v) {
+             Recorded(v, "ac", K::ChangeSilentDelete, {2, 1}, {3, 1}, "b");
+         },
+         "ac",
+         {3, 1},
+         {3, 1},
+         {3, 1}},
+        {"silent delete after caret and caret",
+         "a\r\nb",
+         {2, 2},
+         [](auto& v) { Command(v, ecDeleteLine); },
+         "a",
+         {2, 2},
+         {2, 2},
+         {2, 2}},
+        {"caret",
+         "abc",
+         {3, 1},
+         [](auto& v) {
+             v.UndoList().RecordChange(K::ChangeCaret, {2, 1}, {2, 1}, "",
+                                       TSelectionMode::smNormal);
+         },
+         "abc",
+         {2, 1},
+         {3, 1},
+         {3, 1}},
+        {"selection and case",
+         "abc",
+         {1, 1},
+         [](auto& v) {
+             v.SetCaretAndSelection({3, 1}, {1, 1}, {3, 1});
+             Command(v, ecUpperCase);
+         },
+         "ABc",
+         {3, 1},
+         {1, 1},
+         {3, 1}},
+        {"delete all",
+         "abc",
+         {1, 1},
+         [](auto& v) {
+             Recorded(v, "", K::ChangeDeleteAll, {1, 1}, {4, 1}, "abc");
+         },
+         "",
+         {1, 1},
+         {1, 1},
+         {1, 1}},
+        {"prefix insert",
+         "X",
+         {1, 1},
+         [](auto& v) {
+             Recorded(v, "pX", K::ChangePrefixInsert, {1, 1}, {2, 1}, "");
+         },
+         "pX",
+         {1, 1},
+         {1, 1},
+         {1, 1}},
+    };
+    return cases;
+}
+
+TEST_F(TextViewUndoTest, EveryKindIsUndoneAndRedone) {
+    clipboard_.text = "P";
+    for (const KindCase& c : KindCases()) {
+        SCOPED_TRACE(c.Name);
+        view_->SetText(c.Text);
+        view_->SetModified(false);
+        view_->SetCaretXY(c.Caret);
+        changes_ = 0;
+        c.Change(*view_);
+        ASSERT_EQ(view_->Text(), c.Changed);
+        EXPECT_EQ(changes_, 1);
+        EXPECT_EQ(view_->Modified(), c.Changed != c.Text || view_->UndoList().HasItems());
+
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), c.Text) << "undone";
+        EXPECT_EQ(view_->CaretXY(), c.UndoneCaret) << "undone";
+        EXPECT_EQ(view_->SelectionFirst(), c.UndoneFirst) << "undone";
+        EXPECT_EQ(view_->SelectionLast(), c.UndoneLast) << "undone";
+        EXPECT_FALSE(view_->Modified()) << "undone";
+        EXPECT_FALSE(view_->CanUndo()) << "undone";
+        EXPECT_GT(changes_, 1) << "undone";
+
+        Run(ecRedo);
+        EXPECT_EQ(view_->Text(), c.Changed) << "redone";
+        EXPECT_TRUE(view_->Modified()) << "redone";
+        EXPECT_FALSE(view_->CanRedo()) << "redone";
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), c.Text) << "undone again";
+    }
+}
+
+TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
+    struct Case {
+        TEditorCommand Mode;
+        std::string Deleted;
+        TBufferCoord UndoneCaret;
+    };
+    const std::vector<Case> cases = {{ecColumnSelect, "ac\r\ndf\r\nghi", {3, 2}},
+                                     {ecLineSelect, "ghi", {3, 2}},
+                                     {ecNormalSelect, "af\r\nghi", {3, 2}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Deleted);
+        view_->SetText("abc\r\ndef\r\nghi");
+        Run(c.Mode);
+        view_->SetCaretXY({2, 1});
+        view_->SetCaretAndSelection({3, 2}, {2, 1}, {3, 2});
+        Run(ecDeleteChar);
+        EXPECT_EQ(view_->Text(), c.Deleted);
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "abc\r\ndef\r\nghi");
+        EXPECT_EQ(view_->CaretXY(), c.UndoneCaret);
+        EXPECT_EQ(view_->ActiveSelectionMode(), view_->SelectionMode());
+        EXPECT_TRUE(view_->HasSelection());
+        Run(ecRedo);
+        EXPECT_EQ(view_->Text(), c.Deleted);
+    }
+}
+
+TEST_F(TextViewUndoTest, TextPastedInLineModeIsTakenBackWithoutTheLineItWentInto) {
+    const std::vector<std::string> pasted = {"P", "P\r\nQ\r\n"};
+    for (const std::string& text : pasted) {
+        SCOPED_TRACE(text);
+        clipboard_.text = text;
+        view_->SetText("ab\r\ncd");
+        Run(ecLineSelect);
+        view_->SetCaretXY({2, 2});
+        Run(ecPaste);
+        ASSERT_NE(view_->Text(), "ab\r\ncd");
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "ab\r\ncd");
+        Run(ecRedo);
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "ab\r\ncd");
+    }
+}
+
+TEST_F(TextViewUndoTest, GroupedUndoTakesBackARunOfLikeChangesUpToAGroupBreak) {
+    struct Case {
+        bool Grouped;
+        std::vector<std::string> AfterEachUndo;
+    };
+    const std::vector<Case> cases = {{true, {"ab", ""}}, {false, {"abc", "ab", "a", ""}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Grouped);
+        TEditorOptions options = view_->Options();
+        c.Grouped ? options.Include(TEditorOption::eoGroupUndo)
+                  : options.Exclude(TEditorOption::eoGroupUndo);
+        view_->SetOptions(options);
+        view_->SetText("");
+        Type("ab");
+        Run(ecLeft);  // a caret move ends the group
+        Run(ecRight);
+        Type("cd");
+        for (const std::string& expected : c.AfterEachUndo) {
+            Run(ecUndo);
+            EXPECT_EQ(view_->Text(), expected);
+        }
+        for (std::size_t i = 0; i < c.AfterEachUndo.size(); ++i) Run(ecRedo);
+        EXPECT_EQ(view_->Text(), "abcd");
+    }
+}
+
+TEST_F(TextViewUndoTest, ABracketUndoesEverythingDownToItsOpeningItem) {
+    const std::vector<std::pair<TChangeKind, TChangeKind>> brackets = {
+        {TChangeKind::ChangeBlock1Begin, TChangeKind::ChangeBlock1End},
+        {TChangeKind::ChangeBlock2Begin, TChangeKind::ChangeBlock2End},
+        {TChangeKind::ChangeBlock3Begin, TChangeKind::ChangeBlock3End},
+        {TChangeKind::ChangeBlock4Begin, TChangeKind::ChangeBlock4End}};
+    for (const auto& [begin, end] : brackets) {
+        SCOPED_TRACE(static_cast<int>(begin));
+        view_->SetText("x");
+        view_->SetCaretXY({2, 1});
+        Record(begin, {2, 1}, {2, 1});
+        Type("a");
+        Run(ecDeleteLastChar);
+        Run(ecLineBreak, '\r');
+        Record(end, {1, 2}, {1, 2});
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "x");
+        EXPECT_FALSE(view_->CanUndo());
+        EXPECT_FALSE(view_->Modified());
+        Run(ecRedo);
+        EXPECT_EQ(view_->Text(), "x\r\n");
+        EXPECT_FALSE(view_->CanRedo());
+        EXPECT_EQ(view_->UndoList().NewestKind(), end);
+    }
+}
+
+TEST_F(TextViewUndoTest, TheModifiedFlagIsFalseExactlyAtTheUnmodifiedMark) {
+    view_->SetText("");
+    Type("a");
+    view_->SetModified(false);  // saved here
+    Run(ecLeft);
+    Type("b");
+    EXPECT_TRUE(view_->Modified());
+    const std::vector<std::pair<TEditorCommand, bool>> steps = {
+        {ecUndo, false}, {ecUndo, true}, {ecRedo, false}, {ecRedo, true}, {ecUndo, false}};
+    for (const auto& [command, modified] : steps) {
+        Run(command);
+        EXPECT_EQ(view_->Modified(), modified) << view_->Text();
+    }
+}
+
+TEST_F(TextViewUndoTest, ANewChangeClearsTheRedoListAGroupBreakDoesNot) {
+    view_->SetText("");
+    Type("ab");
+    Run(ecUndo);
+    ASSERT_TRUE(view_->CanRedo());
+    Run(ecLeft);  // adds a group break to the undo list
+    Run(ecRight);
+    EXPECT_TRUE(view_->CanRedo());
+    Type("x");
+    EXPECT_FALSE(view_->CanRedo());
+}
+
+TEST_F(TextViewUndoTest, AReadOnlyViewRefusesUndoAndRedo) {
+    view_->SetText("");
+    Type("ab");
+    Run(ecLeft);
+    Type("c");
+    Run(ecUndo);
+    view_->SetReadOnly(true);
+    EXPECT_FALSE(view_->CanUndo());
+    EXPECT_FALSE(view_->CanRedo());
+    view_->Undo();
+    Run(ecUndo);
+    EXPECT_EQ(view_->Text(), "ab");
+    view_->Redo();
+    Run(ecRedo);
+    EXPECT_EQ(view_->Text(), "ab");
+}
+
+TEST_F(TextViewUndoTest, UndoRestoresTheCaretBehindALineEndWithoutLeavingItThere) {
+    view_->SetText("a");
+    view_->SetCaretXY({4, 1});  // eoScrollPastEol is on by default
+    Type("b");
+    EXPECT_EQ(view_->Text(), "a  b");
+    Run(ecUndo);
+    EXPECT_EQ(view_->Text(), "a");
+    EXPECT_EQ(view_->CaretXY(), (TBufferCoord{4, 1}));
+
+    TEditorOptions options = view_->Options();
+    options.Exclude(TEditorOption::eoScrollPastEol);
+    view_->SetOptions(options);
+    Run(ecRedo);
+    Run(ecUndo);
+    EXPECT_EQ(view_->CaretXY(), (TBufferCoord{2, 1}));  // kept to the text
+}
+
+}  // namespace
+}  // namespace mirevo

@@ -1,0 +1,187 @@
+// Tabs and block indentation: a tab (as blanks with eoTabsToSpaces, to the next word of the
+// line above with eoSmartTabs), and the selected lines shifted right or left.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "textview/CustomTextView.h"
+#include "textview/LineStoreTabs.h"
+#include "textview/LineStoreUpdate.h"
+#include "textview/PaintLock.h"
+#include "textview/UndoBlock.h"
+
+namespace mirevo {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Display column (1-based) where text placed at a line's start ends.
+std::int32_t ColumnAfter(std::string_view text, std::int32_t tabWidth) {
+    std::string expanded;
+    if (!ConvertTabsFor(tabWidth)(text, tabWidth, expanded))
+        return static_cast<std::int32_t>(text.size()) + 1;
+    return static_cast<std::int32_t>(expanded.size()) + 1;
+}
+
+// The column of the next word start after column in the expanded line; 0 when none.
+std::int32_t NextWordColumn(std::string_view expanded, std::int32_t column) {
+    auto at = static_cast<std::size_t>(column - 1);
+    if (at >= expanded.size()) return 0;
+    while (at < expanded.size() && !IsBlank(expanded[at])) ++at;
+    while (at < expanded.size() && IsBlank(expanded[at])) ++at;
+    return at < expanded.size() ? static_cast<std::int32_t>(at) + 1 : 0;
+}
+
+// The leading blanks removed by one unindent from index on: at most tabWidth columns, a tab
+// whole.
+std::string Unindented(std::string_view line, std::int32_t index, std::int32_t tabWidth) {
+    std::size_t at = static_cast<std::size_t>(index - 1);
+    std::int32_t columns = 0;
+    while (at < line.size() && columns < tabWidth) {
+        if (line[at] == '\t') {
+            ++at;
+            break;
+        }
+        if (line[at] != ' ') break;
+        ++at;
+        ++columns;
+    }
+    const auto from = std::min(static_cast<std::size_t>(index - 1), line.size());
+    return std::string(line.substr(from, at - from));
+}
+
+}  // namespace
+
+TCustomTextView::TLineRange TCustomTextView::BlockLines() const {
+    if (!HasSelection()) return {caret_.LineIndex, std::min(caret_.LineIndex, lines_.Count())};
+    const TBufferCoord first = SelectionFirst();
+    const TBufferCoord last = SelectionLast();
+    std::int32_t lastLine = last.LineIndex;
+    // A selection that ends at a line's start leaves that line alone.
+    if (selection_.CurrentMode() == TSelectionMode::smNormal && last.CharIndex == 1 &&
+        lastLine > first.LineIndex) {
+        --lastLine;
+    }
+    return {first.LineIndex, std::min(lastLine, lines_.Count())};
+}
+
+std::int32_t TCustomTextView::BlockColumn() const {
+    if (!HasSelection() || selection_.CurrentMode() != TSelectionMode::smColumn) return 1;
+    return std::min(BlockBegin().CharIndex, BlockEnd().CharIndex);
+}
+
+void TCustomTextView::InsertTab() {
+    if (options_.Contains(TEditorOption::eoTabIndent) && HasSelection() &&
+        SelectionFirst().LineIndex != SelectionLast().LineIndex) {
+        IndentBlock();
+        return;
+    }
+    const std::string_view line = lines_.Get(caret_.LineIndex - 1);
+    const auto end = static_cast<std::int32_t>(line.size()) + 1;
+    const std::int32_t column =
+        ColumnAfter(line.substr(0, static_cast<std::size_t>(std::min(caret_.CharIndex, end) - 1)),
+                    tabWidth_) +
+        std::max(0, caret_.CharIndex - end);
+    std::int32_t width = tabWidth_ - (column - 1) % tabWidth_;
+    bool smart = false;
+    if (options_.Contains(TEditorOption::eoSmartTabs)) {
+        for (std::int32_t above = caret_.LineIndex - 1; above >= 1; --above) {
+            const std::string expanded(lines_.ExpandedLine(above - 1));
+            if (static_cast<std::int32_t>(expanded.size()) < column) continue;
+            const std::int32_t target = NextWordColumn(expanded, column);
+            if (target > column) {
+                width = target - column;
+                smart = true;
+            }
+            break;
+        }
+    }
+    const bool blanks = smart || options_.Contains(TEditorOption::eoTabsToSpaces);
+    InsertTyped(blanks ? std::string(static_cast<std::size_t>(width), ' ') : std::string("\t"),
+                false);
+}
+
+void TCustomTextView::IndentBlock() {
+    const TLineRange range = BlockLines();
+    if (range.Last < range.First) return;
+    const std::int32_t column = BlockColumn();
+    const std::string indent = options_.Contains(TEditorOption::eoTabsToSpaces)
+                                   ? std::string(static_cast<std::size_t>(tabWidth_), ' ')
+                                   : std::string("\t");
+    const auto width = static_cast<std::int32_t>(indent.size());
+    const TSelectionMode mode = selection_.CurrentMode();
+    const TBufferCoord anchor = BlockBegin();
+    const TBufferCoord active = BlockEnd();
+    const TBufferCoord caret = caret_;
+    TPaintLock lock(*this);
+    const TUndoBlock block(undoList_);
+    // Undo takes the indents back first, then restores the selection.
+    undoList_.RecordChange(TChangeKind::ChangeIndent, HasSelection() ? SelectionFirst() : caret,
+                           HasSelection() ? SelectionLast() : caret, {}, mode);
+    std::vector<bool> indented(static_cast<std::size_t>(range.Last - range.First + 1), false);
+    for (std::int32_t line = range.First; line <= range.Last; ++line) {
+        if (static_cast<std::int32_t>(lines_.Get(line - 1).size()) < column - 1) continue;
+        const TBufferCoord at{column, line};
+        ReplaceRange(at, at, indent, TSelectionMode::smNormal);
+        undoList_.RecordChange(TChangeKind::ChangeInsert, at, {column + width, line}, {},
+                               TSelectionMode::smNormal);
+        indented[static_cast<std::size_t>(line - range.First)] = true;
+    }
+    const auto shifted = [&](TBufferCoord p) {
+        const bool moved = p.LineIndex >= range.First && p.LineIndex <= range.Last &&
+                           indented[static_cast<std::size_t>(p.LineIndex - range.First)] &&
+                           p.CharIndex >= column;
+        return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
+    };
+    SetActiveSelectionMode(mode);
+    SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+}
+
+void TCustomTextView::UnindentBlock() {
+    const TLineRange range = BlockLines();
+    if (range.Last < range.First) return;
+    const std::int32_t column = BlockColumn();
+    const TBufferCoord first = HasSelection() ? SelectionFirst() : caret_;
+    const TBufferCoord last = HasSelection() ? SelectionLast() : caret_;
+    // One piece per line from the first end's line to the last end's, as undo reads them.
+    std::vector<std::string> removed;
+    bool any = false;
+    for (std::int32_t line = first.LineIndex; line <= last.LineIndex; ++line) {
+        const bool inRange = line >= range.First && line <= range.Last;
+        removed.push_back(inRange ? Unindented(lines_.Get(line - 1), column, tabWidth_) : "");
+        any = any || !removed.back().empty();
+    }
+    if (!any) return;
+    const TSelectionMode mode = selection_.CurrentMode();
+    const TBufferCoord anchor = BlockBegin();
+    const TBufferCoord active = BlockEnd();
+    const TBufferCoord caret = caret_;
+    TPaintLock lock(*this);
+    std::string saved;
+    {
+        const TLineStoreUpdate update(lines_);
+        for (std::size_t i = 0; i < removed.size(); ++i) {
+            if (i > 0) saved += "\r\n";
+            saved += removed[i];
+            if (removed[i].empty()) continue;
+            const std::int32_t line = first.LineIndex + static_cast<std::int32_t>(i);
+            std::string text(lines_.Get(line - 1));
+            text.erase(static_cast<std::size_t>(column - 1), removed[i].size());
+            lines_.Put(line - 1, text);
+        }
+    }
+    const auto shifted = [&](TBufferCoord p) {
+        const auto i = static_cast<std::size_t>(p.LineIndex - first.LineIndex);
+        if (p.LineIndex < first.LineIndex || i >= removed.size()) return p;
+        const auto width = static_cast<std::int32_t>(removed[i].size());
+        return TBufferCoord{
+            p.CharIndex >= column + width ? p.CharIndex - width : std::min(p.CharIndex, column),
+            p.LineIndex};
+    };
+    SetActiveSelectionMode(mode);
+    SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+    undoList_.RecordChange(TChangeKind::ChangeUnindent, first, last, saved, mode);
+}
+
+}  // namespace mirevo

@@ -1,0 +1,129 @@
+// The inserting commands: typed characters and input-method strings (inserted, or
+// overwriting in overwrite mode), line breaks and inserted lines.
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "common/Sjis.h"
+#include "textview/CustomTextView.h"
+#include "textview/LineStoreUpdate.h"
+#include "textview/PaintLock.h"
+#include "textview/SelectionText.h"
+#include "textview/UndoBlock.h"
+
+namespace mirevo {
+
+namespace {
+
+constexpr bool IsTrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+std::int32_t CharacterCount(std::string_view text) {
+    std::int32_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i, ++count) {
+        if (IsLeadByte(text[i]) && i + 1 < text.size()) ++i;
+    }
+    return count;
+}
+
+// The 1-based index after count characters from index, at most the line's end.
+std::int32_t IndexAfterCharacters(std::string_view line, std::int32_t index, std::int32_t count) {
+    auto at = static_cast<std::size_t>(index - 1);
+    for (; count > 0 && at < line.size(); --count) {
+        at += ByteKindAt(line, at) == ByteKind::Lead && at + 1 < line.size() ? 2 : 1;
+    }
+    return static_cast<std::int32_t>(at) + 1;
+}
+
+std::string LeadingBlanks(std::string_view text) {
+    return std::string(text.substr(0, std::min(text.find_first_not_of(" \t"), text.size())));
+}
+
+}  // namespace
+
+void TCustomTextView::TypeCharacter(char character) {
+    if (pendingLeadByte_) {
+        const char lead = *pendingLeadByte_;
+        pendingLeadByte_.reset();
+        // Without its trail byte the lead byte is dropped, never inserted alone.
+        if (IsTrailByte(static_cast<unsigned char>(character))) {
+            InsertTyped(std::string{lead, character}, !insertMode_);
+            return;
+        }
+    }
+    if (IsLeadByte(character)) {
+        pendingLeadByte_ = character;
+        return;
+    }
+    InsertTyped(std::string(1, character), !insertMode_);
+}
+
+void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
+    if (text.empty()) return;
+    TPaintLock lock(*this);
+    std::optional<TUndoBlock> block;
+    if (HasSelection()) {
+        block.emplace(undoList_);
+        SetSelectedText({});
+        overwrite = false;
+    }
+    const TBufferCoord caret = caret_;
+    const std::string_view line = lines_.Get(caret.LineIndex - 1);
+    const auto end = static_cast<std::int32_t>(line.size()) + 1;
+    TBufferCoord at = caret;
+    std::string inserted(text);
+    if (caret.CharIndex > end) {
+        // Behind the end of the line the gap is filled with blanks, which undo removes too;
+        // the caret and the empty selection then go back where they stood.
+        if (!block) block.emplace(undoList_);
+        const TSelectionMode mode = selection_.CurrentMode();
+        undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
+        undoList_.RecordChange(TChangeKind::ChangeSelection, caret, caret, {}, mode);
+        inserted.insert(0, static_cast<std::size_t>(caret.CharIndex - end), ' ');
+        at.CharIndex = end;
+    }
+    if (overwrite && at.CharIndex < end) {
+        const TBufferCoord over{IndexAfterCharacters(line, at.CharIndex, CharacterCount(text)),
+                                at.LineIndex};
+        const std::string old = TextBetween(lines_, at, over, TSelectionMode::smNormal);
+        if (!block) block.emplace(undoList_);
+        ReplaceRange(at, over, {}, TSelectionMode::smNormal);
+        undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, at, over, old,
+                               TSelectionMode::smNormal);
+    }
+    const TBufferCoord after = ReplaceRange(at, at, inserted, TSelectionMode::smNormal);
+    SetCaretXY(after);
+    undoList_.RecordChange(TChangeKind::ChangeInsert, at, after, {}, TSelectionMode::smNormal);
+}
+
+void TCustomTextView::BreakLine(bool moveCaret) {
+    TPaintLock lock(*this);
+    // No block without a selection: redo breaks lines inside the step it redoes.
+    std::optional<TUndoBlock> block;
+    if (HasSelection()) {
+        block.emplace(undoList_);
+        SetSelectedText({});
+    }
+    const std::int32_t y = caret_.LineIndex;
+    const std::string line(lines_.Get(y - 1));
+    const TBufferCoord at{std::min(caret_.CharIndex, static_cast<std::int32_t>(line.size()) + 1),
+                          y};
+    const std::string head = line.substr(0, static_cast<std::size_t>(at.CharIndex - 1));
+    const std::string tail = line.substr(head.size());
+    const std::string indent =
+        options_.Contains(TEditorOption::eoAutoIndent) ? LeadingBlanks(head) : std::string();
+    {
+        const TLineStoreUpdate update(lines_);
+        lines_.Put(y - 1, head);
+        lines_.Insert(y, indent + tail);
+        const TBufferCoord caret =
+            moveCaret ? TBufferCoord{static_cast<std::int32_t>(indent.size()) + 1, y + 1} : at;
+        InternalSetCaretXY(caret);
+    }
+    selection_.SetEnds(caret_, caret_);
+    MarksLinesInserted(y + 1, 1);
+    undoList_.RecordChange(TChangeKind::ChangeLineBreak, at, at, tail, TSelectionMode::smNormal);
+}
+
+}  // namespace mirevo
