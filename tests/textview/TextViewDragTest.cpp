@@ -157,6 +157,11 @@ TEST_F(TextViewDragTest, DropWithinOneViewMovesOrCopiesAndSelectsTheText) {
         EXPECT_EQ(view_->CaretXY(), c.Caret) << c.Name;
         EXPECT_EQ(Unnumbered(*view_), c.Undo) << c.Name;
         EXPECT_FALSE(view_->Options().Contains(TEditorOption::eoScrollPastEol)) << c.Name;
+        // The drop is one step: one undo takes the move or copy back whole.
+        view_->Undo();
+        EXPECT_EQ(view_->Text(), c.Text) << c.Name;
+        view_->Redo();
+        EXPECT_EQ(view_->Text(), c.Result) << c.Name;
     }
 }
 
