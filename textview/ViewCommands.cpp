@@ -60,6 +60,8 @@ bool TCustomTextView::IsTextChange(TEditorCommand command) const {
 }
 
 void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, void* data) {
+    // A lead byte typed last waits only for the very next character.
+    if (command != ecChar) pendingLeadByte_.reset();
     TPaintLock lock(*this);
     if (command <= ecSelGotoXY) {
         ExecuteNavigation(command, data);

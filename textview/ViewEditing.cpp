@@ -5,8 +5,6 @@
 namespace mirevo {
 
 void TCustomTextView::ExecuteEditCommand(TEditorCommand command, char character, void* data) {
-    // A lead byte waits only for the character right after it.
-    if (command != ecChar) pendingLeadByte_.reset();
     switch (command) {
         case ecDeleteLastChar:
         case ecDeleteLastWord:

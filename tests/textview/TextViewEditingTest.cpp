@@ -284,6 +284,11 @@ TEST_F(TextViewEditingTest, ALeadAndATrailByteTypedAsTwoCharactersGoInAsOne) {
     view_->ProcessCommand(ecDeleteChar, 0, nullptr);
     view_->ProcessCommand(ecChar, 'x', nullptr);
     EXPECT_EQ(view_->Text(), "ax");
+    // So is one followed by a caret move: "y" may be a trail byte, but not of that lead.
+    view_->ProcessCommand(ecChar, '\x82', nullptr);
+    view_->ProcessCommand(ecLeft, 0, nullptr);
+    view_->ProcessCommand(ecChar, 'y', nullptr);
+    EXPECT_EQ(view_->Text(), "ayx");
 }
 
 TEST_F(TextViewEditingTest, LinesAddedAndRemovedMoveTheMarksBelowAndUndoMovesThemBack) {
