@@ -33,6 +33,23 @@ std::int32_t CharacterWidthBefore(std::string_view line, std::int32_t index) {
                : 1;
 }
 
+// Smart tab delete: with only blanks before the caret, Backspace goes back to the indent of
+// the nearest line above that is indented less (the line's start when none is); 0 when the
+// caret stands after other text.
+std::int32_t SmartTabStart(const TLineStore& lines, std::int32_t lineIndex, std::int32_t index) {
+    const std::string_view line = lines.Get(lineIndex - 1);
+    const auto before = static_cast<std::size_t>(index - 1);
+    if (before == 0 || line.substr(0, before).find_first_not_of(' ') != std::string_view::npos) {
+        return 0;
+    }
+    for (std::int32_t above = lineIndex - 1; above >= 1; --above) {
+        const std::string_view text = lines.Get(above - 1);
+        const std::size_t indent = std::min(text.find_first_not_of(' '), text.size());
+        if (indent < text.size() && indent < before) return static_cast<std::int32_t>(indent) + 1;
+    }
+    return 1;
+}
+
 }  // namespace
 
 void TCustomTextView::DeleteRecorded(TBufferCoord first, TBufferCoord last, TChangeKind kind,
@@ -71,7 +88,11 @@ void TCustomTextView::DeleteBackward(TEditorCommand command) {
     }
     TBufferCoord from{1, y};
     if (command == ecDeleteLastChar) {
-        from.CharIndex = caret.CharIndex - CharacterWidthBefore(line, caret.CharIndex);
+        const std::int32_t smart = options_.Contains(TEditorOption::eoSmartTabDelete)
+                                       ? SmartTabStart(lines_, y, caret.CharIndex)
+                                       : 0;
+        from.CharIndex =
+            smart > 0 ? smart : caret.CharIndex - CharacterWidthBefore(line, caret.CharIndex);
     } else if (command == ecDeleteLastWord) {
         const TBufferCoord word = PreviousWordStart(lines_, caret);
         if (word.LineIndex == y) from = word;

@@ -46,6 +46,22 @@ struct EditCase {
 const std::vector<EditCase>& EditCases() {
     static const std::vector<EditCase> cases = {
         {"backspace", "abc", {3, 1}, {}, ecDeleteLastChar, 0, "ac", {2, 1}},
+        {"backspace in the indent goes back to the indent above",
+         "  a\r\n\r\n      b",
+         {7, 3},
+         {},
+         ecDeleteLastChar,
+         0,
+         "  a\r\n\r\n  b",
+         {3, 3}},
+        {"backspace in the first line's indent goes to its start",
+         "    b",
+         {5, 1},
+         {},
+         ecDeleteLastChar,
+         0,
+         "b",
+         {1, 1}},
         {"backspace double-byte",
          "a\x82\xA0"
          "b",
