@@ -8,7 +8,9 @@
 // display columns agree and the view's layout can be compared position by position.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -121,8 +123,11 @@ constexpr TEditorCommand kCommands[] = {
 
 constexpr char kCharacters[] = {'a', 'Z', ' ', '_', '\x82', '\xA0', '\x88', '\x9F', '\x61'};
 
-void Check(bool condition) {
-    if (!condition) std::abort();
+// Names the broken invariant, so a failing input can be told from the others.
+void Check(bool condition, std::source_location where = std::source_location::current()) {
+    if (condition) return;
+    std::fprintf(stderr, "invariant at line %u failed\n", static_cast<unsigned>(where.line()));
+    std::abort();
 }
 
 // p lies on the text: line 1..max(1, count), index from 1, at most length + 1 unless the

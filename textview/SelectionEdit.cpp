@@ -148,6 +148,28 @@ TUndoItem Record(TChangeKind kind, TBufferCoord start, TBufferCoord end, std::st
     return item;
 }
 
+// Whole lines that end the store and are replaced by nothing take the line break before
+// them along, which their text (no break after the store's last line) does not hold: such
+// a deletion is recorded as the stream from the end of the line before, so that undo brings
+// back every line. Replaced by text, they leave a line in their place.
+TUndoItem DeletionRecord(const TLineStore& lines, const TSelection& selection, TSelectionMode mode,
+                         bool removedWhole) {
+    const TBufferCoord first = selection.First();
+    const TBufferCoord last = selection.Last();
+    if (!removedWhole || mode != TSelectionMode::smLine || first.LineIndex <= 1 ||
+        last.LineIndex < lines.Count()) {
+        return Record(TChangeKind::ChangeDelete, first, last, selection.SelectedText(), mode);
+    }
+    const auto lengthOf = [&](std::int32_t line) {
+        return static_cast<std::int32_t>(lines.Get(line - 1).size());
+    };
+    const TBufferCoord start{lengthOf(first.LineIndex - 1) + 1, first.LineIndex - 1};
+    const std::int32_t lastLine = std::min(last.LineIndex, lines.Count());
+    const TBufferCoord end{lengthOf(lastLine) + 1, lastLine};
+    return Record(TChangeKind::ChangeDelete, start, end, "\r\n" + selection.SelectedText(),
+                  TSelectionMode::smNormal);
+}
+
 }  // namespace
 
 TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
@@ -156,8 +178,7 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
     const TSelectionMode mode =
         selection.HasSelection() ? selection.CurrentMode() : selection.SelectionMode();
     if (selection.HasSelection())
-        edit.DeleteRecord = Record(TChangeKind::ChangeDelete, selection.First(), selection.Last(),
-                                   selection.SelectedText(), mode);
+        edit.DeleteRecord = DeletionRecord(lines, selection, mode, text.empty());
     selection.SetCurrentMode(mode);
     const StoreUpdate update(lines);
     TBufferCoord at =
@@ -167,6 +188,13 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
     if (mode == TSelectionMode::smLine) at.CharIndex = 1;
     // Whole lines removed at the end leave the caret on the new last line.
     if (text.empty()) at.LineIndex = std::min(at.LineIndex, std::max(1, lines.Count()));
+    // A column block keeps the double-byte characters its edge cut, so its first end may
+    // now fall inside one: the caret goes to that character's start.
+    if (text.empty() && at.LineIndex <= lines.Count()) {
+        const std::string_view line = lines.Get(at.LineIndex - 1);
+        const auto index = static_cast<std::size_t>(at.CharIndex - 1);
+        if (index < line.size() && ByteKindAt(line, index) == ByteKind::Trail) --at.CharIndex;
+    }
     edit.Caret = at;
     if (!text.empty()) {
         const std::vector<std::string> pieces = Pieces(text);

@@ -150,6 +150,8 @@ void TCustomTextView::ChangeCase(TEditorCommand command) {
     }
     SetActiveSelectionMode(mode);
     SetCaretAndSelection(caret, anchor, active);
+    // Redo ends with this item, so the caret comes back where the command left it.
+    undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
 }
 
 }  // namespace mirevo

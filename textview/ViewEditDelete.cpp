@@ -146,6 +146,8 @@ void TCustomTextView::DeleteCaretLine() {
     } else {
         DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
     }
+    // Redo ends with this item, so the caret comes back where the command left it.
+    undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
 }
 
 }  // namespace mirevo

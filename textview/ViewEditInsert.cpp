@@ -99,12 +99,12 @@ void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
 
 void TCustomTextView::BreakLine(bool moveCaret) {
     TPaintLock lock(*this);
-    // No block without a selection: redo breaks lines inside the step it redoes.
+    // No block for a plain line break: redo breaks lines inside the step it redoes. An
+    // inserted line (caret kept) is redone as a line break, so it records where the caret
+    // stays, in one step with the break.
     std::optional<TUndoBlock> block;
-    if (HasSelection()) {
-        block.emplace(undoList_);
-        SetSelectedText({});
-    }
+    if (HasSelection() || !moveCaret) block.emplace(undoList_);
+    if (HasSelection()) SetSelectedText({});
     const std::int32_t y = caret_.LineIndex;
     const std::string line(lines_.Get(y - 1));
     const TBufferCoord at{std::min(caret_.CharIndex, static_cast<std::int32_t>(line.size()) + 1),
@@ -124,6 +124,8 @@ void TCustomTextView::BreakLine(bool moveCaret) {
     selection_.SetEnds(caret_, caret_);
     MarksLinesInserted(y + 1, 1);
     undoList_.RecordChange(TChangeKind::ChangeLineBreak, at, at, tail, TSelectionMode::smNormal);
+    if (!moveCaret)
+        undoList_.RecordChange(TChangeKind::ChangeCaret, at, at, {}, TSelectionMode::smNormal);
 }
 
 }  // namespace mirevo

@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                  smColumn,
                  "",
                  "aあb\r\nabd",
-                 {3, 1}}),
+                 {2, 1}}),  // off the kept character's second byte
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SelectionEdit, RecordsTheDeletedAndTheInsertedText) {

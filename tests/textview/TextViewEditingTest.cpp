@@ -239,6 +239,9 @@ TEST_F(TextViewEditingTest, EachCommandChangesTheTextAndUndoAndRedoFollow) {
         }
         view_->ProcessCommand(ecRedo, 0, nullptr);
         EXPECT_EQ(view_->Text(), c.Expected) << "redone";
+        if (!c.Selection && !c.Overwrite) {
+            EXPECT_EQ(view_->CaretXY(), c.ExpectedCaret) << "redone";
+        }
         EXPECT_TRUE(view_->Modified()) << "redone";
     }
 }
@@ -368,6 +371,25 @@ TEST_F(TextViewEditingTest, AReadOnlyViewRefusesEveryTextChangingCommand) {
         EXPECT_EQ(view_->Text(), "  ayb\r\n  cd");
         EXPECT_EQ(view_->UndoList().Count(), undoCount);
     }
+}
+
+TEST_F(TextViewEditingTest, DeletedBlocksLeaveTheCaretOnTheTextAndUndoBringsEveryLineBack) {
+    // A column block cutting "あ" in two keeps the character; the caret goes to its start.
+    view_->SetText("\x82\xA0z\r\nab");
+    view_->SetSelectionMode(TSelectionMode::smColumn);
+    view_->SetCaretAndSelection({3, 2}, {2, 1}, {3, 2});
+    view_->ProcessCommand(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(view_->Text(), "\x82\xA0z\r\na");
+    EXPECT_EQ(view_->CaretXY(), (TBufferCoord{1, 1}));
+
+    // Whole lines at the end of the text take the break before them; undo restores both.
+    view_->SetText("a\r\nb\r\nc");
+    view_->SetSelectionMode(TSelectionMode::smLine);
+    view_->SetCaretAndSelection({1, 3}, {1, 2}, {1, 3});
+    view_->ProcessCommand(ecDeleteChar, 0, nullptr);
+    EXPECT_EQ(view_->Text(), "a");
+    view_->ProcessCommand(ecUndo, 0, nullptr);
+    EXPECT_EQ(view_->Text(), "a\r\nb\r\nc");
 }
 
 }  // namespace
