@@ -130,9 +130,12 @@ TBufferCoord InsertColumns(TLineStore& lines, TBufferCoord at,
         const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
         EnsureLine(lines, lineIndex);
         std::string line = PaddedTo(LineOf(lines, lineIndex), at.CharIndex);
-        line.insert(static_cast<std::size_t>(at.CharIndex - 1), pieces[i]);
+        // Never between the two bytes of a character: a column inside one goes before it.
+        auto where = static_cast<std::size_t>(at.CharIndex - 1);
+        if (where < line.size() && ByteKindAt(line, where) == ByteKind::Trail) --where;
+        line.insert(where, pieces[i]);
         lines.Put(lineIndex - 1, line);
-        caret = {at.CharIndex + static_cast<std::int32_t>(pieces[i].size()), lineIndex};
+        caret = {static_cast<std::int32_t>(where + pieces[i].size()) + 1, lineIndex};
     }
     return caret;
 }
@@ -198,10 +201,18 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
     edit.Caret = at;
     if (!text.empty()) {
         const std::vector<std::string> pieces = Pieces(text);
+        // Text put in past a line's end pads the line with blanks; the record covers them,
+        // so that undo takes them away too.
+        TBufferCoord recordStart = at;
+        if (at.LineIndex <= lines.Count()) {
+            const auto length = static_cast<std::int32_t>(lines.Get(at.LineIndex - 1).size());
+            recordStart.CharIndex = std::min(at.CharIndex, length + 1);
+        }
         edit.Caret = mode == TSelectionMode::smColumn ? InsertColumns(lines, at, pieces)
                                                       : InsertStream(lines, at, pieces);
         if (mode != TSelectionMode::smColumn)
-            edit.InsertRecord = Record(TChangeKind::ChangeInsert, at, edit.Caret, "", mode);
+            edit.InsertRecord =
+                Record(TChangeKind::ChangeInsert, recordStart, edit.Caret, "", mode);
     }
     selection.SetEnds(edit.Caret, edit.Caret);
     return edit;

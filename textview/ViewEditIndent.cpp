@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Sjis.h"
 #include "textview/CustomTextView.h"
 #include "textview/LineStoreTabs.h"
 #include "textview/LineStoreUpdate.h"
@@ -119,19 +120,28 @@ void TCustomTextView::IndentBlock() {
     // Undo takes the indents back first, then restores the selection.
     undoList_.RecordChange(TChangeKind::ChangeIndent, HasSelection() ? SelectionFirst() : caret,
                            HasSelection() ? SelectionLast() : caret, {}, mode);
-    std::vector<bool> indented(static_cast<std::size_t>(range.Last - range.First + 1), false);
+    // The column each line was indented at (0: not indented). A column inside a double-byte
+    // character indents before it, so no character is split.
+    std::vector<std::int32_t> indentedAt(static_cast<std::size_t>(range.Last - range.First + 1), 0);
     for (std::int32_t line = range.First; line <= range.Last; ++line) {
-        if (static_cast<std::int32_t>(lines_.Get(line - 1).size()) < column - 1) continue;
-        const TBufferCoord at{column, line};
-        ReplaceRange(at, at, indent, TSelectionMode::smNormal);
-        undoList_.RecordChange(TChangeKind::ChangeInsert, at, {column + width, line}, {},
+        const std::string_view text = lines_.Get(line - 1);
+        if (static_cast<std::int32_t>(text.size()) < column - 1) continue;
+        std::int32_t at = column;
+        if (at - 1 < static_cast<std::int32_t>(text.size()) &&
+            ByteKindAt(text, static_cast<std::size_t>(at - 1)) == ByteKind::Trail) {
+            --at;
+        }
+        ReplaceRange({at, line}, {at, line}, indent, TSelectionMode::smNormal);
+        undoList_.RecordChange(TChangeKind::ChangeInsert, {at, line}, {at + width, line}, {},
                                TSelectionMode::smNormal);
-        indented[static_cast<std::size_t>(line - range.First)] = true;
+        indentedAt[static_cast<std::size_t>(line - range.First)] = at;
     }
     const auto shifted = [&](TBufferCoord p) {
-        const bool moved = p.LineIndex >= range.First && p.LineIndex <= range.Last &&
-                           indented[static_cast<std::size_t>(p.LineIndex - range.First)] &&
-                           p.CharIndex >= column;
+        const std::int32_t at =
+            p.LineIndex >= range.First && p.LineIndex <= range.Last
+                ? indentedAt[static_cast<std::size_t>(p.LineIndex - range.First)]
+                : 0;
+        const bool moved = at > 0 && p.CharIndex >= at;
         return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
     };
     SetActiveSelectionMode(mode);
@@ -181,7 +191,11 @@ void TCustomTextView::UnindentBlock() {
     };
     SetActiveSelectionMode(mode);
     SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
-    undoList_.RecordChange(TChangeKind::ChangeUnindent, first, last, saved, mode);
+    // Undo and redo find the removed text at the block's column in smColumn, else at the
+    // line's start: the record's mode says where it was taken from.
+    const TSelectionMode recorded =
+        column == 1 && mode == TSelectionMode::smColumn ? TSelectionMode::smNormal : mode;
+    undoList_.RecordChange(TChangeKind::ChangeUnindent, first, last, saved, recorded);
 }
 
 }  // namespace mirevo

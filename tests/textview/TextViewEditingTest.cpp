@@ -392,5 +392,35 @@ TEST_F(TextViewEditingTest, DeletedBlocksLeaveTheCaretOnTheTextAndUndoBringsEver
     EXPECT_EQ(view_->Text(), "a\r\nb\r\nc");
 }
 
+TEST_F(TextViewEditingTest, ColumnEditsNeverSplitADoubleByteCharacter) {
+    // A column of spaces indented into the middle of "あ" goes in before it.
+    view_->SetTabWidth(2);
+    view_->SetText("x\x82\xA0\r\n\x82\xA0y");
+    view_->SetSelectionMode(TSelectionMode::smColumn);
+    view_->SetCaretAndSelection({4, 2}, {3, 1}, {4, 2});
+    view_->ProcessCommand(ecBlockIndent, 0, nullptr);
+    EXPECT_EQ(view_->Text(), "x  \x82\xA0\r\n\x82\xA0  y");
+    view_->ProcessCommand(ecUndo, 0, nullptr);
+    EXPECT_EQ(view_->Text(), "x\x82\xA0\r\n\x82\xA0y");
+
+    // A column block pasted at a column inside "あ" on a later line goes in before it.
+    view_->SetText("ab\r\n\x82\xA0");
+    view_->SetCaretXY({2, 1});
+    view_->SetSelectedText({});
+    view_->SetActiveSelectionMode(TSelectionMode::smColumn);
+    view_->SetSelectedText("1\r\n2");
+    EXPECT_EQ(view_->Text(), "a1b\r\n2\x82\xA0");
+}
+
+TEST_F(TextViewEditingTest, UndoOfTextPutInPastTheLineEndTakesItsPaddingAway) {
+    view_->SetText("ab");
+    view_->SetCaretXY({5, 1});  // the view lets the caret pass the end
+    ASSERT_EQ(view_->CaretXY(), (TBufferCoord{5, 1}));
+    view_->SetSelectedText("x");
+    EXPECT_EQ(view_->Text(), "ab  x");
+    view_->ProcessCommand(ecUndo, 0, nullptr);
+    EXPECT_EQ(view_->Text(), "ab");
+}
+
 }  // namespace
 }  // namespace mirevo
