@@ -1,6 +1,7 @@
 // The main window as designed: geometry, fonts, controls, actions, menu bar and tool bar.
 #include "app/MainForm.h"
 
+#include "app/ResultViewDesign.h"
 #include "platform/Clipboard.h"
 #include "ui/Application.h"
 
@@ -176,17 +177,7 @@ void TMainForm::DesignResultView() {
     TTextMemo& view = TextMemo1;
     view.SetBounds({12, 214, 383, 72});
     view.SetAnchors(kAllAnchors);
-    view.SetReadOnly(true);
-    view.SetWordWrap(true);
-    view.SetRightEdge(0);
-    view.SetScrollBars(TScrollStyle::ssVertical);
-    view.SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
-    view.Gutter().SetDigitCount(2);
-    view.Gutter().SetWidth(15);
-    view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
-    using enum TEditorOption;
-    view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
-                     eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
+    ApplyResultViewDesign(view);
     view.SetClipboard(&services_.ClipboardFormats);
     view.SetCharTypes(&services_.CharTypes);
     view.SetText("TextMemo1");

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ResultViewDesign.h"
 #include "tests/fakes/FakeWindowServices.h"
 #include "tests/fakes/RecordingSurface.h"
 #include "textview/FontsInfoManager.h"
@@ -28,19 +29,7 @@ protected:
     }
 
     // The settings of the program's result view.
-    void UseResultViewSettings() {
-        TTextView& view = *view_;
-        view.SetReadOnly(true);
-        view.SetRightEdge(0);
-        view.SetScrollBars(TScrollStyle::ssVertical);
-        view.Gutter().SetDigitCount(2);
-        view.Gutter().SetWidth(15);
-        view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
-        using enum TEditorOption;
-        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
-                         eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
-        view.SetWordWrap(true);
-    }
+    void UseResultViewSettings() { ApplyResultViewDesign(*view_); }
 
     // Paints the clip and returns the surface that recorded it.
     RecordingSurface& PaintClip(TRect clip = {0, 0, 400, 300}) {

@@ -5,54 +5,19 @@
 
 #include <string>
 
-#include "platform/win32/Win32Host.h"
-#include "tests/fakes/FakeUi.h"
-#include "textview/FontsInfoManager.h"
-#include "textview/TextView.h"
-#include "ui/Application.h"
-#include "ui/Form.h"
+#include "tests/wine/TextViewWindowFixture.h"
 
 namespace mirevo::testing_support {
 namespace {
 
-class TextViewMouse : public ::testing::Test {
+class TextViewMouse : public TextViewWindowFixture {
 protected:
-    TextViewMouse() {
-        form.SetCaption("TextView");
-        form.SetBounds({40, 40, 460, 220});
-        form.SetClientSize({440, 180});
-        view.SetBounds({12, 12, 383, 120});
-        view.SetReadOnly(true);
-        view.SetScrollBars(TScrollStyle::ssVertical);
-        view.SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
-        view.Gutter().SetWidth(15);
-        using enum TEditorOption;
-        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoSmartTabs, eoTabsToSpaces});
-        view.SetWordWrap(true);
-    }
-    ~TextViewMouse() override { host.Unrealize(form); }
-
-    HWND Open() {
-        host.Realize(form);
-        host.Show(form);
-        Pump();
-        return reinterpret_cast<HWND>(view.Peer()->Handle());
-    }
-    void Pump() {
-        for (int i = 0; i < 3; ++i) host.ProcessPendingMessages();
-    }
     // The client point of the left edge of a cell (1-based column and row).
     LPARAM Cell(int column, int row) const {
         const int x = view.GutterWidth() + 2 + (column - 1) * view.CharWidth() + 1;
         const int y = (row - view.TopLine()) * view.LineHeight() + view.LineHeight() / 2;
         return MAKELPARAM(x, y);
     }
-
-    Win32Host host;
-    FakeDialogs dialogs;
-    TApplication application{host, dialogs};
-    TForm form{application, "Form1"};
-    TTextView view{&form, "TextMemo1", FontsInfoManager()};
 };
 
 TEST_F(TextViewMouse, PressMoveAndReleaseSelectText) {

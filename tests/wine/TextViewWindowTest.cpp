@@ -7,12 +7,7 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/win32/Win32Host.h"
-#include "tests/fakes/FakeUi.h"
-#include "textview/FontsInfoManager.h"
-#include "textview/TextView.h"
-#include "ui/Application.h"
-#include "ui/Form.h"
+#include "tests/wine/TextViewWindowFixture.h"
 
 namespace mirevo::testing_support {
 namespace {
@@ -53,43 +48,7 @@ void SaveWindowPicture(HWND hwnd, const char* path) {
     ReleaseDC(nullptr, screen);
 }
 
-class TextViewWindow : public ::testing::Test {
-protected:
-    TextViewWindow() {
-        form.SetCaption("TextView");
-        form.SetBounds({40, 40, 460, 220});
-        form.SetClientSize({440, 180});
-        view.SetBounds({12, 12, 383, 120});
-        view.SetReadOnly(true);
-        view.SetRightEdge(0);
-        view.SetScrollBars(TScrollStyle::ssVertical);
-        view.SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
-        view.Gutter().SetDigitCount(2);
-        view.Gutter().SetWidth(15);
-        view.Gutter().SetFont(MakeLogFont("Courier New", -11, kDefaultCharset));
-        using enum TEditorOption;
-        view.SetOptions({eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
-                         eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces});
-        view.SetWordWrap(true);
-    }
-    ~TextViewWindow() override { host.Unrealize(form); }
-
-    HWND Open() {
-        host.Realize(form);
-        host.Show(form);
-        Pump();
-        return reinterpret_cast<HWND>(view.Peer()->Handle());
-    }
-    void Pump() {
-        for (int i = 0; i < 3; ++i) host.ProcessPendingMessages();
-    }
-
-    Win32Host host;
-    FakeDialogs dialogs;
-    TApplication application{host, dialogs};
-    TForm form{application, "Form1"};
-    TTextView view{&form, "TextMemo1", FontsInfoManager()};
-};
+using TextViewWindow = TextViewWindowFixture;
 
 TEST_F(TextViewWindow, HasItsOwnClassWithoutRedrawOnResizeAndWithASunkenBorder) {
     HWND hwnd = Open();
