@@ -65,7 +65,7 @@ Win32MenuBarPeer::~Win32MenuBarPeer() {
 
 void Win32MenuBarPeer::Create(HWND parent) {
     hwnd_ = CreateBar(parent, *this, 0);
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Adopt();
     SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELONG(0, 0));
     // Access keys stay underlined, not only while Alt is held.
@@ -170,7 +170,7 @@ Win32ToolBarPeer::~Win32ToolBarPeer() {
 
 void Win32ToolBarPeer::Create(HWND parent) {
     hwnd_ = CreateBar(parent, *this, TBSTYLE_TOOLTIPS);
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Adopt();
     SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
     ApplyFont();

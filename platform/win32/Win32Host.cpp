@@ -129,16 +129,16 @@ void Win32Host::ProcessMessage(MSG& message) {
     if (HandleShortCut(message)) return;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (root && dynamic_cast<Win32FormPeer*>(Win32Peer::Of(root)) &&
-        IsDialogMessageA(root, &message)) {
+        IsDialogMessageW(root, &message)) {
         return;
     }
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 void Win32Host::ProcessPendingMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
@@ -152,10 +152,10 @@ void Win32Host::RunMessageLoop(TForm& mainForm) {
     mainForm_ = &mainForm;
     MSG message;
     for (;;) {
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && mainForm.Peer()) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && mainForm.Peer()) {
             UpdateActions(mainForm);
         }
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         ProcessMessage(message);
     }
     mainForm_ = nullptr;
@@ -172,8 +172,8 @@ void Win32Host::RunModal(TForm& form) {
     MSG message;
     bool quit = false;
     while (!form.Closed() && form.ModalResult() == mrNone) {
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) UpdateActions(form);
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) UpdateActions(form);
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             quit = true;
             break;
         }

@@ -5,9 +5,27 @@
 
 namespace mirevo {
 
+namespace {
+const char kNameProperty[] = "MirevoControlName";
+}  // namespace
+
 Win32Peer::~Win32Peer() {
     // The window may outlive the peer while its parent is being destroyed.
-    if (hwnd_ && IsWindow(hwnd_)) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        RemovePropA(hwnd_, kNameProperty);
+    }
+    if (nameAtom_) GlobalDeleteAtom(nameAtom_);
+}
+
+void Win32Peer::Adopt() {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (nameAtom_ || control_.Name().empty()) return;
+    nameAtom_ = GlobalAddAtomA(control_.Name().c_str());
+    if (nameAtom_) {
+        SetPropA(hwnd_, kNameProperty,
+                 reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(nameAtom_)));
+    }
 }
 
 Win32Peer* Win32Peer::Of(HWND hwnd) {
@@ -24,7 +42,7 @@ HWND Win32Peer::CreateNative(DWORD exStyle, const char* className, DWORD style, 
                             r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(id),
                             GetModuleHandleA(nullptr), this);
     if (!hwnd_) throw Exception("Cannot create the window of " + control_.Name());
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Adopt();
     ApplyFont();
     return hwnd_;
 }

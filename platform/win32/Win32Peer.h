@@ -36,7 +36,10 @@ public:
     static Win32Peer* Of(HWND hwnd);
 
 protected:
-    // Creates the window, stores the peer in its user data and applies the common state.
+    // Stores the peer in the window's user data and names the window after its control, so
+    // that tools outside the program (accessibility, the journey tests) can find it.
+    void Adopt();
+    // Creates the window, adopts it and applies the common state.
     HWND CreateNative(DWORD exStyle, const char* className, DWORD style, HWND parent,
                       std::intptr_t id = 0);
     Win32Host& Host() const { return host_; }
@@ -49,6 +52,7 @@ protected:
 
 private:
     TControl& control_;
+    ATOM nameAtom_ = 0;
     Win32Host& host_;
 };
 

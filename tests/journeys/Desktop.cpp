@@ -1,0 +1,232 @@
+#include "tests/journeys/Desktop.h"
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace mirevo::journeys {
+
+namespace {
+
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    switch (key) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_RMENU:
+        case VK_RCONTROL:
+            input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+            break;
+        default:
+            break;
+    }
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseInput(DWORD flags, POINT at = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = static_cast<LONG>((at.x * 65535 + width / 2) / (width - 1));
+        input.mi.dy = static_cast<LONG>((at.y * 65535 + height / 2) / (height - 1));
+    }
+    return input;
+}
+
+std::pair<DWORD, DWORD> ButtonFlags(TButton button) {
+    switch (button) {
+        case TButton::Right:
+            return {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
+        case TButton::Middle:
+            return {MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP};
+        default:
+            return {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    }
+}
+
+}  // namespace
+
+void Settle(std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); }
+
+void Tap(WORD key) {
+    Send({KeyInput(key, false), KeyInput(key, true)});
+    Settle();
+}
+
+void Chord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) inputs.push_back(KeyInput(key, false));
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
+        inputs.push_back(KeyInput(*it, true));
+    Send(inputs);
+    Settle();
+}
+
+void TypeAscii(std::string_view text) {
+    for (const char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        const auto key = static_cast<WORD>(scan & 0xFF);
+        if (scan & 0x100) {
+            Send({KeyInput(VK_SHIFT, false), KeyInput(key, false), KeyInput(key, true),
+                  KeyInput(VK_SHIFT, true)});
+        } else {
+            Send({KeyInput(key, false), KeyInput(key, true)});
+        }
+        Settle(std::chrono::milliseconds(15));
+    }
+    Settle();
+}
+
+void TypeText(std::string_view text) {
+    const int length =
+        MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    for (const wchar_t c : wide) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wScan = static_cast<WORD>(c);
+        down.ki.dwFlags = KEYEVENTF_UNICODE;
+        INPUT up = down;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+        Send({down, up});
+        Settle(std::chrono::milliseconds(15));
+    }
+    Settle();
+}
+
+void MoveTo(POINT screen) {
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+    Settle(std::chrono::milliseconds(50));
+}
+
+void Click(POINT screen, TButton button) {
+    MoveTo(screen);
+    const auto [down, up] = ButtonFlags(button);
+    Send({MouseInput(down), MouseInput(up)});
+    Settle();
+}
+
+void DoubleClick(POINT screen, TButton button) {
+    MoveTo(screen);
+    const auto [down, up] = ButtonFlags(button);
+    Send({MouseInput(down), MouseInput(up), MouseInput(down), MouseInput(up)});
+    Settle();
+}
+
+void Drag(POINT from, POINT to) {
+    MoveTo(from);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    Settle(std::chrono::milliseconds(50));
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i) {
+        MoveTo({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
+    }
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    Settle();
+}
+
+POINT ClientPoint(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+POINT CentreOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+TPicture Capture(const RECT& area) {
+    TPicture picture;
+    picture.Width = area.right - area.left;
+    picture.Height = area.bottom - area.top;
+    if (picture.Width <= 0 || picture.Height <= 0) return {};
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.Width, picture.Height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.Width, picture.Height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.Width;
+    info.bmiHeader.biHeight = -picture.Height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<std::uint8_t> bgra(static_cast<std::size_t>(picture.Width) * picture.Height * 4);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.Height), bgra.data(), &info,
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    picture.Rgb.reserve(bgra.size() / 4 * 3);
+    for (std::size_t i = 0; i < bgra.size(); i += 4) {
+        picture.Rgb.insert(picture.Rgb.end(), {bgra[i + 2], bgra[i + 1], bgra[i]});
+    }
+    return picture;
+}
+
+COLORREF PixelAt(POINT screen) {
+    const TPicture picture = Capture({screen.x, screen.y, screen.x + 1, screen.y + 1});
+    if (picture.Rgb.size() < 3) return CLR_INVALID;
+    return RGB(picture.Rgb[0], picture.Rgb[1], picture.Rgb[2]);
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        Settle(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+std::string ClipboardText() {
+    std::string text;
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt)
+        Settle(std::chrono::milliseconds(50));
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(std::string_view text) {
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt)
+        Settle(std::chrono::milliseconds(50));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    auto* bytes = static_cast<char*>(GlobalLock(block));
+    std::copy(text.begin(), text.end(), bytes);
+    bytes[text.size()] = '\0';
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+}  // namespace mirevo::journeys

@@ -1,0 +1,51 @@
+// The desktop as a person at the machine uses it: keys and mouse through the window system's
+// input queue (SendInput, exactly as a keyboard and mouse deliver them), and what the screen
+// shows. Every input pauses briefly afterwards so that the program can take it in.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <initializer_list>
+#include <string_view>
+
+#include "tests/journeys/Png.h"
+
+namespace mirevo::journeys {
+
+// Keys, by virtual-key code.
+void Tap(WORD key);
+// Presses the keys in order and releases them in reverse: Chord({VK_CONTROL, VK_RETURN}).
+void Chord(std::initializer_list<WORD> keys);
+// Printable ASCII typed on the keyboard, with Shift where the layout needs it.
+void TypeAscii(std::string_view text);
+// Any Shift-JIS text, handed over character by character as an input method does.
+void TypeText(std::string_view text);
+
+enum class TButton : std::uint8_t { Left, Right, Middle };
+void MoveTo(POINT screen);
+void Click(POINT screen, TButton button = TButton::Left);
+void DoubleClick(POINT screen, TButton button = TButton::Left);
+// Presses the left button at from, moves to to in steps, releases there.
+void Drag(POINT from, POINT to);
+
+// A point of a window's client area on the screen; the centre of a window.
+POINT ClientPoint(HWND window, int x, int y);
+POINT CentreOf(HWND window);
+
+// The screen's pixels inside a rectangle of screen coordinates.
+TPicture Capture(const RECT& area);
+COLORREF PixelAt(POINT screen);
+
+// Polls until the condition holds or the time is up; true when it held.
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+// A short pause for input and painting to be taken in.
+void Settle(std::chrono::milliseconds pause = std::chrono::milliseconds(150));
+
+// The clipboard's plain text (empty when it holds none); puts plain text on it.
+std::string ClipboardText();
+void SetClipboardText(std::string_view text);
+
+}  // namespace mirevo::journeys

@@ -1,0 +1,83 @@
+#include "tests/journeys/Journey.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "BuildConfig.h"
+
+namespace mirevo::journeys {
+
+namespace {
+
+std::string TestName() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(info->test_suite_name()) + "." + info->name();
+}
+
+std::filesystem::path ShotFolder(const std::string& test) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path().parent_path() / "journeys" / test;
+}
+
+}  // namespace
+
+Journey::Journey() : folder_(TestName()), name_(TestName()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(ShotFolder(name_), ignored);
+}
+
+Journey::~Journey() = default;
+
+TRunningProgram& Journey::Start() {
+    program_.reset();
+    program_ = std::make_unique<TRunningProgram>(folder_);
+    return *program_;
+}
+
+bool Journey::Quit() {
+    SetForegroundWindow(program_->Main());
+    Settle();
+    Chord({VK_MENU, VK_F4});
+    return program_->WaitForExit();
+}
+
+void Journey::ClickControl(std::string_view name, int x) {
+    HWND window = Control(name);
+    ASSERT_NE(window, nullptr) << name;
+    RECT r;
+    GetClientRect(window, &r);
+    Click(ClientPoint(window, x, r.bottom / 2));
+}
+
+void Journey::Shot(std::string_view what) {
+    Settle(std::chrono::milliseconds(250));
+    const auto folder = ShotFolder(name_);
+    std::filesystem::create_directories(folder);
+    char file[128];
+    std::snprintf(file, sizeof file, "%02d-%.*s.png", ++shots_, static_cast<int>(what.size()),
+                  what.data());
+    RECT area = program_->Area();
+    InflateRect(&area, 8, 8);
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&area, &area, &screen);
+    EXPECT_TRUE(WritePng(folder / file, Capture(area))) << file;
+}
+
+COLORREF Journey::FieldColor(std::string_view name) {
+    HWND window = Control(name);
+    if (!window) return CLR_INVALID;
+    RECT r;
+    GetClientRect(window, &r);
+    return PixelAt(ClientPoint(window, r.right - 3, r.bottom / 2));
+}
+
+std::string Journey::PageUrl() {
+    return std::string("http://item.") + config::MerchantDomainA + "/shop/item-1/";
+}
+
+std::string Journey::ImageUrl() {
+    return std::string("http://image.") + config::MerchantDomainA + "/cabinet/book.jpg";
+}
+
+}  // namespace mirevo::journeys
