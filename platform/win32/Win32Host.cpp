@@ -125,6 +125,9 @@ bool Win32Host::HandleShortCut(const MSG& message) {
     return handled;
 }
 
+// Messages are taken and dispatched in their Unicode form: a double-byte character typed or
+// handed over by an input method then reaches the (Unicode) edits whole, while windows of
+// the program's own ANSI classes still receive it as two bytes.
 void Win32Host::ProcessMessage(MSG& message) {
     if (HandleShortCut(message)) return;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
