@@ -49,7 +49,9 @@ void TMainForm::FormClose(TObject*, TCloseAction&) { SavePlacement(); }
 
 void TMainForm::SavePlacement() {
     TIniFile ini(SettingsFile(), services_.ProfileWriter);
-    const TBounds bounds = Bounds();
+    // A maximised or minimised window is stored where it returns to, so that the next start
+    // shows a normal window there.
+    const TBounds bounds = RestoredBounds();
     ini.WriteNumber(keys::Form, keys::Top, bounds.Top);
     ini.WriteNumber(keys::Form, keys::Left, bounds.Left);
     ini.WriteNumber(keys::Form, keys::Height, bounds.Height);

@@ -34,10 +34,9 @@ void TControl::SetCaption(const std::string& caption) {
 
 void TControl::SetBounds(const TBounds& bounds) {
     if (bounds == bounds_) return;
-    const TSize before = ClientSize();
     bounds_ = bounds;
     Notify(TControlState::Bounds);
-    ClientResized(before);
+    ClientResized();
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -68,19 +67,40 @@ void TControl::SetFont(const TFontSpec& font) {
     Notify(TControlState::Font);
 }
 
-void TControl::ClientResized(TSize before) {
-    if (ClientSize() == before) return;
-    LayOutChildren(before);
+void TControl::ClientResized() {
+    if (ClientSize() == laidOutFor_) return;
+    LayOutChildren();
 }
 
-void TControl::Realign() { LayOutChildren(ClientSize()); }
+void TControl::Realign() { LayOutChildren(); }
+
+namespace {
+// A control anchored to both opposite edges stretches; anchored to the far edge only, it moves.
+void StretchOrMove(TAnchors anchors, std::int32_t dx, std::int32_t dy, TBounds& r) {
+    if (anchors & akRight) {
+        if (anchors & akLeft) {
+            r.Width += dx;
+        } else {
+            r.Left += dx;
+        }
+    }
+    if (anchors & akBottom) {
+        if (anchors & akTop) {
+            r.Height += dy;
+        } else {
+            r.Top += dy;
+        }
+    }
+}
+}  // namespace
 
 // Aligned children stack at the top at full width; the others keep their distances to the
 // edges named by their anchors, stretching when anchored to both opposite edges.
-void TControl::LayOutChildren(TSize before) {
+void TControl::LayOutChildren() {
     const TSize after = ClientSize();
-    const std::int32_t dx = after.Width - before.Width;
-    const std::int32_t dy = after.Height - before.Height;
+    const std::int32_t dx = after.Width - laidOutFor_.Width;
+    const std::int32_t dy = after.Height - laidOutFor_.Height;
+    laidOutFor_ = after;
     std::int32_t top = 0;
     for (TControl* child : children_) {
         TBounds r = child->bounds_;
@@ -90,9 +110,7 @@ void TControl::LayOutChildren(TSize before) {
         } else if (child->align_ == TAlign::alClient) {
             r = {0, top, after.Width, std::max(0, after.Height - top)};
         } else {
-            const TAnchors a = child->anchors_;
-            if (a & akRight) (a & akLeft) ? void(r.Width += dx) : void(r.Left += dx);
-            if (a & akBottom) (a & akTop) ? void(r.Height += dy) : void(r.Top += dy);
+            StretchOrMove(child->anchors_, dx, dy, r);
         }
         child->SetBounds(r);
     }

@@ -70,9 +70,10 @@ public:
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
 
     // Client size that children are laid out in; a parent's size change moves and stretches
-    // its children by their anchors.
+    // its children by their anchors, once for each change however it arrives (a native window
+    // reports the change back while it is being made).
     virtual TSize ClientSize() const { return {bounds_.Width, bounds_.Height}; }
-    void ClientResized(TSize before);
+    void ClientResized();
     // Puts aligned children in place without moving anchored ones.
     void Realign();
 
@@ -103,7 +104,7 @@ protected:
     };
 
 private:
-    void LayOutChildren(TSize before);
+    void LayOutChildren();
 
     TControl* parent_;
     std::string name_;
@@ -111,6 +112,7 @@ private:
     std::vector<TControl*> children_;
     std::string caption_;
     TBounds bounds_;
+    TSize laidOutFor_;  // the client size the children were last placed for
     TAnchors anchors_ = kDefaultAnchors;
     TAlign align_ = TAlign::alNone;
     bool enabled_ = true;

@@ -17,15 +17,23 @@ TForm::~TForm() {
 }
 
 void TForm::SetClientSize(TSize size) {
-    const TSize before = clientSize_;
     clientSize_ = size;
-    ClientResized(before);
+    ClientResized();
 }
 
 void TForm::NativeBoundsChanged(const TBounds& outer, TSize client) {
     const TNativeChange native(*this);
     SetBounds(outer);
     SetClientSize(client);
+}
+
+void TForm::NativePlacementChanged(TWindowState state, const TBounds& restored) {
+    windowState_ = state;
+    restoredBounds_ = restored;
+}
+
+TBounds TForm::RestoredBounds() const {
+    return windowState_ == TWindowState::wsNormal ? Bounds() : restoredBounds_;
 }
 
 namespace {

@@ -15,6 +15,8 @@ class TActionList;
 enum class TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
+enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
+
 enum class TBorderStyle : std::uint8_t { bsSizeable, bsDialog };
 enum class TPosition : std::uint8_t { poDesigned, poScreenCenter, poOwnerFormCenter };
 
@@ -43,6 +45,13 @@ public:
 
     // The native window moved or was resized; updates the state without echoing it back.
     void NativeBoundsChanged(const TBounds& outer, TSize client);
+    // The native window was maximised, minimised or restored; restored is where it goes
+    // (or stays) as a normal window.
+    void NativePlacementChanged(TWindowState state, const TBounds& restored);
+    TWindowState WindowState() const { return windowState_; }
+    // The bounds of the window as a normal window: its bounds, or, while it is maximised or
+    // minimised, the bounds it returns to.
+    TBounds RestoredBounds() const;
 
     // The control with the keyboard focus (the native focus when the form has a peer).
     TControl* ActiveControl() const;
@@ -74,6 +83,8 @@ private:
     TSize minSize_;
     TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
     TPosition position_ = TPosition::poDesigned;
+    TWindowState windowState_ = TWindowState::wsNormal;
+    TBounds restoredBounds_;
     TControl* activeControl_ = nullptr;
     std::vector<TActionList*> actionLists_;
     TModalResult modalResult_ = mrNone;

@@ -2,6 +2,7 @@
 
 #include "platform/win32/Win32ActionBars.h"
 #include "platform/win32/Win32Host.h"
+#include "ui/Placement.h"
 
 namespace mirevo {
 
@@ -13,6 +14,46 @@ RECT CentredOn(const RECT& area, const RECT& window) {
     const LONG left = area.left + (area.right - area.left - width) / 2;
     const LONG top = area.top + (area.bottom - area.top - height) / 2;
     return {left, top, left + width, top + height};
+}
+
+TWindowState StateOf(UINT showCommand) {
+    switch (showCommand) {
+        case SW_SHOWMAXIMIZED:
+            return TWindowState::wsMaximized;
+        case SW_SHOWMINIMIZED:
+            return TWindowState::wsMinimized;
+        default:
+            return TWindowState::wsNormal;
+    }
+}
+
+// The normal place of a window is kept in coordinates of its monitor's work area.
+TBounds NormalBoundsOnScreen(HWND hwnd, const RECT& normal) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    POINT offset{0, 0};
+    if (GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        offset = {monitor.rcWork.left - monitor.rcMonitor.left,
+                  monitor.rcWork.top - monitor.rcMonitor.top};
+    }
+    return {normal.left + offset.x, normal.top + offset.y, normal.right - normal.left,
+            normal.bottom - normal.top};
+}
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        const RECT& r = info.rcWork;
+        reinterpret_cast<std::vector<TRect>*>(data)->push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
+std::vector<TRect> WorkAreas() {
+    std::vector<TRect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
 }
 
 }  // namespace
@@ -45,6 +86,12 @@ RECT Win32FormPeer::NativeBounds() const {
 }
 
 void Win32FormPeer::SyncBounds() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    const TWindowState state = StateOf(placement.showCmd);
+    form_.NativePlacementChanged(state, NormalBoundsOnScreen(hwnd_, placement.rcNormalPosition));
+    if (state == TWindowState::wsMinimized) return;  // the icon's bounds are not the form's
     RECT window;
     RECT client;
     GetWindowRect(hwnd_, &window);
@@ -64,11 +111,24 @@ void Win32FormPeer::PlaceForShow() {
                form_.Owner()->Peer()) {
         GetWindowRect(reinterpret_cast<HWND>(form_.Owner()->Peer()->Handle()), &area);
     } else {
+        BringWithinReach();
         return;
     }
     const RECT placed = CentredOn(area, window);
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A stored place may lie on a monitor that is gone, or far off every screen.
+void Win32FormPeer::BringWithinReach() {
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    const TBounds now{window.left, window.top, window.right - window.left,
+                      window.bottom - window.top};
+    const TBounds placed = ReachablePlace(now, WorkAreas());
+    if (placed == now) return;
+    SetWindowPos(hwnd_, nullptr, placed.Left, placed.Top, placed.Width, placed.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32FormPeer::StateChanged(TControlState what) {
@@ -95,7 +155,17 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_MOVE:
         case WM_SIZE:
-            if (!IsIconic(hwnd_)) SyncBounds();
+            SyncBounds();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The process ends after this message: close as the user would, so the window's
+            // closing work (the placement) is done.
+            if (wParam) {
+                TForm& form = form_;
+                Host().Guard([&form] { form.Close(); });
+            }
             return 0;
         case WM_CLOSE: {
             TForm& form = form_;

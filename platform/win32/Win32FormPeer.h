@@ -17,13 +17,15 @@ public:
 
     // Reads the window's real bounds and client size back into the form.
     void SyncBounds();
-    // Moves the window to where its position setting puts it before it is first shown.
+    // Moves the window to where its position setting puts it before it is first shown, and
+    // within reach of the mouse when its place lies off the screens.
     void PlaceForShow();
     // The menu bar of the form, if it has one with a peer.
     Win32MenuBarPeer* MenuBar() const;
 
 private:
     RECT NativeBounds() const override;
+    void BringWithinReach();
     TForm& form_;
 };
 

@@ -66,6 +66,17 @@ TEST_F(MainFormLifecycle, ClosingWritesThePlacementAndTab) {
     EXPECT_EQ(IniText(), "[Form]\r\nTop=20\r\nLeft=10\r\nHeight=420\r\nWidth=500\r\nPage=3\r\n");
 }
 
+TEST_F(MainFormLifecycle, ClosingMaximisedOrMinimisedStoresWhereTheWindowReturnsTo) {
+    for (const TWindowState state : {TWindowState::wsMaximized, TWindowState::wsMinimized}) {
+        TMainForm& f = Create();
+        f.NativePlacementChanged(state, {30, 40, 520, 380});
+        f.NativeBoundsChanged({-4, -4, 1288, 1032}, {1280, 1000});
+        f.Close();
+        EXPECT_EQ(IniText(),
+                  "[Form]\r\nTop=40\r\nLeft=30\r\nHeight=380\r\nWidth=520\r\nPage=0\r\n");
+    }
+}
+
 TEST_F(MainFormLifecycle, ClosingWithNoTabStoresMinusOneAndTheNextStartKeepsHeight) {
     TMainForm& f = Create();
     f.PageControl1.SetActivePageIndex(-1);

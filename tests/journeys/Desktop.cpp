@@ -1,5 +1,7 @@
 #include "tests/journeys/Desktop.h"
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -157,7 +159,42 @@ POINT CentreOf(HWND window) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-TPicture Capture(const RECT& area) {
+namespace {
+
+// The file's path on the Unix side of Wine, or empty outside Wine.
+std::string UnixPath(const std::filesystem::path& file) {
+    using Convert = char* (*)(const wchar_t*);
+    const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    if (!convert) return {};
+    char* path = convert(std::filesystem::absolute(file).wstring().c_str());
+    if (!path) return {};
+    std::string result = path;
+    HeapFree(GetProcessHeap(), 0, path);
+    return result;
+}
+
+// Runs ImageMagick's import on the X display Wine draws on.
+bool Import(const RECT& area, const std::string& target) {
+    char geometry[64];
+    std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", area.right - area.left,
+                  area.bottom - area.top, area.left, area.top);
+    std::string command =
+        std::string("/usr/bin/import -window root -crop ") + geometry + " " + target;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA("Z:\\usr\\bin\\import", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return false;
+    }
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+TPicture GdiCapture(const RECT& area) {
     TPicture picture;
     picture.Width = area.right - area.left;
     picture.Height = area.bottom - area.top;
@@ -187,8 +224,34 @@ TPicture Capture(const RECT& area) {
     return picture;
 }
 
+}  // namespace
+
+bool CaptureToPng(const RECT& area, const std::filesystem::path& file) {
+    const std::string target = UnixPath(file);
+    if (!target.empty() && Import(area, target) && std::filesystem::exists(file)) return true;
+    return WritePng(file, GdiCapture(area));
+}
+
 COLORREF PixelAt(POINT screen) {
-    const TPicture picture = Capture({screen.x, screen.y, screen.x + 1, screen.y + 1});
+    const RECT area{screen.x, screen.y, screen.x + 1, screen.y + 1};
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::filesystem::path file = std::filesystem::path(temp) / "mirevo-journey-pixel.txt";
+    std::filesystem::remove(file);
+    const std::string target = UnixPath(file);
+    if (!target.empty() && Import(area, "txt:" + target)) {
+        // "0,0: (255,255,225)  #FFFFE1  srgb(...)": the hexadecimal colour is unambiguous.
+        std::ifstream in(file);
+        std::string line;
+        while (std::getline(in, line)) {
+            const auto hash = line.find('#');
+            if (line.rfind("0,0:", 0) == 0 && hash != std::string::npos) {
+                const unsigned long rgb = std::stoul(line.substr(hash + 1, 6), nullptr, 16);
+                return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+            }
+        }
+    }
+    const TPicture picture = GdiCapture(area);
     if (picture.Rgb.size() < 3) return CLR_INVALID;
     return RGB(picture.Rgb[0], picture.Rgb[1], picture.Rgb[2]);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <string_view>
@@ -34,8 +35,11 @@ void Drag(POINT from, POINT to);
 POINT ClientPoint(HWND window, int x, int y);
 POINT CentreOf(HWND window);
 
-// The screen's pixels inside a rectangle of screen coordinates.
-TPicture Capture(const RECT& area);
+// Writes the screen's pixels inside a rectangle of screen coordinates as a PNG file, as the
+// display shows them (read from the X server when the journeys run under Wine, since Wine's
+// own copy of the screen may lag behind what it shows).
+bool CaptureToPng(const RECT& area, const std::filesystem::path& file);
+// The colour the display shows at a point.
 COLORREF PixelAt(POINT screen);
 
 // Polls until the condition holds or the time is up; true when it held.

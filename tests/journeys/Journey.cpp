@@ -61,7 +61,7 @@ void Journey::Shot(std::string_view what) {
     InflateRect(&area, 8, 8);
     RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     IntersectRect(&area, &area, &screen);
-    EXPECT_TRUE(WritePng(folder / file, Capture(area))) << file;
+    EXPECT_TRUE(CaptureToPng(area, folder / file)) << file;
 }
 
 COLORREF Journey::FieldColor(std::string_view name) {
