@@ -32,7 +32,7 @@ void TMainForm::FormCreate(TObject*) {
 // Each placement value is applied before the next is read, so each default is the window's
 // value at that moment.
 void TMainForm::LoadSettings() {
-    const TMemIniFile ini(SettingsFile());
+    const TMemIniFile ini = ReadSettingsOrDefaults();
     TBounds bounds = Bounds();
     bounds.Top = ini.ReadNumber(keys::Form, keys::Top, bounds.Top);
     SetBounds(bounds);
@@ -43,6 +43,17 @@ void TMainForm::LoadSettings() {
     PageControl1.SetActivePageIndex(
         ini.ReadNumber(keys::Form, keys::Page, PageControl1.ActivePageIndex()));
     settings_ = LoadSessionSettings(ini);
+}
+
+// A file that cannot be read is reported; the run then goes on as without a file, with
+// input checking on, rather than with everything off.
+TMemIniFile TMainForm::ReadSettingsOrDefaults() {
+    try {
+        return TMemIniFile(SettingsFile(), services_.Files);
+    } catch (const EFOpenError& error) {
+        Application().ShowException(error);
+        return TMemIniFile::FromText("");
+    }
 }
 
 void TMainForm::FormClose(TObject*, TCloseAction&) { SavePlacement(); }
@@ -98,7 +109,8 @@ void TMainForm::ShowRefusal(LinkMessage message) {
 void TMainForm::ActionClearExecute(TObject*) { ClearInputs(); }
 
 void TMainForm::ActionSettingExecute(TObject*) {
-    TSettingDialog dialog(Application(), this, services_.ProfileWriter, settings_, SettingsFile());
+    TSettingDialog dialog(Application(), this, services_.Files, services_.ProfileWriter, settings_,
+                          SettingsFile());
     dialog.ShowModal();
 }
 

@@ -13,6 +13,7 @@
 
 #include "droptarget/URLDropTarget.h"
 #include "linkgen/LinkInputs.h"
+#include "settings/MemIniFile.h"
 #include "settings/SessionSettings.h"
 #include "textview/TextMemo.h"
 #include "ui/ActionBars.h"
@@ -28,6 +29,7 @@ class IClipboard;
 class IClipboardFormats;
 class IClock;
 class IDragDropService;
+class IFileReader;
 class IProfileWriter;
 class IShell;
 class IVersionResource;
@@ -35,6 +37,7 @@ class IVersionResource;
 // The platform services the main window uses besides its application object.
 struct TMainFormServices {
     IClipboard& Clipboard;
+    IFileReader& Files;
     IProfileWriter& ProfileWriter;
     IClock& Clock;
     IDragDropService& DragDrop;
@@ -124,6 +127,7 @@ private:
     void DesignResultView();
     void ConnectHandlers();
     void LoadSettings();
+    TMemIniFile ReadSettingsOrDefaults();
     void SavePlacement();
     LinkInputs InputsOfTab(std::int32_t tabIndex) const;
     void ShowRefusal(LinkMessage message);

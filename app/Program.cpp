@@ -13,9 +13,9 @@ int RunProgram(IPlatform& platform, TFontsInfoManager& fonts) {
     SessionSettings settings;
     const auto clipboardFormats = platform.MakeClipboardFormats(kClipboardBlockFormatName);
     TMainForm mainForm(application,
-                       {platform.Clipboard(), platform.ProfileWriter(), platform.Clock(),
-                        platform.DragDrop(), platform.VersionResource(), platform.Shell(), fonts,
-                        *clipboardFormats, platform.CharTypes()},
+                       {platform.Clipboard(), platform.Files(), platform.ProfileWriter(),
+                        platform.Clock(), platform.DragDrop(), platform.VersionResource(),
+                        platform.Shell(), fonts, *clipboardFormats, platform.CharTypes()},
                        settings);
     application.Run(mainForm);
     return 0;

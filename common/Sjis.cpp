@@ -12,6 +12,11 @@ ByteKind ByteKindAt(std::string_view text, std::size_t index) {
     return IsLeadByte(text[i]) ? ByteKind::Lead : ByteKind::Single;
 }
 
+std::string_view WholeCharacters(std::string_view text) {
+    if (text.empty() || ByteKindAt(text, text.size() - 1) != ByteKind::Lead) return text;
+    return text.substr(0, text.size() - 1);
+}
+
 std::size_t PosSjis(std::string_view needle, std::string_view text, std::size_t from) {
     if (needle.empty() || from == 0) return 0;
     // Walk character starts only, so a match can never begin on a trail byte.

@@ -18,6 +18,11 @@ enum class ByteKind { Single, Lead, Trail };
 // An index at or past the end is Single.
 ByteKind ByteKindAt(std::string_view text, std::size_t index);
 
+// The text without a last lead byte that has no second byte, so that every character it
+// holds is whole: a converter that takes the terminating NUL as that second byte reads on
+// past the end. Native controls are only ever handed whole characters.
+std::string_view WholeCharacters(std::string_view text);
+
 // 1-based position of the first occurrence of needle in text at or after the 1-based
 // position from, skipping matches that would begin on the second byte of a two-byte
 // character; 0 when there is none. An empty needle is never found.

@@ -9,6 +9,7 @@
 #include "platform/ClipboardFormats.h"
 #include "platform/Clock.h"
 #include "platform/DragDropService.h"
+#include "platform/FileReader.h"
 #include "platform/ProfileWriter.h"
 #include "platform/Shell.h"
 #include "platform/VersionResource.h"
@@ -23,6 +24,7 @@ public:
     virtual IApplicationHost& Host() = 0;
     virtual IDialogs& Dialogs() = 0;
     virtual IClipboard& Clipboard() = 0;
+    virtual IFileReader& Files() = 0;
     virtual IProfileWriter& ProfileWriter() = 0;
     virtual IClock& Clock() = 0;
     virtual IDragDropService& DragDrop() = 0;

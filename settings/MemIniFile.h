@@ -10,11 +10,13 @@
 
 namespace mirevo {
 
+class IFileReader;
+
 class TMemIniFile {
 public:
     // Reads the file at path. A missing file gives a reader without sections, where every
     // lookup returns its default; a file that exists but cannot be read raises EFOpenError.
-    explicit TMemIniFile(const std::string& path);
+    TMemIniFile(const std::string& path, IFileReader& files);
 
     // A reader over text already in memory, as if it had been the file's bytes.
     static TMemIniFile FromText(std::string_view bytes);

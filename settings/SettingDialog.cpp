@@ -11,7 +11,7 @@ const TFontSpec kDialogFont{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET_VALU
 constexpr TAnchors kStretch = akLeft | akTop | akRight;
 }  // namespace
 
-TSettingDialog::TSettingDialog(TApplication& application, TForm* owner,
+TSettingDialog::TSettingDialog(TApplication& application, TForm* owner, IFileReader& files,
                                IProfileWriter& profileWriter, SessionSettings& settings,
                                std::string settingsFile)
     : TForm(application, "SettingDialog", owner),
@@ -26,6 +26,7 @@ TSettingDialog::TSettingDialog(TApplication& application, TForm* owner,
       GroupBox3(this, "GroupBox3"),
       CheckBoxErrorChk(&GroupBox3, "CheckBoxErrorChk"),
       CheckBoxAutoCopy(&GroupBox3, "CheckBoxAutoCopy"),
+      files_(files),
       profileWriter_(profileWriter),
       settings_(settings),
       settingsFile_(std::move(settingsFile)) {
@@ -73,7 +74,7 @@ void TSettingDialog::Design() {
 }
 
 void TSettingDialog::FormShow(TObject*) {
-    const TMemIniFile ini(settingsFile_);
+    const TMemIniFile ini(settingsFile_, files_);
     const SessionSettings stored = LoadSessionSettings(ini);
     EditA8matEsy.SetText(stored.a8matEsy);
     EditA8matTxt.SetText(stored.a8matTxt);
@@ -90,9 +91,12 @@ SessionSettings TSettingDialog::FromControls() const {
 
 void TSettingDialog::btnOKClick(TObject*) {
     SetModalResult(mrOk);
-    {
+    try {
         TIniFile ini(settingsFile_, profileWriter_);
         SaveSessionSettings(ini, FromControls());
+    } catch (...) {
+        SetModalResult(mrNone);
+        throw;
     }
     settings_ = FromControls();
 }

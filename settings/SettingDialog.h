@@ -12,14 +12,16 @@
 
 namespace mirevo {
 
+class IFileReader;
 class IProfileWriter;
 
 class TSettingDialog : public TForm {
 public:
-    // Owned by the main window; reads and writes the settings file at settingsFile and, on OK,
-    // the program's session settings.
-    TSettingDialog(TApplication& application, TForm* owner, IProfileWriter& profileWriter,
-                   SessionSettings& settings, std::string settingsFile);
+    // Owned by the main window; reads (through files) and writes the settings file at
+    // settingsFile and, on OK, the program's session settings.
+    TSettingDialog(TApplication& application, TForm* owner, IFileReader& files,
+                   IProfileWriter& profileWriter, SessionSettings& settings,
+                   std::string settingsFile);
 
     // Declared in tab order.
     TGroupBox GroupBox1;
@@ -36,14 +38,17 @@ public:
 
     // Fills the controls from the settings file (not from the session settings).
     void FormShow(TObject* Sender);
-    // Sets the result to OK first, so the dialog closes whatever happens; writes the six keys
-    // trimmed and in order, then puts them into the session settings.
+    // Sets the result to OK first, so the dialog closes after it; writes the six keys trimmed
+    // and in order, then puts them into the session settings. When the file cannot be
+    // written the error is raised and the dialog stays open with what was typed, so nothing
+    // is lost: the user may try again or cancel.
     void btnOKClick(TObject* Sender);
 
 private:
     void Design();
     SessionSettings FromControls() const;
 
+    IFileReader& files_;
     IProfileWriter& profileWriter_;
     SessionSettings& settings_;
     const std::string settingsFile_;

@@ -2,6 +2,7 @@
 
 #include "common/Exception.h"
 #include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32Text.h"
 
 namespace mirevo {
 
@@ -38,9 +39,9 @@ HWND Win32Peer::CreateNative(DWORD exStyle, const char* className, DWORD style, 
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
     if (control_.TabStop()) style |= WS_TABSTOP;
-    hwnd_ = CreateWindowExA(exStyle, className, control_.Caption().c_str(), style, r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(id),
-                            GetModuleHandleA(nullptr), this);
+    hwnd_ = CreateWindowExA(exStyle, className, NativeText(control_.Caption()).c_str(), style,
+                            r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                            reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), this);
     if (!hwnd_) throw Exception("Cannot create the window of " + control_.Name());
     Adopt();
     ApplyFont();
@@ -64,7 +65,7 @@ void Win32Peer::ApplyFont() {
 void Win32Peer::StateChanged(TControlState what) {
     switch (what) {
         case TControlState::Text:
-            SetWindowTextA(hwnd_, control_.Caption().c_str());
+            SetWindowTextA(hwnd_, NativeText(control_.Caption()).c_str());
             break;
         case TControlState::Bounds:
             ApplyBounds();

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32DragDrop.h"
+#include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32Shell.h"
@@ -20,6 +21,7 @@ public:
     IApplicationHost& Host() override { return host_; }
     IDialogs& Dialogs() override { return dialogs_; }
     IClipboard& Clipboard() override { return clipboard_; }
+    IFileReader& Files() override { return files_; }
     IProfileWriter& ProfileWriter() override { return profileWriter_; }
     IClock& Clock() override { return clock_; }
     IDragDropService& DragDrop() override { return dragDrop_; }
@@ -34,6 +36,7 @@ private:
     Win32Host host_;
     Win32Dialogs dialogs_;
     Win32Clipboard clipboard_;
+    Win32FileReader files_;
     Win32ProfileWriter profileWriter_;
     Win32Clock clock_;
     Win32VersionResource versions_;

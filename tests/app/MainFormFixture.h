@@ -9,6 +9,7 @@
 #include "BuildConfig.h"
 #include "app/MainForm.h"
 #include "platform/Clock.h"
+#include "platform/portable/PortableFileReader.h"
 #include "platform/portable/PortableProfileWriter.h"
 #include "platform/portable/CharTypes.h"
 #include "tests/fakes/FakeClipboardFormats.h"
@@ -44,7 +45,7 @@ protected:
         if (!ini.empty()) dir.Write("Mirevo.ini", ini);
         form = std::make_unique<TMainForm>(
             application,
-            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell, fonts,
+            TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell, fonts,
                               clipboardFormats, charTypes},
             settings);
         return *form;
@@ -69,6 +70,7 @@ protected:
     FakeHost host;
     FakeDialogs dialogs;
     FakeClipboard clipboard;
+    PortableFileReader files;
     PortableProfileWriter writer;
     FixedClock clock;
     FakeDragDropService dragDrop;

@@ -1,4 +1,5 @@
 // Creation, closing, the link action and the settings file round trip of the main window.
+#include "tests/fakes/IniRead.h"
 #include "settings/MemIniFile.h"
 #include "settings/SettingDialog.h"
 #include "tests/app/MainFormFixture.h"
@@ -41,14 +42,15 @@ TEST_F(MainFormLifecycle, StoredPageOutsideTheTabsLeavesNoneActiveAndTheLinkSays
     EXPECT_EQ(dialogs.shown[0], (ShownMessage{"error", "Mirevo", 0, true}));
 }
 
-TEST_F(MainFormLifecycle, UnreadableSettingsFileIsReportedAndLeavesTheDesign) {
+TEST_F(MainFormLifecycle, UnreadableSettingsFileIsReportedAndTheRunTakesTheDefaults) {
     std::filesystem::create_directory(dir.Path() / "Mirevo.ini");
     TMainForm& f = Create();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].flags, MB_ICONERROR_VALUE);
     EXPECT_NE(dialogs.shown[0].text.find("は開けません"), std::string::npos);
     EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
-    EXPECT_FALSE(settings.errorcheck);  // still zeroed
+    EXPECT_TRUE(settings.errorcheck);  // the default, not the zeroed value
+    EXPECT_FALSE(settings.linefeed);
 }
 
 TEST_F(MainFormLifecycle, ClosingWritesThePlacementAndTab) {
@@ -57,7 +59,7 @@ TEST_F(MainFormLifecycle, ClosingWritesThePlacementAndTab) {
     f.PageControl1.SetActivePageIndex(3);
     f.FileExit1.Execute();
     EXPECT_TRUE(f.Closed());
-    const TMemIniFile ini(dir.File("Mirevo.ini"));
+    const TMemIniFile ini = ReadIni(dir.File("Mirevo.ini"));
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), 20);
     EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 10);
     EXPECT_EQ(ini.ReadNumber("Form", "Height", 0), 420);
@@ -82,7 +84,7 @@ TEST_F(MainFormLifecycle, ClosingWithNoTabStoresMinusOneAndTheNextStartKeepsHeig
     f.PageControl1.SetActivePageIndex(-1);
     f.SetBounds({192, 111, 416, 500});
     f.Close();
-    EXPECT_EQ(TMemIniFile(dir.File("Mirevo.ini")).ReadNumber("Form", "Page", 0), -1);
+    EXPECT_EQ(ReadIni(dir.File("Mirevo.ini")).ReadNumber("Form", "Page", 0), -1);
     TMainForm& again = Create();
     EXPECT_EQ(again.Bounds().Height, 360);
 }
@@ -146,7 +148,7 @@ TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
     f.ActionSetting.Execute();
     f.ActionExec.Execute();
     EXPECT_NE(f.TextMemo1.Text().find("a8mat=NEW&"), std::string::npos);
-    EXPECT_EQ(TMemIniFile(dir.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
+    EXPECT_EQ(ReadIni(dir.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
 }
 
 TEST_F(MainFormLifecycle, AboutOpensItsBoxOwnedByTheWindow) {

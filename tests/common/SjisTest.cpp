@@ -46,5 +46,22 @@ TEST(ByteKindAt, ClassifiesMixedText) {
     EXPECT_EQ(ByteKindAt(text, 9), ByteKind::Single);
 }
 
+// "あい" is 0x82 0xA0 0x82 0xA2; 0x81 and 0xE0 are lead bytes, 0x5C and 0x81 also trails.
+TEST(WholeCharacters, DropsOnlyALastLeadByteWithoutItsPartner) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"abc", "abc"},
+        {"\x82\xA0\x82\xA2\x81", "\x82\xA0\x82\xA2"},
+        {"\x81", ""},
+        {"\xE0", ""},
+        {"a\x83\x5C", "a\x83\x5C"},
+        {"\x83\x81", "\x83\x81"},      // the 0x81 is a second byte
+        {"\x83\x81\x81", "\x83\x81"},  // ... and this one a lead byte again
+        {"\xA0\xDF", "\xA0\xDF"},      // single-byte katakana
+        {std::string("x\0\x81", 3), std::string("x\0", 2)},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(WholeCharacters(text), expected);
+}
+
 }  // namespace
 }  // namespace mirevo

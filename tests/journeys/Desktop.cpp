@@ -1,5 +1,6 @@
 #include "tests/journeys/Desktop.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -179,19 +180,8 @@ bool Import(const RECT& area, const std::string& target) {
     char geometry[64];
     std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", area.right - area.left,
                   area.bottom - area.top, area.left, area.top);
-    std::string command =
-        std::string("/usr/bin/import -window root -crop ") + geometry + " " + target;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA("Z:\\usr\\bin\\import", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, 20000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
+    return RunUnixProgram("/usr/bin/import",
+                          std::string("-window root -crop ") + geometry + " " + target);
 }
 
 TPicture GdiCapture(const RECT& area) {
@@ -226,9 +216,44 @@ TPicture GdiCapture(const RECT& area) {
 
 }  // namespace
 
+bool RunUnixProgram(const std::string& program, const std::string& arguments) {
+    std::string windowsPath = "Z:" + program;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    std::string command = program + " " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(windowsPath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return false;
+    }
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+std::string UnixPathOf(const std::filesystem::path& file) { return UnixPath(file); }
+
+namespace {
+// Waits until the file a Unix program writes is complete (its size holds still).
+bool WaitForFile(const std::filesystem::path& file) {
+    std::uintmax_t last = 0;
+    return WaitFor([&] {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(file, error);
+        if (error || size == 0) return false;
+        const bool still = size == last;
+        last = size;
+        return still;
+    });
+}
+}  // namespace
+
 bool CaptureToPng(const RECT& area, const std::filesystem::path& file) {
     const std::string target = UnixPath(file);
-    if (!target.empty() && Import(area, target) && std::filesystem::exists(file)) return true;
+    std::filesystem::remove(file);
+    if (!target.empty() && Import(area, target) && WaitForFile(file)) return true;
     return WritePng(file, GdiCapture(area));
 }
 
@@ -239,7 +264,7 @@ COLORREF PixelAt(POINT screen) {
     const std::filesystem::path file = std::filesystem::path(temp) / "mirevo-journey-pixel.txt";
     std::filesystem::remove(file);
     const std::string target = UnixPath(file);
-    if (!target.empty() && Import(area, "txt:" + target)) {
+    if (!target.empty() && Import(area, "txt:" + target) && WaitForFile(file)) {
         // "0,0: (255,255,225)  #FFFFE1  srgb(...)": the hexadecimal colour is unambiguous.
         std::ifstream in(file);
         std::string line;

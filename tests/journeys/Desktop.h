@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "tests/journeys/Png.h"
@@ -47,6 +48,12 @@ bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
 // A short pause for input and painting to be taken in.
 void Settle(std::chrono::milliseconds pause = std::chrono::milliseconds(150));
+
+// Runs a program of the Unix side of Wine (an absolute path) and waits for it; false when it
+// cannot run (its exit code does not reach a Windows process reliably under Wine, so judge it
+// by its effect). The path of a file as that side sees it (empty outside Wine).
+bool RunUnixProgram(const std::string& program, const std::string& arguments);
+std::string UnixPathOf(const std::filesystem::path& file);
 
 // The clipboard's plain text (empty when it holds none); puts plain text on it.
 std::string ClipboardText();

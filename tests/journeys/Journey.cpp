@@ -64,6 +64,21 @@ void Journey::Shot(std::string_view what) {
     EXPECT_TRUE(CaptureToPng(area, folder / file)) << file;
 }
 
+void Journey::SetUnwritable(const std::filesystem::path& file, bool unwritable) {
+    // The read-only attribute does not stop root; the immutable flag does.
+    const std::string path = UnixPathOf(file);
+    ASSERT_TRUE(RunUnixProgram("/usr/bin/chattr", (unwritable ? "+i \"" : "-i \"") + path + "\""));
+    // The Unix program may still be running when its process handle reports it ended.
+    const auto writable = [&file] {
+        HANDLE handle = CreateFileA(file.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(handle);
+        return true;
+    };
+    ASSERT_TRUE(WaitFor([&] { return writable() != unwritable; })) << path;
+}
+
 COLORREF Journey::FieldColor(std::string_view name) {
     HWND window = Control(name);
     if (!window) return CLR_INVALID;

@@ -45,6 +45,7 @@ BOOL CALLBACK FindChild(HWND window, LPARAM data) {
 
 struct TTopSearch {
     DWORD process;
+    bool visibleOnly;
     std::vector<HWND> windows;
 };
 
@@ -52,7 +53,9 @@ BOOL CALLBACK CollectTop(HWND window, LPARAM data) {
     auto& search = *reinterpret_cast<TTopSearch*>(data);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == search.process && IsWindowVisible(window)) search.windows.push_back(window);
+    if (process == search.process && (!search.visibleOnly || IsWindowVisible(window))) {
+        search.windows.push_back(window);
+    }
     return TRUE;
 }
 
@@ -67,20 +70,26 @@ BOOL CALLBACK CollectStatic(HWND window, LPARAM data) {
 
 }  // namespace
 
+namespace {
+// Also files a journey made unwritable (see Journey::SetUnwritable).
+void RemoveFolder(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) return;
+    RunUnixProgram("/usr/bin/chattr", "-R -i \"" + UnixPathOf(path) + "\"");
+    std::filesystem::remove_all(path, ignored);
+}
+}  // namespace
+
 TProgramFolder::TProgramFolder(const std::string& name) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     path_ = std::filesystem::path(temp) / "mirevo-journeys" / name;
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    RemoveFolder(path_);
     std::filesystem::create_directories(path_);
     std::filesystem::copy_file(HarnessFolder() / "Mirevo.exe", Exe());
 }
 
-TProgramFolder::~TProgramFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
+TProgramFolder::~TProgramFolder() { RemoveFolder(path_); }
 
 std::string TProgramFolder::ReadIni() const {
     std::ifstream in(Ini(), std::ios::binary);
@@ -101,8 +110,12 @@ TRunningProgram::TRunningProgram(const TProgramFolder& folder) {
         throw std::runtime_error("cannot start " + command);
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    main_ = WaitForWindow("MirevoForm", "Mirevo", std::chrono::milliseconds(20000));
-    if (!main_) throw std::runtime_error("the main window did not appear");
+    // A message box may come before the main window shows (an error while it is made).
+    if (!WaitFor([this] { return !Windows().empty(); }, std::chrono::milliseconds(20000))) {
+        throw std::runtime_error("no window appeared");
+    }
+    main_ = FindMain();
+    if (!main_) throw std::runtime_error("the main window was not made");
     Settle(std::chrono::milliseconds(300));
 }
 
@@ -116,9 +129,18 @@ TRunningProgram::~TRunningProgram() {
 }
 
 std::vector<HWND> TRunningProgram::Windows() const {
-    TTopSearch search{process_.dwProcessId, {}};
+    TTopSearch search{process_.dwProcessId, true, {}};
     EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
     return search.windows;
+}
+
+HWND TRunningProgram::FindMain() const {
+    TTopSearch search{process_.dwProcessId, false, {}};
+    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
+    for (HWND window : search.windows) {
+        if (ClassOf(window) == "MirevoForm" && TextOf(window) == "Mirevo") return window;
+    }
+    return nullptr;
 }
 
 HWND TRunningProgram::WaitForWindow(std::string_view className, std::string_view caption,

@@ -39,12 +39,14 @@ private:
 // One run of the program. The destructor ends a run that is still going.
 class TRunningProgram {
 public:
-    // Starts the program and waits until its main window is shown.
+    // Starts the program and waits until it shows a window (the main window, or a message box
+    // that comes before it).
     explicit TRunningProgram(const TProgramFolder& folder);
     ~TRunningProgram();
     TRunningProgram(const TRunningProgram&) = delete;
     TRunningProgram& operator=(const TRunningProgram&) = delete;
 
+    // The main window, shown or not yet.
     HWND Main() const { return main_; }
     // The window of the main window's control of that name (for example "EditUrl1"), or null.
     HWND Control(std::string_view name) const { return ControlOf(main_, name); }
@@ -61,6 +63,8 @@ public:
     bool Running() const;
 
 private:
+    HWND FindMain() const;
+
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
 };

@@ -4,11 +4,14 @@
 
 #include <filesystem>
 
+#include "tests/fakes/IniRead.h"
 #include "settings/MemIniFile.h"
 #include "tests/fakes/TempDir.h"
 
 namespace mirevo {
 namespace {
+
+using testing_support::ReadIni;
 
 using testing_support::TempDir;
 
@@ -113,13 +116,13 @@ TEST(MemIniFile, ReadsNumbersAndFlagsWithTheirDefaults) {
 
 TEST(MemIniFile, ReadsTheFileAtThePath) {
     const TempDir dir;
-    const TMemIniFile ini(dir.Write("Mirevo.ini", "[Form]\r\nTop=150\r\n"));
+    const TMemIniFile ini = ReadIni(dir.Write("Mirevo.ini", "[Form]\r\nTop=150\r\n"));
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 111), 150);
 }
 
 TEST(MemIniFile, MissingFileGivesEveryDefault) {
     const TempDir dir;
-    const TMemIniFile ini(dir.File("Mirevo.ini"));
+    const TMemIniFile ini = ReadIni(dir.File("Mirevo.ini"));
     EXPECT_EQ(ini.ReadText("Options", "a8matEsy", "d"), "d");
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 111), 111);
 }
@@ -129,7 +132,7 @@ TEST(MemIniFile, FolderAtThePathCannotBeOpened) {
     const auto path = dir.File("Mirevo.ini");
     std::filesystem::create_directory(path);
     try {
-        const TMemIniFile ini(path);
+        const TMemIniFile ini = ReadIni(path);
         FAIL() << "no exception";
     } catch (const EFOpenError& error) {
         const std::string expected = "ファイル \"" + path + "\". ";
@@ -144,7 +147,7 @@ TEST(MemIniFile, UnreadableFileCannotBeOpened) {
     const TempDir dir;
     const auto path = dir.Write("Mirevo.ini", "[Form]\nTop=1\n");
     chmod(path.c_str(), 0);
-    EXPECT_THROW(TMemIniFile{path}, EFOpenError);
+    EXPECT_THROW(ReadIni(path), EFOpenError);
 }
 
 }  // namespace

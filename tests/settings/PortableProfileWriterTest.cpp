@@ -4,12 +4,15 @@
 #include <map>
 #include <random>
 
+#include "tests/fakes/IniRead.h"
 #include "platform/portable/PortableProfileWriter.h"
 #include "settings/MemIniFile.h"
 #include "tests/fakes/TempDir.h"
 
 namespace mirevo {
 namespace {
+
+using testing_support::ReadIni;
 
 using testing_support::TempDir;
 
@@ -125,7 +128,7 @@ TEST(PortableProfileWriter, EveryWriteReadsBackAndLeavesOthersAlone) {
         ASSERT_TRUE(writer.WriteString(section, key, value, path));
         model[{upper(section), upper(key)}] = value;
     }
-    const TMemIniFile ini(path);
+    const TMemIniFile ini = ReadIni(path);
     for (const auto& [name, value] : model) {
         EXPECT_EQ(ini.ReadText(name.first, name.second, "<missing>"), value);
     }

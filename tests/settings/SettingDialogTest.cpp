@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/portable/PortableFileReader.h"
 #include "platform/portable/PortableProfileWriter.h"
 #include "settings/MemIniFile.h"
 #include "tests/fakes/FakeUi.h"
@@ -19,7 +20,7 @@ protected:
     // Opens the dialog; while it is shown, the test acts as the user.
     TModalResult Open(const std::function<void(TSettingDialog&)>& user) {
         host.onModal = [&](TForm& form) { user(dynamic_cast<TSettingDialog&>(form)); };
-        TSettingDialog dialog(application, nullptr, writer, settings, path);
+        TSettingDialog dialog(application, nullptr, files, writer, settings, path);
         return dialog.ShowModal();
     }
     struct Shown {
@@ -36,6 +37,7 @@ protected:
     std::string path = dir.File("Mirevo.ini");
     FakeHost host;
     FakeDialogs dialogs;
+    PortableFileReader files;
     PortableProfileWriter writer;
     TApplication application{host, dialogs};
     SessionSettings settings{"old", "old", "old", false, false, false};
@@ -101,16 +103,23 @@ TEST_F(SettingDialogTest, UnreadableFileIsReportedAndTheDialogStillOpensAsDesign
     EXPECT_NE(dialogs.shown[0].text.find("は開けません"), std::string::npos);
 }
 
-TEST_F(SettingDialogTest, WriteFailureIsReportedLeavesSettingsAndStillCloses) {
+TEST_F(SettingDialogTest, WriteFailureIsReportedAndKeepsTheDialogOpenWithWhatWasTyped) {
     path = dir.File("missing/Mirevo.ini");
     const TModalResult result = Open([&](TSettingDialog& d) {
         d.EditA8matEsy.SetText("new");
         application.Guard([&] { d.btnOK.Click(); });
+        EXPECT_EQ(d.ModalResult(), mrNone);  // still open
+        EXPECT_EQ(d.EditA8matEsy.Text(), "new");
+        EXPECT_EQ(settings.a8matEsy, "old");
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, path + " に書き込めません.");
+        // Once the file can be written, OK again saves what was typed.
+        std::filesystem::create_directory(dir.File("missing"));
+        application.Guard([&] { d.btnOK.Click(); });
     });
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(settings.a8matEsy, "old");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, path + " に書き込めません.");
+    EXPECT_EQ(settings.a8matEsy, "new");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(SettingDialogTest, DesignedGeometryAndTabOrder) {

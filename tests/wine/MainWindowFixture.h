@@ -17,6 +17,7 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32ClipboardFormats.h"
 #include "platform/win32/Win32DragDrop.h"
+#include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32VersionResource.h"
@@ -61,7 +62,7 @@ protected:
         std::ofstream(iniPath, std::ios::binary) << ini;
         form = std::make_unique<TMainForm>(
             application,
-            TMainFormServices{clipboard, writer, clock, dragDrop, versions, shell,
+            TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell,
                               FontsInfoManager(), clipboardFormats, charTypes},
             settings);
         host.Realize(*form);
@@ -91,6 +92,7 @@ protected:
     Win32Host host;
     FakeDialogs dialogs;
     Win32Clipboard clipboard;
+    Win32FileReader files;
     Win32ProfileWriter writer;
     CountingClock clock;
     Win32DragDropService dragDrop;

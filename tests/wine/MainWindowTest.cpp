@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 
+#include "tests/fakes/IniRead.h"
 #include "BuildConfig.h"
 #include "about/VersionInfo.h"
 #include "app/MainForm.h"
@@ -138,7 +139,7 @@ TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
     Pump();
     EXPECT_TRUE(f.Closed());
     EXPECT_EQ(f.Peer(), nullptr);
-    const TMemIniFile ini(iniPath);
+    const TMemIniFile ini = ReadIni(iniPath);
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), 70);
     EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 60);
     EXPECT_EQ(ini.ReadNumber("Form", "Width", 0), 600);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "tests/fakes/IniRead.h"
 #include "common/Sjis.h"
 #include "settings/MemIniFile.h"
 #include "settings/MemIniFileLines.h"
@@ -11,6 +12,8 @@
 
 namespace mirevo {
 namespace {
+
+using testing_support::ReadIni;
 
 using testing_support::TempDir;
 
@@ -70,7 +73,7 @@ TEST(MemIniFileOnWindows, FolderAtThePathCannotBeOpened) {
     const auto path = dir.File("Mirevo.ini");
     CreateDirectoryA(path.c_str(), nullptr);
     try {
-        const TMemIniFile ini(path);
+        const TMemIniFile ini = ReadIni(path);
         FAIL() << "no exception";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(error.Message().rfind("ファイル \"" + path + "\". ", 0), 0u) << error.Message();
@@ -90,7 +93,7 @@ TEST(MemIniFileOnWindows, ReadsAFileWithAJapanesePath) {
     DWORD written = 0;
     WriteFile(file, text, sizeof text - 1, &written, nullptr);
     CloseHandle(file);
-    EXPECT_EQ(TMemIniFile(path).ReadNumber("Form", "Top", 0), 150);
+    EXPECT_EQ(ReadIni(path).ReadNumber("Form", "Top", 0), 150);
 }
 
 }  // namespace

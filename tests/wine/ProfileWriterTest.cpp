@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "tests/fakes/IniRead.h"
 #include "platform/portable/PortableProfileWriter.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "settings/IniFile.h"
@@ -12,6 +13,8 @@
 
 namespace mirevo {
 namespace {
+
+using testing_support::ReadIni;
 
 using testing_support::TempDir;
 
@@ -34,7 +37,7 @@ void WriteAll(IProfileWriter& writer, const std::string& path) {
 }
 
 std::string Lookups(const std::string& path) {
-    const TMemIniFile ini(path);
+    const TMemIniFile ini = ReadIni(path);
     std::string seen;
     for (const auto& w : kWrites) seen += ini.ReadText(w.section, w.key, "<missing>") + "\n";
     return seen;
@@ -45,7 +48,7 @@ TEST(ProfileWriter, WhatWindowsWritesReadsBack) {
     const auto path = dir.File("Mirevo.ini");
     Win32ProfileWriter writer;
     WriteAll(writer, path);
-    const TMemIniFile ini(path);
+    const TMemIniFile ini = ReadIni(path);
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), -5);
     EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 192);
     EXPECT_EQ(ini.ReadNumber("Form", "Width", 0), 416);
@@ -75,7 +78,7 @@ TEST(ProfileWriter, PortableWriterMatchesWindowsOnAHandWrittenFile) {
     WriteAll(portable, dir.Write("portable.ini", before));
     const auto seen = Lookups(dir.File("windows.ini"));
     EXPECT_EQ(Lookups(dir.File("portable.ini")), seen);
-    const TMemIniFile ini(dir.File("portable.ini"));
+    const TMemIniFile ini = ReadIni(dir.File("portable.ini"));
     EXPECT_EQ(ini.ReadText("Options", "x", ""), "1");
 }
 

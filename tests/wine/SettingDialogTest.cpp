@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "tests/fakes/IniRead.h"
+#include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32Peer.h"
 #include "platform/win32/Win32ProfileWriter.h"
@@ -28,13 +30,14 @@ protected:
     void TearDown() override { std::filesystem::remove(path); }
 
     TModalResult Show(std::function<void(TSettingDialog&)> user) {
-        TSettingDialog dialog(application, nullptr, writer, settings, path);
+        TSettingDialog dialog(application, nullptr, files, writer, settings, path);
         RunInNextLoop([&] { user(dialog); });
         return dialog.ShowModal();
     }
 
     Win32Host host;
     FakeDialogs dialogs;
+    Win32FileReader files;
     Win32ProfileWriter writer;
     TApplication application{host, dialogs};
     SessionSettings settings;
@@ -72,7 +75,7 @@ TEST_F(RealSettingDialog, OkWritesTheFileThroughTheProfileWriter) {
         SendMessageA(HandleOf(d.btnOK), BM_CLICK, 0, 0);
     });
     EXPECT_EQ(result, mrOk);
-    const TMemIniFile ini(path);
+    const TMemIniFile ini = ReadIni(path);
     EXPECT_EQ(ini.ReadText("Options", "a8matTxt", "?"), "識別子");
     EXPECT_EQ(ini.ReadText("Options", "a8matEsy", "?"), "");
     EXPECT_TRUE(ini.ReadFlag("Options", "autocopy", false));
