@@ -56,6 +56,7 @@ void TAboutBox::Design() {
     OKButton.SetBounds({102, 165, 69, 23});
     OKButton.SetCaption("OK");
     OKButton.Default = true;
+    OKButton.Cancel = true;  // Escape closes the box as Enter does
     OKButton.ModalResult = mrOk;
 }
 

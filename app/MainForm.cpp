@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "about/AboutBox.h"
+#include "app/CodePreview.h"
 #include "linkgen/LinkCode.h"
 #include "linkgen/ServerNumber.h"
 #include "platform/Clipboard.h"
@@ -124,7 +125,7 @@ void TMainForm::ShowResult(const std::string& code) {
     TextMemo1Change(&TextMemo1);
     if (!settings_.autocopy) return;
     services_.Clipboard.SetText(code);
-    Application().ShowMessageBox(kCopiedMessage + code, MB_ICONINFORMATION_VALUE);
+    Application().ShowMessageBox(kCopiedMessage + CodePreview(code), MB_ICONINFORMATION_VALUE);
 }
 
 void TMainForm::ClearInputs() {

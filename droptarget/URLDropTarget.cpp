@@ -33,10 +33,9 @@ std::int32_t TURLDropTarget::DragLeave() { return Ask(OnDragLeave); }
 std::int32_t TURLDropTarget::Drop(IDragData& data) {
     if (OnBeforeDrop) OnBeforeDrop(*this);
     IDragData::Result fetched = data.GetData(kTextRequest);
-    if (fetched.result == 0 && fetched.medium &&
-        fetched.medium->StorageKind() == kStorageGlobalMemory) {
-        TakeText(*fetched.medium);
-    }
+    dropTookText_ = fetched.result == 0 && fetched.medium &&
+                    fetched.medium->StorageKind() == kStorageGlobalMemory;
+    if (dropTookText_) TakeText(*fetched.medium);
     // Released whatever its kind: nothing else would ever free it.
     fetched.medium.reset();
     if (OnDrop) OnDrop(*this);

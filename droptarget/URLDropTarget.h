@@ -56,6 +56,7 @@ public:
     std::int32_t DragOver() override;
     std::int32_t DragLeave() override;
     std::int32_t Drop(IDragData& data) override;
+    bool DropTookText() const override { return dropTookText_; }
 
     // The request a drop makes of the dragged data.
     static constexpr DragDataFormat kTextRequest{kClipFormatText, kAspectContent, kAllOfTheData,
@@ -69,6 +70,7 @@ private:
     bool initialized_ = false;
     std::unique_ptr<IDropRegistration> registration_;
     std::string droppedText_;
+    bool dropTookText_ = false;
 };
 
 }  // namespace mirevo

@@ -2,6 +2,8 @@
 
 #include "ui/Action.h"
 #include "ui/Application.h"
+#include "ui/PageControl.h"
+#include "ui/StdControls.h"
 
 namespace mirevo {
 
@@ -53,6 +55,59 @@ bool TForm::IsShortCut(std::uint16_t shortCut) {
         if (list->IsShortCut(shortCut)) return true;
     }
     return false;
+}
+
+namespace {
+TButton* FindCancelButton(const TControl& control) {
+    for (TControl* child : control.Children()) {
+        if (child->Kind() == TControlKind::Button && static_cast<TButton*>(child)->Cancel) {
+            return static_cast<TButton*>(child);
+        }
+        if (TButton* found = FindCancelButton(*child)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
+namespace {
+TPageControl* FindPageControl(const TControl& control) {
+    for (TControl* child : control.Children()) {
+        if (child->Kind() == TControlKind::PageControl && child->Visible() && child->Enabled()) {
+            return static_cast<TPageControl*>(child);
+        }
+        if (TPageControl* found = FindPageControl(*child)) return found;
+    }
+    return nullptr;
+}
+
+TControl* FirstTabStop(const TControl& control) {
+    for (TControl* child : control.Children()) {
+        if (!child->Visible() || !child->Enabled()) continue;
+        if (child->TabStop()) return child;
+        if (TControl* found = FirstTabStop(*child)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
+TControl* TForm::FirstTabStopOf(const TPageControl& pages) {
+    const std::int32_t index = pages.ActivePageIndex();
+    if (index < 0) return nullptr;
+    return FirstTabStop(*pages.Pages()[static_cast<std::size_t>(index)]);
+}
+
+bool TForm::SwitchPageByKey(TShortCut shortCut) {
+    const std::optional<bool> forward = TPageControl::PageKeyDirection(shortCut);
+    TPageControl* pages = forward ? FindPageControl(*this) : nullptr;
+    if (!pages || !pages->SelectNextPage(*forward)) return false;
+    if (TControl* first = FirstTabStopOf(*pages)) first->SetFocus();
+    return true;
+}
+
+bool TForm::PressCancel() {
+    TButton* button = FindCancelButton(*this);
+    if (button) button->Click();
+    return button != nullptr;
 }
 
 void TForm::Close() {

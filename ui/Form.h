@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/KeyCodes.h"
 
 namespace mirevo {
 
 class TApplication;
 class TActionList;
+class TPageControl;
 
 enum class TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
@@ -62,6 +64,16 @@ public:
     const std::vector<TActionList*>& ActionLists() const { return actionLists_; }
     // Runs the action bound to a shortcut when it is enabled; true when one ran.
     bool IsShortCut(std::uint16_t shortCut);
+
+    // The page-switching keys (see TPageControl::PageKeyDirection) switch the form's first
+    // shown page control from wherever the focus is, and the focus goes to the new page's
+    // first field. False for other keys and forms without pages.
+    bool SwitchPageByKey(TShortCut shortCut);
+    // The first control of the active page that takes the focus by Tab, or null.
+    static TControl* FirstTabStopOf(const TPageControl& pages);
+
+    // The Escape key: clicks the form's cancel button; false when it has none.
+    bool PressCancel();
 
     // Closes the form: runs OnClose (an exception is reported and the close goes on), then
     // lets the host take the window away.

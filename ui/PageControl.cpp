@@ -57,4 +57,27 @@ void TPageControl::NativeActivePageChanged(std::int32_t index) {
     Fire(OnChange, this);
 }
 
+bool TPageControl::SelectNextPage(bool forward) {
+    const auto count = static_cast<std::int32_t>(pages_.size());
+    if (count == 0) return false;
+    std::int32_t index = forward ? 0 : count - 1;
+    if (activePageIndex_ >= 0) index = (activePageIndex_ + (forward ? 1 : count - 1)) % count;
+    SetActivePageIndex(index);  // the tab strip shows it too: the change did not come from it
+    Fire(OnChange, this);
+    return true;
+}
+
+std::optional<bool> TPageControl::PageKeyDirection(TShortCut shortCut) {
+    switch (shortCut) {
+        case kShortCutCtrl | kKeyTab:
+        case kShortCutCtrl | kKeyNext:
+            return true;
+        case kShortCutCtrl | kShortCutShift | kKeyTab:
+        case kShortCutCtrl | kKeyPrior:
+            return false;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace mirevo

@@ -1,9 +1,11 @@
 // TPageControl with its TTabSheet pages; one page is active, or none (index -1).
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/KeyCodes.h"
 
 namespace mirevo {
 
@@ -33,6 +35,12 @@ public:
     void SetActivePageIndex(std::int32_t index);
     // The user clicked a tab.
     void NativeActivePageChanged(std::int32_t index);
+    // The next or previous page becomes active, wrapping around, as the user asked by key;
+    // with none active, the first or the last. Fires OnChange. False without pages.
+    bool SelectNextPage(bool forward);
+    // The page control's switching keys: Ctrl+Tab and Ctrl+PageDown forward, Ctrl+Shift+Tab
+    // and Ctrl+PageUp back. Nothing for any other key.
+    static std::optional<bool> PageKeyDirection(TShortCut shortCut);
     TNotifyEvent OnChange;
 
 private:

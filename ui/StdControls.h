@@ -26,8 +26,10 @@ public:
         : TControl(parent, std::move(name), TControlKind::Button) {
         SetTabStop(true);
     }
-    // The default button answers the Enter key.
+    // The default button answers the Enter key, the cancel button the Escape key (one button
+    // may be both).
     bool Default = false;
+    bool Cancel = false;
     // A button with a modal result sets it on its form when clicked, after OnClick.
     std::int32_t ModalResult = 0;
     TNotifyEvent OnClick;

@@ -12,15 +12,13 @@ Win32Clipboard::~Win32Clipboard() {
     if (owner_) DestroyWindow(owner_);
 }
 
+// A copy that did not reach the clipboard is reported, never passed off as done.
 void Win32Clipboard::SetText(const std::string& text) {
     const OpenClipboardScope scope(owner_);
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (!block) return;
-    auto* bytes = static_cast<char*>(GlobalLock(block));
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    if (!EmptyClipboard() ||
+        PutBlock(CF_TEXT, std::string_view(text.c_str(), text.size() + 1)) != TBlockOutcome::Put) {
+        throw EClipboardException();
+    }
 }
 
 std::string Win32Clipboard::GetText() {

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "platform/Clipboard.h"
 
@@ -31,6 +33,24 @@ struct OpenClipboardScope {
     }
     ~OpenClipboardScope() { CloseClipboard(); }
 };
+
+enum class TBlockOutcome : std::uint8_t { Put, NoMemory, Refused };
+
+// Hands a block holding bytes to the open clipboard. A block that was not put is freed.
+inline TBlockOutcome PutBlock(UINT format, std::string_view bytes) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes.size());
+    if (!block) return TBlockOutcome::NoMemory;
+    void* target = GlobalLock(block);
+    if (!target) {
+        GlobalFree(block);
+        return TBlockOutcome::NoMemory;
+    }
+    std::memcpy(target, bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    if (SetClipboardData(format, block)) return TBlockOutcome::Put;
+    GlobalFree(block);
+    return TBlockOutcome::Refused;
+}
 
 // The clipboard's CF_TEXT up to its first zero byte, or empty; the clipboard must be open.
 inline std::string ReadClipboardText() {

@@ -9,25 +9,6 @@ namespace mirevo {
 
 namespace {
 
-enum class Lock { Required, Optional };
-
-// Hands a block with bytes to the clipboard; false when it could not. A block that cannot
-// be locked counts as success for an optional block, which is then left out.
-bool SetBlock(UINT format, std::string_view bytes, Lock lock) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes.size());
-    if (!block) return lock == Lock::Optional;
-    void* target = GlobalLock(block);
-    if (!target) {
-        GlobalFree(block);
-        return lock == Lock::Optional;
-    }
-    std::memcpy(target, bytes.data(), bytes.size());
-    GlobalUnlock(block);
-    if (SetClipboardData(format, block)) return true;
-    GlobalFree(block);
-    return false;
-}
-
 std::string BlockBytes(HANDLE block, const void* bytes) {
     return std::string(static_cast<const char*>(bytes), GlobalSize(block));
 }
@@ -52,8 +33,9 @@ bool Win32ClipboardFormats::Put(std::string_view text, std::string_view privateD
     EmptyClipboard();
     std::string plain(text);
     plain += '\0';
-    if (!SetBlock(CF_TEXT, plain, Lock::Required)) return false;
-    return format != 0 && SetBlock(format, privateData, Lock::Optional);
+    if (PutBlock(CF_TEXT, plain) != TBlockOutcome::Put) return false;
+    // The private block is extra: without memory for it the text alone is on the clipboard.
+    return format != 0 && PutBlock(format, privateData) != TBlockOutcome::Refused;
 }
 
 bool Win32ClipboardFormats::HasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }

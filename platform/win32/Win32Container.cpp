@@ -124,6 +124,15 @@ bool Win32ContainerPeer::ForwardNotification(UINT message, WPARAM wParam, LPARAM
             Host().Guard([&] { child->OnCommand(HIWORD(wParam), LOWORD(wParam)); });
             return true;
         }
+        case WM_SETCURSOR: {
+            // A child without a cursor of its own asks its parent first.
+            const Win32Peer* child = Win32Peer::Of(reinterpret_cast<HWND>(wParam));
+            HCURSOR cursor = child && LOWORD(lParam) == HTCLIENT ? child->Cursor() : nullptr;
+            if (!cursor) return false;
+            SetCursor(cursor);
+            result = TRUE;
+            return true;
+        }
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
             Win32Peer* child = Win32Peer::Of(header->hwndFrom);

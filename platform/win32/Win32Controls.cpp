@@ -96,6 +96,10 @@ public:
     void OnCommand(WORD code, WORD) override {
         if (code == STN_CLICKED) label_.Click();
     }
+    HCURSOR Cursor() const override {
+        return label_.HandCursor ? LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND))
+                                 : nullptr;
+    }
     HBRUSH OnControlColor(HDC dc) override {
         SetTextColor(dc, Win32Host::ColorRef(label_.FontColor));
         // On a themed tab page the label shows the page's own background.

@@ -49,6 +49,12 @@ private:
     IDataObject* data_;
 };
 
+// Copy when the answer welcomes the drag and the source allows copying; never move.
+void AnswerEffect(bool welcome, DWORD* effect) {
+    if (effect == nullptr) return;
+    *effect = welcome && (*effect & DROPEFFECT_COPY) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+}
+
 }  // namespace
 
 Win32DropTarget::Win32DropTarget(IDropReceiver& receiver, ExceptionHandler onException)
@@ -83,23 +89,32 @@ ULONG Win32DropTarget::AddRef() { return 1; }
 
 ULONG Win32DropTarget::Release() { return 1; }
 
-HRESULT Win32DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD*) {
-    return Guarded([&] { return receiver_.DragEnter(); });
+HRESULT Win32DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
+    const HRESULT result = Guarded([&] { return receiver_.DragEnter(); });
+    AnswerEffect(SUCCEEDED(result), effect);
+    return result;
 }
 
-HRESULT Win32DropTarget::DragOver(DWORD, POINTL, DWORD*) {
-    return Guarded([&] { return receiver_.DragOver(); });
+HRESULT Win32DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+    const HRESULT result = Guarded([&] { return receiver_.DragOver(); });
+    AnswerEffect(SUCCEEDED(result), effect);
+    return result;
 }
 
 HRESULT Win32DropTarget::DragLeave() {
     return Guarded([&] { return receiver_.DragLeave(); });
 }
 
-HRESULT Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD*) {
-    return Guarded([&] {
+HRESULT Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+    bool tookText = false;
+    const HRESULT result = Guarded([&] {
         Win32DragData dragData(data);
-        return receiver_.Drop(dragData);
+        const HRESULT dropped = receiver_.Drop(dragData);
+        tookText = receiver_.DropTookText();
+        return dropped;
     });
+    AnswerEffect(tookText, effect);
+    return result;
 }
 
 }  // namespace mirevo

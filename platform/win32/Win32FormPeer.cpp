@@ -157,6 +157,14 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_SIZE:
             SyncBounds();
             return 0;
+        case WM_COMMAND:
+            // The dialog manager's answer to Escape: IDCANCEL from no control.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+                TForm& form = form_;
+                Host().Guard([&form] { form.PressCancel(); });
+                return 0;
+            }
+            return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

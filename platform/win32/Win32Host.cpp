@@ -9,6 +9,7 @@
 #include "platform/win32/Win32VersionResource.h"
 #include "ui/Action.h"
 #include "ui/Form.h"
+#include "ui/PageControl.h"
 
 namespace mirevo {
 
@@ -52,6 +53,18 @@ void ForEachControl(TControl& control, Visit&& visit) {
         visit(*child);
         ForEachControl(*child, visit);
     }
+}
+
+// After a click on the tab strip the focus is on the tab control, which the dialog manager
+// passes over together with its pages; Tab goes into the active page instead.
+bool TabIntoActivePage(const MSG& message, TShortCut shortCut) {
+    if (shortCut != kKeyTab) return false;
+    Win32Peer* peer = Win32Peer::Of(message.hwnd);
+    if (!peer || peer->Control().Kind() != TControlKind::PageControl) return false;
+    TControl* first = TForm::FirstTabStopOf(static_cast<TPageControl&>(peer->Control()));
+    if (!first) return false;
+    first->SetFocus();
+    return true;
 }
 
 }  // namespace
@@ -121,7 +134,11 @@ bool Win32Host::HandleShortCut(const MSG& message) {
     if (!peer) return false;
     auto& form = static_cast<TForm&>(peer->Control());
     bool handled = false;
-    Guard([&] { handled = form.IsShortCut(ShortCutOf(message.wParam)); });
+    Guard([&] {
+        const TShortCut shortCut = ShortCutOf(message.wParam);
+        handled = form.SwitchPageByKey(shortCut) || form.IsShortCut(shortCut) ||
+                  TabIntoActivePage(message, shortCut);
+    });
     return handled;
 }
 

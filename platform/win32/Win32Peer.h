@@ -31,6 +31,8 @@ public:
     virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     // The brush for WM_CTLCOLOR*; null lets the parent's default apply.
     virtual HBRUSH OnControlColor(HDC dc);
+    // The cursor over the control's client area; null leaves the window class's.
+    virtual HCURSOR Cursor() const { return nullptr; }
 
     // The peer of a window made by a peer, or null.
     static Win32Peer* Of(HWND hwnd);

@@ -67,5 +67,18 @@ TEST_F(AboutBoxTest, ClickingTheHomePageOpensItAndKeepsTheBoxOpen) {
     EXPECT_EQ(shell.opened[0].second, config::HomePage);
 }
 
+TEST_F(AboutBoxTest, EscapeClosesTheBoxAsEnterDoes) {
+    FakeVersionResource versions = Versions(host.exeName, "1.0");
+    TAboutBox box(application, nullptr, versions, shell);
+    bool pressed = false;
+    host.onModal = [&](TForm& form) { pressed = form.PressCancel(); };
+    EXPECT_EQ(box.ShowModal(), mrOk);
+    EXPECT_TRUE(pressed);
+    // A form without a cancel button (the settings dialog is one) ignores Escape.
+    TForm plain(application, "Plain");
+    EXPECT_FALSE(plain.PressCancel());
+    EXPECT_EQ(plain.ModalResult(), mrNone);
+}
+
 }  // namespace
 }  // namespace mirevo::testing_support

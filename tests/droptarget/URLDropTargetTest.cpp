@@ -64,6 +64,8 @@ TEST_F(URLDropTargetTest, DropTakesTextOnlyFromGlobalMemoryAndAlwaysRaisesOnDrop
 
         EXPECT_EQ(seen, std::vector<std::string>{c.droppedText}) << c.what;
         EXPECT_EQ(target.DroppedText(), c.droppedText) << c.what;
+        // Only a drop that took text is answered as a copy to the source.
+        EXPECT_EQ(target.DropTookText(), c.droppedText != "previous") << c.what;
         // Whatever was handed over is released, whatever its kind.
         EXPECT_EQ(c.data.released, c.result < 0 ? 0 : 1) << c.what;
     }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32ClipboardAccess.h"
 #include "platform/win32/Win32ClipboardFormats.h"
 #include "textview/ClipboardBlock.h"
 
@@ -49,4 +51,25 @@ TEST(ClipboardFormats, PlainTextFromElsewherePastesInTheCurrentMode) {
 }
 
 }  // namespace
+// A block the clipboard refuses is reported, so a copy is never passed off as done.
+TEST(ClipboardBlocks, ARefusedBlockIsReportedAndAnAcceptedOneKept) {
+    EXPECT_EQ(PutBlock(CF_TEXT, std::string_view("refused", 8)), TBlockOutcome::Refused);
+    HWND owner = CreateClipboardOwner();
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    EXPECT_EQ(PutBlock(CF_TEXT, std::string_view("kept", 5)), TBlockOutcome::Put);
+    CloseClipboard();
+    DestroyWindow(owner);
+    EXPECT_EQ(Win32Clipboard().GetText(), "kept");
+}
+
+TEST(ClipboardBlocks, ACopyWhileAnotherWindowHoldsTheClipboardRaises) {
+    HWND other = CreateClipboardOwner();
+    ASSERT_TRUE(OpenClipboard(other));
+    Win32Clipboard clipboard;
+    EXPECT_THROW(clipboard.SetText("text"), EClipboardException);
+    CloseClipboard();
+    DestroyWindow(other);
+}
+
 }  // namespace mirevo

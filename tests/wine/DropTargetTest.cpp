@@ -65,7 +65,8 @@ protected:
     HRESULT Drop(TestDataObject& data) {
         DWORD effect = kOffered;
         const HRESULT result = com.Drop(&data, MK_LBUTTON, POINTL{10, 10}, &effect);
-        EXPECT_EQ(effect, kOffered);
+        // Copy for a drop that took its text, none for any other: never what was offered.
+        EXPECT_EQ(effect, target.DropTookText() ? DWORD{DROPEFFECT_COPY} : DWORD{DROPEFFECT_NONE});
         EXPECT_EQ(data.references, 1) << "medium not released";
         return result;
     }
@@ -76,19 +77,27 @@ protected:
     int drops = 0;
 };
 
-TEST_F(DropTargetComObject, DragStepsAnswerWhatTheHandlersSayAndLeaveTheEffect) {
+TEST_F(DropTargetComObject, DragStepsAnswerWhatTheHandlersSayAndCopyNeverMove) {
     TestDataObject data(Offer::GlobalText, "x");
     DWORD effect = kOffered;
     EXPECT_EQ(com.DragEnter(&data, 0, POINTL{1, 2}, &effect), S_OK);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     EXPECT_EQ(com.DragOver(0, POINTL{1, 2}, &effect), S_OK);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
+    effect = DROPEFFECT_MOVE;  // a source that only moves is refused
+    EXPECT_EQ(com.DragOver(0, POINTL{1, 2}, &effect), S_OK);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
     EXPECT_EQ(com.DragLeave(), S_OK);
     target.OnDragEnter = [](TURLDropTarget&, std::int32_t& accept) { accept = S_FALSE; };
     target.OnDragOver = [](TURLDropTarget&, std::int32_t& accept) { accept = E_FAIL; };
     target.OnDragLeave = [](TURLDropTarget&, std::int32_t& accept) { accept = E_INVALIDARG; };
+    effect = kOffered;
     EXPECT_EQ(com.DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &effect), S_FALSE);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
     EXPECT_EQ(com.DragOver(MK_LBUTTON, POINTL{3, 4}, &effect), E_FAIL);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
     EXPECT_EQ(com.DragLeave(), E_INVALIDARG);
-    EXPECT_EQ(effect, kOffered);
     EXPECT_TRUE(data.requests.empty());  // the data is not looked at before the drop
 }
 
@@ -222,7 +231,7 @@ struct DragOutcome {
 // Drags data from a source of this program onto a registered window with the platform's own
 // drag loop (DoDragDrop): the cursor rests on the window and the source drops after a few
 // checks, so no mouse input is needed.
-DragOutcome DragOnto(TestDataObject& data) {
+DragOutcome DragOnto(TestDataObject& data, DWORD offered = kOffered) {
     DragOutcome outcome{};
     OnOwnThread([&] {
         const HWND window = CreateTestWindow(100);
@@ -244,10 +253,10 @@ DragOutcome DragOnto(TestDataObject& data) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
         TestDropSource source(4);
-        outcome.effect = kOffered;
+        outcome.effect = offered;
         {
             const DragWatchdog watchdog;
-            outcome.result = DoDragDrop(&data, &source, kOffered, &outcome.effect);
+            outcome.result = DoDragDrop(&data, &source, offered, &outcome.effect);
         }
         outcome.droppedText = target.DroppedText();
         DestroyWindow(window);
@@ -255,11 +264,11 @@ DragOutcome DragOnto(TestDataObject& data) {
     return outcome;
 }
 
-TEST(DropTargetDragAndDrop, ADraggedTextReachesTheComponentWithTheOfferedEffect) {
+TEST(DropTargetDragAndDrop, ADraggedTextReachesTheComponentAsACopy) {
     TestDataObject data(Offer::GlobalText, "http://mall.example.co.jp/dragged");
     const DragOutcome outcome = DragOnto(data);
     EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
-    EXPECT_EQ(outcome.effect, kOffered);
+    EXPECT_EQ(outcome.effect, DWORD{DROPEFFECT_COPY});
     ASSERT_GE(outcome.events.size(), 2u);
     EXPECT_EQ(outcome.events.front(), "enter");
     EXPECT_EQ(outcome.events.back(), "drop http://mall.example.co.jp/dragged");
@@ -268,12 +277,22 @@ TEST(DropTargetDragAndDrop, ADraggedTextReachesTheComponentWithTheOfferedEffect)
     EXPECT_EQ(data.references, 1);
 }
 
+// An editor offers to move what is dragged out of it; moving would delete it there.
+TEST(DropTargetDragAndDrop, ASourceOfferingMoveIsAnsweredCopy) {
+    TestDataObject data(Offer::GlobalText, "http://mall.example.co.jp/from-an-editor");
+    const DragOutcome outcome = DragOnto(data, DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
+    EXPECT_EQ(outcome.effect, DWORD{DROPEFFECT_COPY});
+    EXPECT_EQ(outcome.droppedText, "http://mall.example.co.jp/from-an-editor");
+}
+
 TEST(DropTargetDragAndDrop, ADragWithoutTextStillRaisesOnDrop) {
     TestDataObject data(Offer::NoText, "");
     const DragOutcome outcome = DragOnto(data);
     ASSERT_FALSE(outcome.events.empty());
     EXPECT_EQ(outcome.events.back(), "drop ");
     EXPECT_EQ(outcome.droppedText, "");
+    EXPECT_EQ(outcome.effect, DWORD{DROPEFFECT_NONE});
 }
 
 }  // namespace

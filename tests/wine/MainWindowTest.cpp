@@ -225,5 +225,35 @@ TEST_F(MainWindow, AboutBoxShowsTheRealVersionResource) {
     EXPECT_EQ(version, "1, 3, 1, 0");
 }
 
+BOOL CALLBACK FindComments(HWND window, LPARAM found) {
+    char name[64] = {};
+    const auto atom =
+        static_cast<ATOM>(reinterpret_cast<std::uintptr_t>(GetPropA(window, "MirevoControlName")));
+    if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && std::string(name) == "Comments") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(MainWindow, TheAboutBoxLinkShowsTheHandCursor) {
+    TMainForm& f = Open(kIni);
+    HCURSOR shown = nullptr;
+    RunInNextLoop([&] {
+        HWND box = GetActiveWindow();
+        HWND comments = nullptr;
+        EnumChildWindows(box, FindComments, reinterpret_cast<LPARAM>(&comments));
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+        if (comments) {
+            SendMessageA(comments, WM_SETCURSOR, reinterpret_cast<WPARAM>(comments),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        }
+        shown = GetCursor();
+        PostMessageA(box, WM_CLOSE, 0, 0);
+    });
+    f.ActionAbout.Execute();
+    EXPECT_EQ(shown, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+}
+
 }  // namespace
 }  // namespace mirevo::testing_support
