@@ -1,5 +1,7 @@
 #include "platform/win32/Win32ActionBars.h"
 
+#include <windowsx.h>
+
 #include <cctype>
 
 #include "platform/win32/Win32Host.h"
@@ -48,18 +50,15 @@ LRESULT CustomDraw(NMTBCUSTOMDRAW& draw, const TColorMap& colors) {
     }
 }
 
-char AccessKey(const std::string& caption) {
-    const auto amp = caption.find('&');
-    if (amp == std::string::npos || amp + 1 >= caption.size()) return 0;
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[amp + 1])));
-}
+// The bar whose drop-down is open on this thread: a message filter hook has no other way
+// to reach it.
+thread_local Win32MenuBarPeer* tracking = nullptr;
+
+bool IsPressed(int key) { return GetKeyState(key) < 0; }
 
 }  // namespace
 
 Win32MenuBarPeer::~Win32MenuBarPeer() {
-    for (HBITMAP bitmap : bitmaps_) {
-        if (bitmap) DeleteObject(bitmap);
-    }
     if (images_) ImageList_Destroy(images_);
 }
 
@@ -72,10 +71,13 @@ void Win32MenuBarPeer::Create(HWND parent) {
     SendMessageA(hwnd_, TB_SETDRAWTEXTFLAGS, DT_HIDEPREFIX, 0);
     ApplyFont();
     images_ = LoadImages(bar_.Images);
+    std::vector<char> accessKeys;
     for (std::size_t i = 0; i < bar_.Menus.size(); ++i) {
         AddButton(hwnd_, static_cast<int>(i + 1), I_IMAGENONE, bar_.Menus[i].Caption,
                   BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT, true);
+        accessKeys.push_back(AccessKeyOf(bar_.Menus[i].Caption));
     }
+    keys_ = std::make_unique<TMenuBarKeys>(std::move(accessKeys));
     ApplyBounds();
 }
 
@@ -86,41 +88,103 @@ bool Win32MenuBarPeer::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 void Win32MenuBarPeer::OnCommand(WORD, WORD id) {
-    if (id >= 1 && id <= bar_.Menus.size()) OpenMenu(id - 1u);
+    if (id < 1 || id > bar_.Menus.size()) return;
+    keys_->OpenedByMouse(id - 1u);
+    DropDown(id - 1u, false);
 }
 
-bool Win32MenuBarPeer::OpenByAccessKey(char key) {
-    if (bar_.Menus.empty()) return false;
-    if (key == 0 || key == ' ') {
-        if (key == 0) OpenMenu(0);
-        return key == 0;
+bool Win32MenuBarPeer::HandleKeyMessage(const MSG& message) {
+    const auto key = static_cast<TKeyCode>(message.wParam);
+    switch (message.message) {
+        case WM_SYSKEYDOWN:
+            if (key == VK_F10 && !IsPressed(VK_SHIFT)) return Carry(keys_->Toggle());
+            if (key == VK_MENU) {
+                // A first press only: a held Alt repeats.
+                if ((message.lParam & (1 << 30)) == 0) altAlone_ = true;
+                return false;
+            }
+            altAlone_ = false;
+            return false;
+        case WM_SYSKEYUP:
+            // Released alone, Alt would start the window's own menu mode: the bar takes it.
+            if (key == VK_MENU && altAlone_) {
+                altAlone_ = false;
+                return Carry(keys_->Toggle());
+            }
+            return key == VK_F10 && !IsPressed(VK_SHIFT);
+        case WM_SYSCHAR:
+            return Carry(keys_->AltCharacter(static_cast<char>(message.wParam)));
+        case WM_KEYDOWN:
+            altAlone_ = false;
+            return keys_->State() == TMenuBarState::Highlighted && Carry(keys_->KeyOnBar(key));
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+            altAlone_ = false;
+            if (keys_->State() == TMenuBarState::Highlighted) {
+                keys_->Closed();
+                SetHot(-1);
+            }
+            return false;
+        default:
+            return false;
     }
-    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
-    for (std::size_t i = 0; i < bar_.Menus.size(); ++i) {
-        if (AccessKey(bar_.Menus[i].Caption) == wanted) {
-            OpenMenu(i);
+}
+
+bool Win32MenuBarPeer::HandleMenuKey(char key) {
+    if (key == 0) return Carry(keys_->Toggle());
+    return Carry(keys_->AltCharacter(key));
+}
+
+bool Win32MenuBarPeer::Carry(const TMenuBarStep& step) {
+    using TAction = TMenuBarStep::TAction;
+    switch (step.Action) {
+        case TAction::Pass:
+            return false;
+        case TAction::Swallow:
             return true;
-        }
+        case TAction::Highlight:
+            SetHot(static_cast<int>(step.Menu));
+            return true;
+        case TAction::Open:
+            DropDown(step.Menu, true);
+            return true;
+        case TAction::Leave:
+            SetHot(-1);
+            return true;
+        case TAction::LeaveAndPass:
+            SetHot(-1);
+            return false;
     }
     return false;
 }
 
-HBITMAP Win32MenuBarPeer::ImageBitmap(std::int32_t index) {
-    if (!images_ || !bar_.Images || !bar_.Images->Has(index)) return nullptr;
-    if (bitmaps_.empty()) bitmaps_.resize(static_cast<std::size_t>(bar_.Images->Count), nullptr);
-    HBITMAP& bitmap = bitmaps_[static_cast<std::size_t>(index)];
-    if (bitmap) return bitmap;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    bitmap = CreateCompatibleBitmap(screen, bar_.Images->Width, bar_.Images->Height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT box{0, 0, bar_.Images->Width, bar_.Images->Height};
-    FillRect(memory, &box, GetSysColorBrush(COLOR_MENU));
-    ImageList_Draw(images_, index, memory, 0, 0, ILD_TRANSPARENT);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
+void Win32MenuBarPeer::SetHot(int index) {
+    SendMessageA(hwnd_, TB_SETHOTITEM, index < 0 ? static_cast<WPARAM>(-1) : index, 0);
+}
+
+// The images are drawn by the items (HBMMENU_CALLBACK) over the item's own background, so
+// that a highlighted item shows them as they are instead of inverted.
+bool Win32MenuBarPeer::MeasureImage(MEASUREITEMSTRUCT& item) const {
+    if (item.CtlType != ODT_MENU || !bar_.Images) return false;
+    item.itemWidth = static_cast<UINT>(bar_.Images->Width);
+    item.itemHeight = static_cast<UINT>(bar_.Images->Height);
+    return true;
+}
+
+bool Win32MenuBarPeer::DrawImage(const DRAWITEMSTRUCT& item) const {
+    if (item.CtlType != ODT_MENU || !images_ || !bar_.Images) return false;
+    const auto index = static_cast<int>(item.itemData);
+    if (!bar_.Images->Has(index)) return false;
+    const RECT& r = item.rcItem;
+    const int x = r.left + (r.right - r.left - bar_.Images->Width) / 2;
+    const int y = r.top + (r.bottom - r.top - bar_.Images->Height) / 2;
+    const bool grayed = (item.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
+    ImageList_DrawEx(images_, index, item.hDC, x, y, 0, 0, CLR_NONE, CLR_DEFAULT,
+                     ILD_TRANSPARENT | (grayed ? ILD_BLEND50 : 0));
+    return true;
 }
 
 HMENU Win32MenuBarPeer::BuildMenu(const TMenuDefinition& menu) {
@@ -137,31 +201,101 @@ HMENU Win32MenuBarPeer::BuildMenu(const TMenuDefinition& menu) {
         if (!shortCut.empty()) text += "\t" + shortCut;
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_BITMAP;
+        info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_BITMAP | MIIM_DATA;
         info.wID = static_cast<UINT>(i + 1);
         info.dwTypeData = text.data();
         info.fState = item.Action->Enabled() ? MFS_ENABLED : MFS_GRAYED;
-        info.hbmpItem = ImageBitmap(item.ImageIndex);
+        const bool image = images_ && bar_.Images && bar_.Images->Has(item.ImageIndex);
+        info.hbmpItem = image ? HBMMENU_CALLBACK : nullptr;
+        info.dwItemData = static_cast<ULONG_PTR>(item.ImageIndex);
         InsertMenuItemA(popup, static_cast<UINT>(i), TRUE, &info);
     }
     return popup;
 }
 
-void Win32MenuBarPeer::OpenMenu(std::size_t index) {
-    const TMenuDefinition& menu = bar_.Menus[index];
-    RECT button{};
-    SendMessageA(hwnd_, TB_GETRECT, index + 1, reinterpret_cast<LPARAM>(&button));
-    MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&button), 2);
-    HMENU popup = BuildMenu(menu);
-    SendMessageA(hwnd_, TB_PRESSBUTTON, index + 1, TRUE);
-    const UINT chosen = TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                       button.left, button.bottom, 0, GetParent(hwnd_), nullptr);
-    SendMessageA(hwnd_, TB_PRESSBUTTON, index + 1, FALSE);
-    DestroyMenu(popup);
-    if (chosen >= 1 && chosen <= menu.Items.size()) {
-        TAction* action = menu.Items[chosen - 1].Action;
-        Host().Guard([action] { action->Execute(); });
+void Win32MenuBarPeer::DropDown(std::size_t index, bool byKeyboard) {
+    for (;;) {
+        const TMenuDefinition& menu = bar_.Menus[index];
+        RECT button{};
+        SendMessageA(hwnd_, TB_GETRECT, index + 1, reinterpret_cast<LPARAM>(&button));
+        MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&button), 2);
+        HMENU popup = BuildMenu(menu);
+        SetHot(-1);
+        SendMessageA(hwnd_, TB_PRESSBUTTON, index + 1, TRUE);
+        // Opened by a key, a drop-down starts with its first item selected.
+        if (byKeyboard) PostMessageA(GetParent(hwnd_), WM_KEYDOWN, VK_DOWN, 0);
+        switchTo_.reset();
+        escaped_ = false;
+        tracking = this;
+        HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, MenuFilter, nullptr, GetCurrentThreadId());
+        TPMPARAMS exclude{sizeof(TPMPARAMS), button};
+        const UINT chosen =
+            TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, button.left,
+                             button.bottom, GetParent(hwnd_), &exclude);
+        if (hook) UnhookWindowsHookEx(hook);
+        tracking = nullptr;
+        SendMessageA(hwnd_, TB_PRESSBUTTON, index + 1, FALSE);
+        DestroyMenu(popup);
+        if (chosen >= 1 && chosen <= menu.Items.size()) {
+            keys_->Closed();
+            TAction* action = menu.Items[chosen - 1].Action;
+            Host().Guard([action] { action->Execute(); });
+            return;
+        }
+        if (switchTo_) {
+            index = *switchTo_;
+            byKeyboard = switchByKeyboard_;
+            continue;
+        }
+        if (escaped_) {
+            SetHot(static_cast<int>(index));  // back on the bar
+        } else {
+            keys_->Closed();
+        }
+        return;
     }
+}
+
+LRESULT CALLBACK Win32MenuBarPeer::MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_MENU && tracking &&
+        tracking->FilterMenuMessage(*reinterpret_cast<const MSG*>(lParam))) {
+        return TRUE;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Keys of the bar inside an open drop-down, and the mouse moving onto another menu's button.
+bool Win32MenuBarPeer::FilterMenuMessage(const MSG& message) {
+    if (message.message == WM_KEYDOWN) {
+        const TMenuBarStep step = keys_->KeyInMenu(static_cast<TKeyCode>(message.wParam));
+        if (step.Action == TMenuBarStep::TAction::Open) {
+            switchTo_ = step.Menu;
+            switchByKeyboard_ = true;
+            EndMenu();
+            return true;
+        }
+        if (step.Action == TMenuBarStep::TAction::Highlight) escaped_ = true;
+        return false;
+    }
+    if (message.message == WM_MOUSEMOVE) {
+        POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        ClientToScreen(message.hwnd, &point);
+        ScreenToClient(hwnd_, &point);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        if (!PtInRect(&client, point)) return false;
+        const auto button =
+            static_cast<int>(SendMessageA(hwnd_, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point)));
+        if (button >= 0 && static_cast<std::size_t>(button) < bar_.Menus.size() &&
+            static_cast<std::size_t>(button) != keys_->Current()) {
+            keys_->OpenedByMouse(static_cast<std::size_t>(button));
+            switchTo_ = static_cast<std::size_t>(button);
+            switchByKeyboard_ = false;
+            EndMenu();
+            return true;
+        }
+    }
+    return false;
 }
 
 Win32ToolBarPeer::~Win32ToolBarPeer() {

@@ -165,6 +165,28 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 return 0;
             }
             return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
+        case WM_ACTIVATE:
+            // As a dialog does: the focus goes back to the control that had it when the
+            // window was left for another (a dialog it opened, another program).
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+            } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) &&
+                       !IsIconic(hwnd_)) {
+                ::SetFocus(lastFocus_);
+                return 0;
+            }
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_MEASUREITEM:
+            if (Win32MenuBarPeer* bar = MenuBar()) {
+                if (bar->MeasureImage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            }
+            return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
+        case WM_DRAWITEM:
+            if (Win32MenuBarPeer* bar = MenuBar()) {
+                if (bar->DrawImage(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            }
+            return Win32ContainerPeer::HandleMessage(message, wParam, lParam);
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -182,10 +204,8 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_KEYMENU) {
-                if (Win32MenuBarPeer* bar = MenuBar()) {
-                    bar->OpenByAccessKey(static_cast<char>(lParam));
-                    return 0;
-                }
+                Win32MenuBarPeer* bar = MenuBar();
+                if (bar && bar->HandleMenuKey(static_cast<char>(lParam))) return 0;
             }
             return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_ERASEBKGND: {

@@ -27,6 +27,7 @@ private:
     RECT NativeBounds() const override;
     void BringWithinReach();
     TForm& form_;
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace mirevo

@@ -126,6 +126,21 @@ void Win32Host::UpdateActions(TForm& form) {
     });
 }
 
+// The menu bar sees its form's keys (and mouse presses, which end its keyboard mode) first,
+// wherever the focus is.
+bool Win32Host::HandleMenuBarKey(const MSG& message) {
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    const bool press = message.message == WM_LBUTTONDOWN || message.message == WM_RBUTTONDOWN ||
+                       message.message == WM_MBUTTONDOWN || message.message == WM_NCLBUTTONDOWN ||
+                       message.message == WM_NCRBUTTONDOWN;
+    if (!key && !press) return false;
+    auto* peer = dynamic_cast<Win32FormPeer*>(Win32Peer::Of(GetAncestor(message.hwnd, GA_ROOT)));
+    Win32MenuBarPeer* bar = peer ? peer->MenuBar() : nullptr;
+    bool handled = false;
+    if (bar) Guard([&] { handled = bar->HandleKeyMessage(message); });
+    return handled;
+}
+
 bool Win32Host::HandleShortCut(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
     if (IsModifier(message.wParam)) return false;
@@ -146,6 +161,7 @@ bool Win32Host::HandleShortCut(const MSG& message) {
 // handed over by an input method then reaches the (Unicode) edits whole, while windows of
 // the program's own ANSI classes still receive it as two bytes.
 void Win32Host::ProcessMessage(MSG& message) {
+    if (HandleMenuBarKey(message)) return;
     if (HandleShortCut(message)) return;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (root && dynamic_cast<Win32FormPeer*>(Win32Peer::Of(root)) &&

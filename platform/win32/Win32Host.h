@@ -65,6 +65,7 @@ public:
 
 private:
     void CreatePeers(TControl& control, HWND parent);
+    bool HandleMenuBarKey(const MSG& message);
     bool HandleShortCut(const MSG& message);
     void UpdateActions(TForm& form);
 
