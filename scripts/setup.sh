@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth xdotool
-  imagemagick fonts-ipafont-gothic locales)
+  imagemagick fonts-ipafont-gothic fonts-wine locales)
 
 missing=()
 for p in "${packages[@]}"; do
