@@ -181,7 +181,7 @@ bool Import(const RECT& area, const std::string& target) {
     std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", area.right - area.left,
                   area.bottom - area.top, area.left, area.top);
     return RunUnixProgram("/usr/bin/import",
-                          std::string("-window root -crop ") + geometry + " " + target);
+                          std::string("-window root -crop ") + geometry + " +repage " + target);
 }
 
 TPicture GdiCapture(const RECT& area) {
@@ -265,14 +265,17 @@ COLORREF PixelAt(POINT screen) {
     std::filesystem::remove(file);
     const std::string target = UnixPath(file);
     if (!target.empty() && Import(area, "txt:" + target) && WaitForFile(file)) {
-        // "0,0: (255,255,225)  #FFFFE1  srgb(...)": the hexadecimal colour is unambiguous.
+        // "0,0: (65535,65535,57825)  #FFFFFFFFE1E1  srgb(255,255,225)"
         std::ifstream in(file);
         std::string line;
         while (std::getline(in, line)) {
-            const auto hash = line.find('#');
-            if (line.rfind("0,0:", 0) == 0 && hash != std::string::npos) {
-                const unsigned long rgb = std::stoul(line.substr(hash + 1, 6), nullptr, 16);
-                return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+            const auto srgb = line.find("srgb(");
+            int red = 0;
+            int green = 0;
+            int blue = 0;
+            if (line.rfind("0,0:", 0) == 0 && srgb != std::string::npos &&
+                std::sscanf(line.c_str() + srgb, "srgb(%d,%d,%d)", &red, &green, &blue) == 3) {
+                return RGB(red, green, blue);
             }
         }
     }

@@ -36,13 +36,15 @@ TEST_F(FirstLink, FromEmptySettingsToTheClipboard) {
 
     Click(ClientPoint(Control("PageControl1"), kTabCaption[1].x, kTabCaption[1].y));
     ClickControl("EditUrl2");
+    EXPECT_EQ(FieldColor("EditUrl2"), Unmarked());
     TypeAscii(PageUrl());
     EXPECT_EQ(TextOf(Control("EditUrl4")), PageUrl());
     ClickControl("EditTxt2");
     TypeText("商品");
     EXPECT_EQ(TextOf(Control("EditTxt4")), "商品");
-    EXPECT_EQ(FieldColor("EditUrl2"), Marked());
-    EXPECT_EQ(FieldColor("EditTxt2"), Marked());
+    // The screen shows the mark once the fields have been painted again.
+    EXPECT_TRUE(WaitFor([&] { return FieldColor("EditUrl2") == Marked(); }));
+    EXPECT_TRUE(WaitFor([&] { return FieldColor("EditTxt2") == Marked(); }));
     Shot("fields-marked");
 
     Chord({VK_CONTROL, VK_RETURN});
