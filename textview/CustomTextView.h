@@ -176,7 +176,7 @@ public:
     TGlyph& WordWrapGlyph() { return wordWrapGlyph_; }
     TBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
     TEditMarkList& Marks() { return marks_; }
-    // Bytes that belong to words (digits, letters, "_", 0xC0..0xFF but 0xD7 and 0xF7).
+    // Bytes that belong to words for the word wrap: every byte from 0x21 to 0xFF.
     const std::bitset<256>& IdentChars() const override { return identChars_; }
 
     // --- Measures --------------------------------------------------------------------------
