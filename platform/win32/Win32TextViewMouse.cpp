@@ -110,7 +110,8 @@ bool Win32TextViewPeer::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM l
         // A drag that this press may start finds its target among this process's views.
         view_.SetDragTargetLocator([this](TPoint at) { return TextViewAt(hwnd_, view_, at); });
         view_.MouseDown(button->Button, shift, x, y);
-        if (button->Double) view_.DblClick();
+        // Only the left button's double-click selects a word.
+        if (button->Double && button->Button == TMouseButton::mbLeft) view_.DblClick();
         return true;
     }
     switch (message) {
