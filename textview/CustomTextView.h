@@ -113,6 +113,10 @@ public:
     void KeyDown(TKeyCode& key, TShiftState shift);
     void KeyUp(TKeyCode& key, TShiftState shift);
     void KeyPress(char& key);
+    // Keys held with Alt go the same way as KeyDown: a key the bindings do not take is
+    // left as it was, for the window. Their characters are the view's only when it took
+    // the key (then true, and the character is dropped).
+    bool TakeSystemChar() { return keyInput_.TakeSystemChar(); }
     // A string the input method delivered whole (ecImeStr); its characters, which follow as
     // single character messages, are then ignored.
     void ImeString(std::string_view text);
