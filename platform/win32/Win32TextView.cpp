@@ -120,6 +120,9 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_SYSCHAR:
             if (view_.TakeSystemChar()) return 0;
             return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(lParam)) return 0;
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_IME_NOTIFY:
             if (wParam == IMN_SETOPENSTATUS) view_.ImeOpenStatusChanged();
             return DefWindowProcA(hwnd_, message, wParam, lParam);

@@ -36,6 +36,10 @@ private:
     bool OnKeyDown(WPARAM key);
     bool OnKeyUp(WPARAM key);
     void OnChar(WPARAM character);
+    // The view's context menu at the mouse (lParam in screen pixels), or from the keyboard
+    // (lParam -1) at the caret (Win32TextViewMenu.cpp); false for a point outside the client
+    // area and for a view that is no edit target.
+    bool OnContextMenu(LPARAM lParam);
 
     TCustomTextView& view_;
     std::unique_ptr<Win32WindowServices> services_;

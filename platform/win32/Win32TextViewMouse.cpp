@@ -104,6 +104,10 @@ bool Win32TextViewPeer::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM l
         TShiftState shift = MouseShiftState(wParam);
         if (!button->Down) {
             view_.MouseUp(button->Button, shift, x, y);
+            // The default handling of the right button's release asks for the context menu.
+            if (button->Button == TMouseButton::mbRight) {
+                result = DefWindowProcA(hwnd_, message, wParam, lParam);
+            }
             return true;
         }
         if (button->Double) shift.Include(TShiftFlag::ssDouble);
