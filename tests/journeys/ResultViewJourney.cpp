@@ -1,7 +1,9 @@
 // Reading the code in the result view: a long address that fills its rows, the view's own
 // context menu to select all and copy, keys held with Alt over the read-only view, and the
 // right button's double-click.
+#include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/journeys/Journey.h"
@@ -24,7 +26,7 @@ protected:
                   "&from=/ranking/daily/&to=%2Fcart%2F");
         Chord({VK_CONTROL, VK_RETURN});
         std::string code;
-        WaitFor([&] { return !(code = TextOf(View())).empty(); });
+        EXPECT_TRUE(WaitFor([&] { return !(code = TextOf(View())).empty(); })) << "no code";
         return code;
     }
     HWND View() { return Control("TextMemo1"); }
