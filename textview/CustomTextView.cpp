@@ -13,15 +13,11 @@ namespace {
 // "Courier New", size 10 at 96 dots per inch.
 TLogFont DefaultViewFont() { return MakeLogFont("Courier New", -13, kDefaultCharset); }
 
+// Every byte from "!" on: rows then break only after blanks and control characters. (The
+// double-click's word characters are the platform's character classes, not these.)
 std::bitset<256> DefaultIdentChars() {
     std::bitset<256> chars;
-    for (int c = '0'; c <= '9'; ++c) chars.set(static_cast<std::size_t>(c));
-    for (int c = 'A'; c <= 'Z'; ++c) chars.set(static_cast<std::size_t>(c));
-    for (int c = 'a'; c <= 'z'; ++c) chars.set(static_cast<std::size_t>(c));
-    chars.set('_');
-    for (int c = 0xC0; c <= 0xFF; ++c) chars.set(static_cast<std::size_t>(c));
-    chars.reset(0xD7);
-    chars.reset(0xF7);
+    for (std::size_t c = 0x21; c <= 0xFF; ++c) chars.set(c);
     return chars;
 }
 

@@ -113,6 +113,10 @@ public:
     void KeyDown(TKeyCode& key, TShiftState shift);
     void KeyUp(TKeyCode& key, TShiftState shift);
     void KeyPress(char& key);
+    // Keys held with Alt go the same way as KeyDown: a key the bindings do not take is
+    // left as it was, for the window. Their characters are the view's only when it took
+    // the key (then true, and the character is dropped).
+    bool TakeSystemChar() { return keyInput_.TakeSystemChar(); }
     // A string the input method delivered whole (ecImeStr); its characters, which follow as
     // single character messages, are then ignored.
     void ImeString(std::string_view text);
@@ -176,7 +180,7 @@ public:
     TGlyph& WordWrapGlyph() { return wordWrapGlyph_; }
     TBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
     TEditMarkList& Marks() { return marks_; }
-    // Bytes that belong to words (digits, letters, "_", 0xC0..0xFF but 0xD7 and 0xF7).
+    // Bytes that belong to words for the word wrap: every byte from 0x21 to 0xFF.
     const std::bitset<256>& IdentChars() const override { return identChars_; }
 
     // --- Measures --------------------------------------------------------------------------

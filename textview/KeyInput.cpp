@@ -28,4 +28,10 @@ void TKeyInput::KeyPress(char& key) {
     if (key != '\0') view_.ProcessCommand(ecChar, key, nullptr);
 }
 
+bool TKeyInput::TakeSystemChar() {
+    const bool taken = ignoreNextChar_;
+    ignoreNextChar_ = false;
+    return taken;
+}
+
 }  // namespace mirevo

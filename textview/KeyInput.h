@@ -23,6 +23,9 @@ public:
     // Characters become ecChar, unless key down consumed their key, an input method's
     // string already delivered them, or a handler consumed them (set them to 0).
     void KeyPress(char& key);
+    // A character typed with Alt held: true when key down ran a command for its key, and
+    // the character is dropped; false leaves it to the window (the menu bar's access keys).
+    bool TakeSystemChar();
 
     // Whether the next character is to be ignored because key down ran a command.
     bool IgnoreNextChar() const { return ignoreNextChar_; }

@@ -1,6 +1,6 @@
 // The text view as the target of the standard edit actions (the Edit menu of the form that
-// holds it). Cut, paste and undo refuse in a read-only view, and so does delete: it would
-// otherwise clear the selection of text the user may not change.
+// holds it). In a read-only view cut, paste, delete and undo are neither offered nor done;
+// copy is offered with a selection, select all with text.
 #pragma once
 
 #include "textview/CustomTextView.h"
@@ -14,7 +14,10 @@ public:
 
     bool CanUndo() const override { return view_.CanUndo(); }
     bool HasSelection() const override { return view_.HasSelection(); }
-    bool IsEmpty() const override { return view_.Lines().Count() == 0; }
+    bool IsEmpty() const override {
+        return view_.Lines().Count() == 0 ||
+               (view_.Lines().Count() == 1 && view_.Lines().Get(0).empty());
+    }
     bool AcceptsChanges() const override { return !view_.ReadOnly(); }
     void Undo() override { view_.Undo(); }
     void Cut() override { view_.CutToClipboard(); }
@@ -25,12 +28,8 @@ public:
     }
     void SelectAll() override { view_.SelectAll(); }
 
-    bool CanUndoNow() const override { return view_.CanUndo(); }
-    bool CanCutNow() const override { return view_.HasSelection(); }
-    bool CanCopyNow() const override { return view_.HasSelection(); }
+    // The view pastes its private block too, so it asks its own clipboard.
     bool CanPasteNow(bool) const override { return view_.CanPaste(); }
-    bool CanDeleteNow() const override { return true; }
-    bool CanSelectAllNow() const override { return true; }
 
 private:
     TCustomTextView& view_;

@@ -105,14 +105,24 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             view_.FocusLost();
             return 0;
         case WM_KEYDOWN:
-            OnKeyDown(wParam);
-            return 0;
+        case WM_SYSKEYDOWN:
+            // Keys the bindings leave go on, so that Alt+F4, Alt+Space, F10 and the menu
+            // bar's Alt+letter keep working over the view.
+            if (OnKeyDown(wParam)) return 0;
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_KEYUP:
-            OnKeyUp(wParam);
-            return 0;
+        case WM_SYSKEYUP:
+            if (OnKeyUp(wParam)) return 0;
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_CHAR:
             OnChar(wParam);
             return 0;
+        case WM_SYSCHAR:
+            if (view_.TakeSystemChar()) return 0;
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(lParam)) return 0;
+            return DefWindowProcA(hwnd_, message, wParam, lParam);
         case WM_IME_NOTIFY:
             if (wParam == IMN_SETOPENSTATUS) view_.ImeOpenStatusChanged();
             return DefWindowProcA(hwnd_, message, wParam, lParam);
@@ -141,14 +151,24 @@ void Win32TextViewPeer::OnPaint() {
     EndPaint(hwnd_, &ps);
 }
 
-void Win32TextViewPeer::OnKeyDown(WPARAM key) {
+bool Win32TextViewPeer::OnKeyDown(WPARAM key) {
     TKeyCode code = static_cast<TKeyCode>(key);
     view_.KeyDown(code, KeyShiftState());
+    const bool taken = code == 0;
+    if (key == VK_MENU) altChordTaken_ = false;
+    if (taken && GetKeyState(VK_MENU) < 0) altChordTaken_ = true;
+    return taken;
 }
 
-void Win32TextViewPeer::OnKeyUp(WPARAM key) {
+bool Win32TextViewPeer::OnKeyUp(WPARAM key) {
     TKeyCode code = static_cast<TKeyCode>(key);
     view_.KeyUp(code, KeyShiftState());
+    // Alt let go after a chord the view took is no press of Alt alone: no menu opens.
+    if (key == VK_MENU && altChordTaken_) {
+        altChordTaken_ = false;
+        return true;
+    }
+    return code == 0;
 }
 
 void Win32TextViewPeer::OnChar(WPARAM character) {

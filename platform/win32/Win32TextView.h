@@ -32,12 +32,19 @@ private:
     // Clipboard, text and edit-control messages (Win32TextViewEdit.cpp).
     bool HandleEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnPaint();
-    void OnKeyDown(WPARAM key);
-    void OnKeyUp(WPARAM key);
+    // True when the view took the key; others go to the default handling.
+    bool OnKeyDown(WPARAM key);
+    bool OnKeyUp(WPARAM key);
     void OnChar(WPARAM character);
+    // The view's context menu at the mouse (lParam in screen pixels), or from the keyboard
+    // (lParam -1) at the caret (Win32TextViewMenu.cpp); false for a point outside the client
+    // area and for a view that is no edit target.
+    bool OnContextMenu(LPARAM lParam);
 
     TCustomTextView& view_;
     std::unique_ptr<Win32WindowServices> services_;
+    // A key held with Alt ran a command since Alt went down.
+    bool altChordTaken_ = false;
 };
 
 }  // namespace mirevo

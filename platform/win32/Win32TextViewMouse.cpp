@@ -104,13 +104,18 @@ bool Win32TextViewPeer::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM l
         TShiftState shift = MouseShiftState(wParam);
         if (!button->Down) {
             view_.MouseUp(button->Button, shift, x, y);
+            // The default handling of the right button's release asks for the context menu.
+            if (button->Button == TMouseButton::mbRight) {
+                result = DefWindowProcA(hwnd_, message, wParam, lParam);
+            }
             return true;
         }
         if (button->Double) shift.Include(TShiftFlag::ssDouble);
         // A drag that this press may start finds its target among this process's views.
         view_.SetDragTargetLocator([this](TPoint at) { return TextViewAt(hwnd_, view_, at); });
         view_.MouseDown(button->Button, shift, x, y);
-        if (button->Double) view_.DblClick();
+        // Only the left button's double-click selects a word.
+        if (button->Double && button->Button == TMouseButton::mbLeft) view_.DblClick();
         return true;
     }
     switch (message) {

@@ -75,6 +75,16 @@ void Tap(WORD key) {
     Settle();
 }
 
+void Press(WORD key) {
+    Send({KeyInput(key, false)});
+    Settle(std::chrono::milliseconds(50));
+}
+
+void Release(WORD key) {
+    Send({KeyInput(key, true)});
+    Settle(std::chrono::milliseconds(50));
+}
+
 void Chord(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs;
     for (const WORD key : keys) inputs.push_back(KeyInput(key, false));

@@ -18,6 +18,9 @@ namespace mirevo::journeys {
 
 // Keys, by virtual-key code.
 void Tap(WORD key);
+// One key going down, one coming up, for chords let go in another order than Chord's.
+void Press(WORD key);
+void Release(WORD key);
 // Presses the keys in order and releases them in reverse: Chord({VK_CONTROL, VK_RETURN}).
 void Chord(std::initializer_list<WORD> keys);
 // Printable ASCII typed on the keyboard, with Shift where the layout needs it.

@@ -63,6 +63,26 @@ TEST_F(KeyInputTest, AnUnboundKeyClearsTheNoteOfAnEarlierCommand) {
     EXPECT_EQ(view_.Log.back(), "Command 511 97");
 }
 
+TEST_F(KeyInputTest, AltKeysTheBindingsTakeKeepTheirCharacterFromTheMenu) {
+    constexpr TKeyCode kF4 = 115;
+    struct AltKey {
+        TKeyCode key;
+        TShiftState shift;
+        TKeyCode left;
+        bool charTaken;
+    };
+    for (const AltKey& k :
+         {AltKey{kKeyBack, {ssAlt}, 0, true}, AltKey{kKeyBack, {ssShift, ssAlt}, 0, true},
+          AltKey{'F', {ssAlt}, 'F', false}, AltKey{kF4, {ssAlt}, kF4, false},
+          AltKey{kKeySpace, {ssAlt}, kKeySpace, false}}) {
+        EXPECT_EQ(Down(k.key, k.shift), k.left) << k.key;
+        EXPECT_EQ(input_.TakeSystemChar(), k.charTaken) << k.key;
+        EXPECT_FALSE(input_.TakeSystemChar()) << "only the one character is taken";
+    }
+    EXPECT_EQ(view_.Log, (Log{"KeyDown 8", "Command 601 0", "KeyDown 8", "Command 602 0",
+                              "KeyDown 70", "KeyDown 115", "KeyDown 32"}));
+}
+
 TEST_F(KeyInputTest, TwoStrokeBindingRunsOnTheSecondStroke) {
     TKeyStroke& kb = keystrokes_.AppendItem();
     kb.SetCommand(1002);

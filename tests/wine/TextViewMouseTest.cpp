@@ -36,18 +36,29 @@ TEST_F(TextViewMouse, PressMoveAndReleaseSelectText) {
     EXPECT_EQ(view.SelectedText(), "hello world\r\nse");
 }
 
-TEST_F(TextViewMouse, DoubleClickSelectsAWord) {
+TEST_F(TextViewMouse, OnlyTheLeftButtonsDoubleClickSelectsAWord) {
+    struct Button {
+        UINT down, doubleClick, up;
+        WPARAM held;
+        const char* selected;
+    };
     HWND hwnd = Open();
-    view.SetText("hello world");
     const LPARAM at = Cell(8, 1);
     POINT screen{LOWORD(at), HIWORD(at)};
     ClientToScreen(hwnd, &screen);
     SetCursorPos(screen.x, screen.y);
-    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
-    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
-    EXPECT_EQ(view.SelectedText(), "world");
+    // The right button's release would open the context menu, so it is left out.
+    for (const Button& b :
+         {Button{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, MK_LBUTTON, "world"},
+          Button{WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, 0, MK_RBUTTON, ""},
+          Button{WM_MBUTTONDOWN, WM_MBUTTONDBLCLK, WM_MBUTTONUP, MK_MBUTTON, ""}}) {
+        view.SetText("hello world");
+        SendMessageA(hwnd, b.down, b.held, at);
+        if (b.up) SendMessageA(hwnd, b.up, 0, at);
+        SendMessageA(hwnd, b.doubleClick, b.held, at);
+        if (b.up) SendMessageA(hwnd, b.up, 0, at);
+        EXPECT_EQ(view.SelectedText(), b.selected) << b.down;
+    }
 }
 
 TEST_F(TextViewMouse, SetCursorAnswersForTheClientArea) {
