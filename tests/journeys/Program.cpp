@@ -75,7 +75,7 @@ namespace {
 void RemoveFolder(const std::filesystem::path& path) {
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return;
-    RunUnixProgram("/usr/bin/chattr", "-R -i \"" + UnixPathOf(path) + "\"");
+    RunUnixProgram("/usr/bin/chattr", "-R -f -i \"" + UnixPathOf(path) + "\"");
     std::filesystem::remove_all(path, ignored);
 }
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "tests/journeys/Journey.h"
 
+#include <commctrl.h>
+
 namespace mirevo::journeys {
 namespace {
 
@@ -154,9 +156,16 @@ TEST_F(ReadingTheCode, AltBackspaceChangesNothingAndOpensNoMenu) {
     EXPECT_EQ(TextOf(View()), code);
     Shot("after-alt-backspace");
 
-    // Alt alone still opens the menu bar over the view.
+    // Alt alone still highlights the menu bar over the view, and Alt+E opens its menu.
     Tap(VK_MENU);
-    ASSERT_NE(Menu(), nullptr) << "Alt alone opened no menu";
+    DWORD_PTR hot = 99;
+    SendMessageTimeoutA(Control("ActionMainMenuBar1"), TB_GETHOTITEM, 0, 0, SMTO_ABORTIFHUNG,
+                        2000, &hot);
+    EXPECT_EQ(static_cast<LRESULT>(hot), 0) << "Alt alone did not highlight the menu bar";
+    Tap(VK_ESCAPE);
+    Chord({VK_MENU, 'E'});
+    ASSERT_NE(Menu(), nullptr) << "Alt+E opened no menu";
+    Tap(VK_ESCAPE);
     Tap(VK_ESCAPE);
     ASSERT_TRUE(MenuGone());
     ClickControl("TextMemo1", 40);
