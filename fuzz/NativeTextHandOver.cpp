@@ -19,7 +19,7 @@ namespace {
 // past it.
 std::size_t ConvertedCharacters(std::string_view text) {
     const auto buffer = std::make_unique<char[]>(text.size() + 1);
-    std::memcpy(buffer.get(), text.data(), text.size());
+    if (!text.empty()) std::memcpy(buffer.get(), text.data(), text.size());
     buffer[text.size()] = '\0';
     std::size_t characters = 0;
     for (const char* p = buffer.get(); *p != '\0'; ++characters) {
@@ -39,9 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // The value of the first key, as the settings dialog shows it.
     const auto ini = mirevo::TMemIniFile::FromText("[Options]\r\na8matEsy=" + std::string(bytes));
-    const std::string value = ini.ReadText("Options", "a8matEsy", "");
-    const std::string_view shown = mirevo::WholeCharacters(value.substr(0, value.find('\0')));
-    if (shown.size() + 1 < value.substr(0, value.find('\0')).size()) std::abort();
+    const std::string stored = ini.ReadText("Options", "a8matEsy", "");
+    const std::string value = stored.substr(0, stored.find('\0'));
+    const std::string_view shown = mirevo::WholeCharacters(value);
+    if (shown.size() + 1 < value.size()) std::abort();  // at most the lone byte goes
     ConvertedCharacters(shown);
     ConvertedCharacters(mirevo::WholeCharacters(bytes.substr(0, bytes.find('\0'))));
     return 0;

@@ -267,15 +267,15 @@ bool CaptureToPng(const RECT& area, const std::filesystem::path& file) {
     return WritePng(file, GdiCapture(area));
 }
 
-COLORREF PixelAt(POINT screen) {
-    const RECT area{screen.x, screen.y, screen.x + 1, screen.y + 1};
+std::vector<COLORREF> PixelsIn(const RECT& area) {
+    std::vector<COLORREF> pixels;
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    const std::filesystem::path file = std::filesystem::path(temp) / "mirevo-journey-pixel.txt";
+    const std::filesystem::path file = std::filesystem::path(temp) / "mirevo-journey-pixels.txt";
     std::filesystem::remove(file);
     const std::string target = UnixPath(file);
     if (!target.empty() && Import(area, "txt:" + target) && WaitForFile(file)) {
-        // "0,0: (65535,65535,57825)  #FFFFFFFFE1E1  srgb(255,255,225)"
+        // "x,y: (65535,65535,57825)  #FFFFFFFFE1E1  srgb(255,255,225)", in any depth.
         std::ifstream in(file);
         std::string line;
         while (std::getline(in, line)) {
@@ -283,15 +283,23 @@ COLORREF PixelAt(POINT screen) {
             int red = 0;
             int green = 0;
             int blue = 0;
-            if (line.rfind("0,0:", 0) == 0 && srgb != std::string::npos &&
+            if (line[0] != '#' && srgb != std::string::npos &&
                 std::sscanf(line.c_str() + srgb, "srgb(%d,%d,%d)", &red, &green, &blue) == 3) {
-                return RGB(red, green, blue);
+                pixels.push_back(RGB(red, green, blue));
             }
         }
+        return pixels;
     }
     const TPicture picture = GdiCapture(area);
-    if (picture.Rgb.size() < 3) return CLR_INVALID;
-    return RGB(picture.Rgb[0], picture.Rgb[1], picture.Rgb[2]);
+    for (std::size_t i = 0; i + 2 < picture.Rgb.size(); i += 3) {
+        pixels.push_back(RGB(picture.Rgb[i], picture.Rgb[i + 1], picture.Rgb[i + 2]));
+    }
+    return pixels;
+}
+
+COLORREF PixelAt(POINT screen) {
+    const std::vector<COLORREF> pixels = PixelsIn({screen.x, screen.y, screen.x + 1, screen.y + 1});
+    return pixels.empty() ? CLR_INVALID : pixels.front();
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {

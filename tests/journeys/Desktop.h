@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/journeys/Png.h"
 
@@ -43,8 +44,9 @@ POINT CentreOf(HWND window);
 // display shows them (read from the X server when the journeys run under Wine, since Wine's
 // own copy of the screen may lag behind what it shows).
 bool CaptureToPng(const RECT& area, const std::filesystem::path& file);
-// The colour the display shows at a point.
+// The colour the display shows at a point; the colours inside a rectangle, row by row.
 COLORREF PixelAt(POINT screen);
+std::vector<COLORREF> PixelsIn(const RECT& area);
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitFor(const std::function<bool()>& condition,

@@ -159,8 +159,8 @@ TEST_F(ReadingTheCode, AltBackspaceChangesNothingAndOpensNoMenu) {
     // Alt alone still highlights the menu bar over the view, and Alt+E opens its menu.
     Tap(VK_MENU);
     DWORD_PTR hot = 99;
-    SendMessageTimeoutA(Control("ActionMainMenuBar1"), TB_GETHOTITEM, 0, 0, SMTO_ABORTIFHUNG,
-                        2000, &hot);
+    SendMessageTimeoutA(Control("ActionMainMenuBar1"), TB_GETHOTITEM, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        &hot);
     EXPECT_EQ(static_cast<LRESULT>(hot), 0) << "Alt alone did not highlight the menu bar";
     Tap(VK_ESCAPE);
     Chord({VK_MENU, 'E'});
