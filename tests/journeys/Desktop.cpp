@@ -249,14 +249,16 @@ namespace {
 // Waits until the file a Unix program writes is complete (its size holds still).
 bool WaitForFile(const std::filesystem::path& file) {
     std::uintmax_t last = 0;
-    return WaitFor([&] {
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(file, error);
-        if (error || size == 0) return false;
-        const bool still = size == last;
-        last = size;
-        return still;
-    });
+    return WaitFor(
+        [&] {
+            std::error_code error;
+            const std::uintmax_t size = std::filesystem::file_size(file, error);
+            if (error || size == 0) return false;
+            const bool still = size == last;
+            last = size;
+            return still;
+        },
+        std::chrono::milliseconds(20000));
 }
 }  // namespace
 
@@ -267,29 +269,43 @@ bool CaptureToPng(const RECT& area, const std::filesystem::path& file) {
     return WritePng(file, GdiCapture(area));
 }
 
-std::vector<COLORREF> PixelsIn(const RECT& area) {
+namespace {
+// The pixels of ImageMagick's text form: "x,y: (65535,65535,57825)  #FFFFFFFFE1E1
+// srgb(255,255,225)" a line, in any depth.
+std::vector<COLORREF> ReadPixelText(const std::filesystem::path& file) {
     std::vector<COLORREF> pixels;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto srgb = line.find("srgb(");
+        int red = 0;
+        int green = 0;
+        int blue = 0;
+        if (!line.empty() && line[0] != '#' && srgb != std::string::npos &&
+            std::sscanf(line.c_str() + srgb, "srgb(%d,%d,%d)", &red, &green, &blue) == 3) {
+            pixels.push_back(RGB(red, green, blue));
+        }
+    }
+    return pixels;
+}
+}  // namespace
+
+std::vector<COLORREF> PixelsIn(const RECT& area) {
+    const auto count = static_cast<std::size_t>(area.right - area.left) *
+                       static_cast<std::size_t>(area.bottom - area.top);
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::filesystem::path file = std::filesystem::path(temp) / "mirevo-journey-pixels.txt";
     std::filesystem::remove(file);
     const std::string target = UnixPath(file);
-    if (!target.empty() && Import(area, "txt:" + target) && WaitForFile(file)) {
-        // "x,y: (65535,65535,57825)  #FFFFFFFFE1E1  srgb(255,255,225)", in any depth.
-        std::ifstream in(file);
-        std::string line;
-        while (std::getline(in, line)) {
-            const auto srgb = line.find("srgb(");
-            int red = 0;
-            int green = 0;
-            int blue = 0;
-            if (line[0] != '#' && srgb != std::string::npos &&
-                std::sscanf(line.c_str() + srgb, "srgb(%d,%d,%d)", &red, &green, &blue) == 3) {
-                pixels.push_back(RGB(red, green, blue));
-            }
-        }
+    std::vector<COLORREF> pixels;
+    // The program may still be writing when its process handle says it ended.
+    if (!target.empty() && Import(area, "txt:" + target) &&
+        WaitFor([&] { return (pixels = ReadPixelText(file)).size() >= count; },
+                std::chrono::milliseconds(20000))) {
         return pixels;
     }
+    pixels.clear();
     const TPicture picture = GdiCapture(area);
     for (std::size_t i = 0; i + 2 < picture.Rgb.size(); i += 3) {
         pixels.push_back(RGB(picture.Rgb[i], picture.Rgb[i + 1], picture.Rgb[i + 2]));
