@@ -20,6 +20,9 @@ namespace keys = settings_keys;
 const char kCopiedMessage[] = "以下のコードをクリップボードにコピーしました：\r\n\r\n";
 bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
 InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
+LinkOptions OptionsOf(const SessionSettings& s) {
+    return {s.a8matEsy, s.a8matTxt, s.a8matImg, s.linefeed, s.errorcheck};
+}
 }  // namespace
 
 std::string TMainForm::SettingsFile() const { return SettingsFilePath(Application().ExeName()); }
@@ -90,7 +93,7 @@ void TMainForm::ActionExecExecute(TObject*) {
     const std::int32_t serverNumber = DrawServerNumber(services_.Clock.Count());
     const std::int32_t tabIndex = PageControl1.ActivePageIndex();
     const LinkCodeResult result =
-        AssembleLinkCode(tabIndex, InputsOfTab(tabIndex), settings_, serverNumber);
+        AssembleLinkCode(tabIndex, InputsOfTab(tabIndex), OptionsOf(settings_), serverNumber);
     if (result.refusal) {
         ShowRefusal(*result.refusal);
     } else {

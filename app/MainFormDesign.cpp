@@ -51,7 +51,7 @@ TMainForm::TMainForm(TApplication& application, const TMainFormServices& service
       EditTxt4(&TabSheet4, "EditTxt4"),
       EditImg4(&TabSheet4, "EditImg4"),
       LabelResult(this, "LabelResult"),
-      TextMemo1(this, "TextMemo1", services.Fonts),
+      TextMemo1(this, "TextMemo1", services.Fonts, services.CharTypes),
       ButtonCopyResult(this, "ButtonCopyResult"),
       services_(services),
       settings_(settings) {
@@ -179,7 +179,6 @@ void TMainForm::DesignResultView() {
     view.SetAnchors(kAllAnchors);
     ApplyResultViewDesign(view);
     view.SetClipboard(&services_.ClipboardFormats);
-    view.SetCharTypes(&services_.CharTypes);
     view.SetText("TextMemo1");
 }
 

@@ -3,11 +3,13 @@
 #include "app/MainForm.h"
 #include "platform/Platform.h"
 #include "textview/ClipboardBlock.h"
+#include "textview/FontsInfoManager.h"
 #include "ui/Application.h"
 
 namespace mirevo {
 
-int RunProgram(IPlatform& platform, TFontsInfoManager& fonts) {
+int RunProgram(IPlatform& platform) {
+    TFontsInfoManager fonts(platform.DrawingResources());
     TApplication application(platform.Host(), platform.Dialogs());
     application.SetTitle("Mirevo");
     SessionSettings settings;

@@ -4,10 +4,8 @@
 namespace mirevo {
 
 class IPlatform;
-class TFontsInfoManager;
 
-// Runs the program until its main window closes; returns the process's exit code. fonts is
-// the process's font registry over the platform's drawing resources.
-int RunProgram(IPlatform& platform, TFontsInfoManager& fonts);
+// Runs the program until its main window closes; returns the process's exit code.
+int RunProgram(IPlatform& platform);
 
 }  // namespace mirevo

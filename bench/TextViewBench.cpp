@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench/NullDrawing.h"
+#include "platform/portable/CharTypes.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/TextView.h"
 
@@ -80,7 +81,8 @@ struct View {
     NullResources resources{6};
     TFontsInfoManager manager{resources};
     NullWindow window;
-    TTextView view{nullptr, "TextView1", manager};
+    PortableCharTypes charTypes;
+    TTextView view{nullptr, "TextView1", manager, charTypes};
 };
 
 void BM_PaintScreenMillionLinesVsTen(benchmark::State& state) {

@@ -1,9 +1,16 @@
-// Pixel rectangles and sizes.
+// Pixel positions, rectangles and sizes.
 #pragma once
 
 #include <cstdint>
 
 namespace mirevo {
+
+// A pixel position.
+struct TPoint {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
 
 // Pixel rectangle; Right and Bottom are exclusive.
 struct TRect {

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "common/Sjis.h"
+#include "platform/portable/CharTypes.h"
 #include "tests/fakes/FakeClipboardFormats.h"
 #include "tests/fakes/FakeWindowServices.h"
 #include "tests/fakes/RecordingSurface.h"
@@ -176,7 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing_support::FakeWindowServices window({60 + in.Byte() % 4 * 50, 120});
     testing_support::FakeClipboardFormats clipboard;
     clipboard.text = in.Text(6);
-    TTextView view(nullptr, "TextView1", fonts);
+    PortableCharTypes charTypes;
+    TTextView view(nullptr, "TextView1", fonts, charTypes);
     view.SetFont(MakeLogFont("Courier New", -13, kDefaultCharset));
     view.AttachWindow(&window);
     view.SetClipboard(&clipboard);

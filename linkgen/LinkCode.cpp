@@ -11,7 +11,7 @@ namespace mirevo {
 
 namespace {
 
-bool IdentifiersMissing(LinkKind kind, const SessionSettings& settings) {
+bool IdentifiersMissing(LinkKind kind, const LinkOptions& settings) {
     switch (kind) {
         case LinkKind::Simple:
             return settings.a8matEsy.empty();
@@ -52,7 +52,7 @@ std::string ImagePart(const LinkTemplates& t, bool linefeed) {
                     : Join({t.anchorOpen, t.imageClose, t.pixel});
 }
 
-std::string BuildCode(LinkKind kind, const LinkInputs& in, const SessionSettings& s,
+std::string BuildCode(LinkKind kind, const LinkInputs& in, const LinkOptions& s,
                       std::int32_t serverNumber) {
     const auto t = MakeLinkTemplates(serverNumber);
     const auto& url = in.url.text;
@@ -78,7 +78,7 @@ std::string BuildCode(LinkKind kind, const LinkInputs& in, const SessionSettings
 }  // namespace
 
 LinkCodeResult AssembleLinkCode(std::int32_t tabIndex, const LinkInputs& inputs,
-                                const SessionSettings& settings, std::int32_t serverNumber) {
+                                const LinkOptions& settings, std::int32_t serverNumber) {
     const auto kind = LinkKindOfTab(tabIndex);
     if (!kind) return {{}, LinkMessage::InternalError};
     if (IdentifiersMissing(*kind, settings)) return {{}, LinkMessage::M1};

@@ -7,7 +7,7 @@
 
 #include "linkgen/LinkInputs.h"
 #include "linkgen/LinkMessages.h"
-#include "settings/SessionSettings.h"
+#include "linkgen/LinkOptions.h"
 
 namespace mirevo {
 
@@ -24,6 +24,6 @@ struct LinkCodeResult {
 // shows serverNumber. The Simple kind, like the others, builds from its field as it stands
 // when errorcheck is off.
 LinkCodeResult AssembleLinkCode(std::int32_t tabIndex, const LinkInputs& inputs,
-                                const SessionSettings& settings, std::int32_t serverNumber);
+                                const LinkOptions& options, std::int32_t serverNumber);
 
 }  // namespace mirevo

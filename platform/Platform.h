@@ -13,8 +13,9 @@
 #include "platform/ProfileWriter.h"
 #include "platform/Shell.h"
 #include "platform/VersionResource.h"
-#include "ui/ApplicationHost.h"
-#include "ui/Dialogs.h"
+#include "platform/ApplicationHost.h"
+#include "platform/Dialogs.h"
+#include "platform/DrawingSurface.h"
 
 namespace mirevo {
 
@@ -33,6 +34,8 @@ public:
     // The clipboard with plain text and the private format registered under the name.
     virtual std::unique_ptr<IClipboardFormats> MakeClipboardFormats(std::string formatName) = 0;
     virtual ICharTypes& CharTypes() = 0;
+    // What fonts, bitmaps and glyphs are made from, for the views' font registry.
+    virtual IDrawingResources& DrawingResources() = 0;
 };
 
 // The platform the program runs on; defined by the platform's own implementation.

@@ -12,15 +12,9 @@
 #include "platform/DrawingSurface.h"
 #include "platform/Cursors.h"
 #include "platform/LogFont.h"
-#include "ui/ShiftState.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
-
-struct TPoint {
-    std::int32_t X = 0;
-    std::int32_t Y = 0;
-    friend bool operator==(const TPoint&, const TPoint&) = default;
-};
 
 enum class TScrollBarKind : std::uint8_t { sbHorizontal, sbVertical };
 

@@ -2,7 +2,7 @@
 
 #include "common/IntegerText.h"
 #include "platform/FileReader.h"
-#include "settings/MemIniFileLines.h"
+#include "common/IniText.h"
 
 namespace mirevo {
 

@@ -28,9 +28,11 @@ bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
 
 }  // namespace
 
-TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts)
-    : TControl(parent, std::move(name), TControlKind::TextView),
+TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts,
+                                 ICharTypes& charTypes)
+    : TControl(parent, std::move(name), TControlKind::Custom),
       fonts_(fonts),
+      charTypes_(charTypes),
       font_(DefaultViewFont()),
       drawerFont_(DefaultViewFont()),
       drawer_(TFontStyles{}, &drawerFont_, fonts),

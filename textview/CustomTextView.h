@@ -53,8 +53,8 @@
 #include "textview/WordWrap.h"
 #include "textview/WrapHost.h"
 #include "ui/Control.h"
-#include "ui/KeyCodes.h"
-#include "ui/ShiftState.h"
+#include "common/KeyCodes.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
 
@@ -72,9 +72,10 @@ public:
     using TStatusChangeEvent = std::function<void(TObject* Sender, TStatusChanges Changes)>;
     using TScrollEvent = std::function<void(TObject* Sender, TScrollBarKind ScrollBar)>;
 
-    // Fonts are shared through fonts (and its resources give the glyph bitmaps); it must
-    // outlive the view.
-    TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts);
+    // Fonts are shared through fonts (and its resources give the glyph bitmaps); charTypes
+    // gives the character classes a double-click selects words by. Both must outlive the view.
+    TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts,
+                    ICharTypes& charTypes);
     ~TCustomTextView() override;
 
     // --- Text ------------------------------------------------------------------------------
@@ -270,7 +271,6 @@ public:
     void SetCaretAndSelection(const TBufferCoord& caret, const TBufferCoord& anchor,
                               const TBufferCoord& activeEnd);
     // Classifies characters for SelectWordAt; a code page 932 table until one is set.
-    void SetCharTypes(ICharTypes* charTypes) { charTypes_ = charTypes; }
 
     // --- Clipboard (ViewClipboard.cpp) -----------------------------------------------------
     // The clipboard the copy, cut and paste commands use; without one they do nothing.
@@ -594,6 +594,7 @@ private:
     TLogFont FixedPitchFont(const TLogFont& font) const;
 
     TFontsInfoManager& fonts_;
+    ICharTypes& charTypes_;
     TLineStore lines_;
     TSelection selection_{lines_};
     TUndoList undoList_;
@@ -610,8 +611,6 @@ private:
     };
     std::vector<TCommandHook> commandHooks_;
     std::array<TEditMark*, 10> bookmarks_{};
-    ICharTypes* charTypes_ = nullptr;
-    std::unique_ptr<ICharTypes> fallbackCharTypes_;
     IClipboardFormats* clipboard_ = nullptr;
     // Mouse state (ViewMouse.cpp).
     TPoint mouseDownPos_;

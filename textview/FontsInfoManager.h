@@ -30,7 +30,8 @@ struct TSharedFontsInfo {
     std::array<TFontVariant, TFontStyles::kVariantCount> Variants{};  // by style mask
 };
 
-// The registry. The program has one (FontsInfoManager()); tests make their own over fake
+// The registry. The program makes one over the platform's drawing resources and hands it to
+// its views; tests make their own over fake
 // resources. Handles are made by the stocks through Resources() and deleted here, all
 // together, when the last stock using a record deactivates it. GUI thread only.
 class TFontsInfoManager {
@@ -67,10 +68,5 @@ private:
     IDrawingResources& resources_;
     std::vector<std::unique_ptr<TSharedFontsInfo>> records_;  // in order of creation
 };
-
-// The program's registry over the platform's drawing resources, made on first use and freed
-// at program end. Defined by the platform layer (platform/win32); the portable build has
-// none.
-TFontsInfoManager& FontsInfoManager();
 
 }  // namespace mirevo

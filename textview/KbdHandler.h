@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "textview/Coordinates.h"
-#include "ui/KeyCodes.h"
+#include "common/KeyCodes.h"
 #include "textview/MethodList.h"
-#include "ui/ShiftState.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
 

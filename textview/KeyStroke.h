@@ -7,8 +7,8 @@
 
 #include "common/Exception.h"
 #include "textview/EditorCommands.h"
-#include "ui/KeyCodes.h"
-#include "ui/ShiftState.h"
+#include "common/KeyCodes.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
 

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "textview/EditorCommands.h"
-#include "ui/KeyCodes.h"
+#include "common/KeyCodes.h"
 #include "textview/KeyStrokes.h"
-#include "ui/ShiftState.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
 

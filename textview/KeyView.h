@@ -2,8 +2,8 @@
 #pragma once
 
 #include "textview/EditorCommands.h"
-#include "ui/KeyCodes.h"
-#include "ui/ShiftState.h"
+#include "common/KeyCodes.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
 

@@ -1,6 +1,5 @@
 // The view's selection: the TSelection rules carried out with repainting, status reports,
 // undo records and the caret.
-#include "platform/portable/CharTypes.h"
 #include "textview/CustomTextView.h"
 #include "textview/PaintLock.h"
 #include "textview/SelectionEdit.h"
@@ -84,11 +83,8 @@ void TCustomTextView::ClearSelection() {
 }
 
 void TCustomTextView::SelectWordAt(const TBufferCoord& p) {
-    if (!charTypes_ && !fallbackCharTypes_)
-        fallbackCharTypes_ = std::make_unique<PortableCharTypes>();
-    ICharTypes& types = charTypes_ ? *charTypes_ : *fallbackCharTypes_;
     TPaintLock lock(*this);
-    const TWordSelection word = mirevo::SelectWordAt(selection_, lines_, p, types);
+    const TWordSelection word = mirevo::SelectWordAt(selection_, lines_, p, charTypes_);
     InternalSetCaretXY(word.Caret);
     ApplySelectionChange(word.Change);
     InvalidateLine(word.Caret.LineIndex);

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/ApplicationHost.h"
-#include "ui/Dialogs.h"
+#include "platform/ApplicationHost.h"
+#include "platform/Dialogs.h"
 #include "ui/Object.h"
 
 namespace mirevo {

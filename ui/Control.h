@@ -30,8 +30,7 @@ enum class TControlKind : std::uint8_t {
     TabSheet,
     MenuBar,
     ToolBar,
-    Custom,
-    TextView
+    Custom  // a control of another layer made on this model
 };
 
 class TControl : public TObject {

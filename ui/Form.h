@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/Control.h"
-#include "ui/KeyCodes.h"
+#include "common/KeyCodes.h"
 
 namespace mirevo {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/KeyCodes.h"
+#include "common/KeyCodes.h"
 
 namespace mirevo {
 

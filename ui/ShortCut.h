@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/KeyCodes.h"
+#include "common/KeyCodes.h"
 
 namespace mirevo {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "settings/MemIniFileLines.h"
+#include "common/IniText.h"
 
 namespace mirevo {
 

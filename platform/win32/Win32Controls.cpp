@@ -257,17 +257,19 @@ std::unique_ptr<Win32Peer> MakePeer(TControl& control, Win32Host& host) {
             return std::make_unique<PageControlPeer>(static_cast<TPageControl&>(control), host);
         case TControlKind::TabSheet:
             return std::make_unique<TabSheetPeer>(control, host);
-        case TControlKind::TextView:
-            return std::make_unique<Win32TextViewPeer>(static_cast<TCustomTextView&>(control),
-                                                       host);
         case TControlKind::MenuBar:
             return std::make_unique<Win32MenuBarPeer>(static_cast<TActionMainMenuBar&>(control),
                                                       host);
         case TControlKind::ToolBar:
             return std::make_unique<Win32ToolBarPeer>(static_cast<TActionToolBar&>(control), host);
         default:
-            return std::make_unique<Win32ContainerPeer>(control, host);
+            break;
     }
+    // Components of other layers made on the ui's control model are told apart by type.
+    if (auto* view = dynamic_cast<TCustomTextView*>(&control)) {
+        return std::make_unique<Win32TextViewPeer>(*view, host);
+    }
+    return std::make_unique<Win32ContainerPeer>(control, host);
 }
 
 }  // namespace mirevo

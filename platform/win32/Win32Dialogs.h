@@ -1,7 +1,7 @@
 // Message boxes on Windows.
 #pragma once
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace mirevo {
 

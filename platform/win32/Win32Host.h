@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "ui/Application.h"
-#include "ui/ApplicationHost.h"
+#include "platform/ApplicationHost.h"
 #include "common/Color.h"
 #include "ui/Control.h"
 #include "ui/Font.h"

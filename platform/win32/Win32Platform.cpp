@@ -10,6 +10,7 @@
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32VersionResource.h"
 
 namespace mirevo {
@@ -31,6 +32,7 @@ public:
         return std::make_unique<Win32ClipboardFormats>(std::move(formatName));
     }
     ICharTypes& CharTypes() override { return charTypes_; }
+    IDrawingResources& DrawingResources() override { return Win32DrawingResources(); }
 
 private:
     Win32Host host_;

@@ -66,9 +66,4 @@ IDrawingResources& Win32DrawingResources() {
     return resources;
 }
 
-TFontsInfoManager& FontsInfoManager() {
-    static TFontsInfoManager manager(Win32DrawingResources());
-    return manager;
-}
-
 }  // namespace mirevo

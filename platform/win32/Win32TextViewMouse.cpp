@@ -82,11 +82,11 @@ TCustomTextView::TDragTarget TextViewAt(HWND self, TCustomTextView& view, TPoint
     if (under && under != self && GetClassNameA(under, name, sizeof name) &&
         std::strcmp(name, Win32TextViewPeer::ClassName()) == 0 &&
         GetWindowThreadProcessId(under, &process) && process == GetCurrentProcessId()) {
-        if (Win32Peer* peer = Win32Peer::Of(under);
-            peer && peer->Control().Kind() == TControlKind::TextView) {
+        Win32Peer* peer = Win32Peer::Of(under);
+        if (auto* other = peer ? dynamic_cast<TCustomTextView*>(&peer->Control()) : nullptr) {
             POINT client = screen;
             ScreenToClient(under, &client);
-            return {static_cast<TCustomTextView*>(&peer->Control()), {client.x, client.y}};
+            return {other, {client.x, client.y}};
         }
     }
     return {&view, at};

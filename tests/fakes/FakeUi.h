@@ -8,8 +8,8 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Shell.h"
-#include "ui/ApplicationHost.h"
-#include "ui/Dialogs.h"
+#include "platform/ApplicationHost.h"
+#include "platform/Dialogs.h"
 
 namespace mirevo::testing_support {
 

@@ -35,8 +35,8 @@ std::string ImageCode(const std::string& id, const std::string& image, bool lf) 
            "\"></a>" + crlf + Pixel(id);
 }
 
-SessionSettings Settings(bool linefeed, bool errorcheck = true) {
-    return {"ESY", "TXT", "IMG", linefeed, false, errorcheck};
+LinkOptions Settings(bool linefeed, bool errorcheck = true) {
+    return {"ESY", "TXT", "IMG", linefeed, errorcheck};
 }
 
 LinkInputs Inputs(std::string text = "Link & <b>", std::string image = "http://i/a.jpg\"") {
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct IdentifierCase {
     const char* name;
     std::int32_t kind;
-    SessionSettings settings;
+    LinkOptions settings;
     std::optional<LinkMessage> expected;
 };
 
@@ -146,18 +146,17 @@ TEST_P(IdentifierCheckTest, ComesBeforeTheInputChecks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IdentifierCheckTest,
-    testing::Values(
-        IdentifierCase{"NoTab", -1, {}, InternalError},
-        IdentifierCase{"TabBeyondLast", 4, {}, InternalError},
-        IdentifierCase{"TabNine", 9, {"e", "t", "i", false, false, false}, InternalError},
-        IdentifierCase{"SimpleWithoutEsy", 0, {"", "t", "i", false, false, true}, M1},
-        IdentifierCase{"TextWithoutTxt", 1, {"e", "", "i", false, false, true}, M1},
-        IdentifierCase{"ImageWithoutTxt", 2, {"e", "", "i", false, false, true}, M1},
-        IdentifierCase{"ImageWithoutImg", 2, {"e", "t", "", false, false, true}, M1},
-        IdentifierCase{"BothWithoutImg", 3, {"e", "t", "", false, false, true}, M1},
-        IdentifierCase{"EvenWithoutErrorcheck", 1, {"e", "", "i", false, false, false}, M1},
-        IdentifierCase{"SimpleNeedsOnlyEsy", 0, {"e", "", "", false, false, true}, M2},
-        IdentifierCase{"TextNeedsOnlyTxt", 1, {"", "t", "", false, false, true}, M3}),
+    testing::Values(IdentifierCase{"NoTab", -1, {}, InternalError},
+                    IdentifierCase{"TabBeyondLast", 4, {}, InternalError},
+                    IdentifierCase{"TabNine", 9, {"e", "t", "i", false, false}, InternalError},
+                    IdentifierCase{"SimpleWithoutEsy", 0, {"", "t", "i", false, true}, M1},
+                    IdentifierCase{"TextWithoutTxt", 1, {"e", "", "i", false, true}, M1},
+                    IdentifierCase{"ImageWithoutTxt", 2, {"e", "", "i", false, true}, M1},
+                    IdentifierCase{"ImageWithoutImg", 2, {"e", "t", "", false, true}, M1},
+                    IdentifierCase{"BothWithoutImg", 3, {"e", "t", "", false, true}, M1},
+                    IdentifierCase{"EvenWithoutErrorcheck", 1, {"e", "", "i", false, false}, M1},
+                    IdentifierCase{"SimpleNeedsOnlyEsy", 0, {"e", "", "", false, true}, M2},
+                    IdentifierCase{"TextNeedsOnlyTxt", 1, {"", "t", "", false, true}, M3}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LinkCode, UncheckedFieldsBuildAsTheyStand) {

@@ -17,7 +17,7 @@ using testing_support::TextViewFixture;
 
 class TextMemoTest : public TextViewFixture {
 protected:
-    TextMemoTest() : memo_(nullptr, "TextMemo1", manager_) {
+    TextMemoTest() : memo_(nullptr, "TextMemo1", manager_, charTypes_) {
         memo_.SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
         memo_.AttachWindow(&window_);
     }

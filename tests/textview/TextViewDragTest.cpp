@@ -17,7 +17,7 @@ using testing_support::TextViewFixture;
 class TextViewDragTest : public TextViewFixture {
 protected:
     TextViewDragTest() {
-        other_ = std::make_unique<TTextView>(nullptr, "TextView2", manager_);
+        other_ = std::make_unique<TTextView>(nullptr, "TextView2", manager_, charTypes_);
         other_->SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
         other_->AttachWindow(&otherWindow_);
     }

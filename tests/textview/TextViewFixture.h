@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ResultViewDesign.h"
+#include "platform/portable/CharTypes.h"
 #include "tests/fakes/FakeWindowServices.h"
 #include "tests/fakes/RecordingSurface.h"
 #include "textview/FontsInfoManager.h"
@@ -19,7 +20,7 @@ protected:
     TextViewFixture() {
         resources_.AddBitmapResource("TextViewWrapped", {15, 14});
         resources_.AddBitmapResource("TextViewInternalImages", {110, 14});
-        view_ = std::make_unique<TTextView>(nullptr, "TextView1", manager_);
+        view_ = std::make_unique<TTextView>(nullptr, "TextView1", manager_, charTypes_);
         view_->SetFont(MakeLogFont("ＭＳ ゴシック", -13, kShiftJisCharset));
         view_->AttachWindow(&window_);
     }
@@ -40,6 +41,7 @@ protected:
 
     RecordingResources resources_;
     TFontsInfoManager manager_{resources_};
+    PortableCharTypes charTypes_;
     FakeWindowServices window_{{400, 300}};
     std::unique_ptr<TTextView> view_;
     std::unique_ptr<RecordingSurface> surface_;

@@ -19,6 +19,7 @@
 #include "platform/win32/Win32DragDrop.h"
 #include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32VersionResource.h"
 #include "settings/SettingsFile.h"
@@ -62,8 +63,8 @@ protected:
         std::ofstream(iniPath, std::ios::binary) << ini;
         form = std::make_unique<TMainForm>(
             application,
-            TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell,
-                              FontsInfoManager(), clipboardFormats, charTypes},
+            TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell, fonts,
+                              clipboardFormats, charTypes},
             settings);
         host.Realize(*form);
         host.Show(*form);
@@ -100,6 +101,7 @@ protected:
     FakeShell shell;
     Win32ClipboardFormats clipboardFormats{kClipboardBlockFormatName};
     Win32CharTypes charTypes;
+    TFontsInfoManager fonts{Win32DrawingResources()};
     TApplication application{host, dialogs};
     SessionSettings settings;
     std::unique_ptr<TMainForm> form;

@@ -7,7 +7,7 @@
 #include "tests/fakes/IniRead.h"
 #include "common/Sjis.h"
 #include "settings/MemIniFile.h"
-#include "settings/MemIniFileLines.h"
+#include "common/IniText.h"
 #include "tests/fakes/TempDir.h"
 
 namespace mirevo {

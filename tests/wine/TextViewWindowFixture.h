@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include "app/ResultViewDesign.h"
+#include "platform/win32/Win32CharTypes.h"
 #include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32Surface.h"
 #include "tests/fakes/FakeUi.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/TextView.h"
@@ -41,7 +43,9 @@ protected:
     FakeDialogs dialogs;
     TApplication application{host, dialogs};
     TForm form{application, "Form1"};
-    TTextView view{&form, "TextMemo1", FontsInfoManager()};
+    Win32CharTypes charTypes;
+    TFontsInfoManager fonts{Win32DrawingResources()};
+    TTextView view{&form, "TextMemo1", fonts, charTypes};
 };
 
 }  // namespace mirevo::testing_support

@@ -239,9 +239,10 @@ TEST_F(Win32SurfaceTest, FillsLinesStateAndColours) {
     EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
 }
 
-TEST(Win32Registry, ProgramRegistryIsOneOverTheProcessResources) {
-    EXPECT_EQ(&FontsInfoManager(), &FontsInfoManager());
-    EXPECT_EQ(&FontsInfoManager().Resources(), &Win32DrawingResources());
+TEST(Win32Registry, TheProcessHasOneSetOfDrawingResources) {
+    EXPECT_EQ(&Win32DrawingResources(), &Win32DrawingResources());
+    const TFontsInfoManager registry(Win32DrawingResources());
+    EXPECT_EQ(&registry.Resources(), &Win32DrawingResources());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "settings/MemIniFileLines.h"
+#include "common/IniText.h"
 
 #include "common/Sjis.h"
 #include "common/Trim.h"

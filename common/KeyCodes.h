@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/ShiftState.h"
+#include "common/ShiftState.h"
 
 namespace mirevo {
 

@@ -1,4 +1,4 @@
-#include "ui/KeyCodes.h"
+#include "common/KeyCodes.h"
 
 #include <string_view>
 

@@ -1,0 +1,16 @@
+// What code assembly takes of the user's settings: the three identifiers and two options.
+#pragma once
+
+#include <string>
+
+namespace mirevo {
+
+struct LinkOptions {
+    std::string a8matEsy;     // identifier for simple links
+    std::string a8matTxt;     // identifier for text links
+    std::string a8matImg;     // identifier for image links
+    bool linefeed = false;    // line breaks in the code
+    bool errorcheck = false;  // check the input before building code
+};
+
+}  // namespace mirevo
