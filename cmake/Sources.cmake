@@ -1,26 +1,66 @@
-# Libraries and the program. Folders are globbed so that a new file needs no edit here.
+# One library per layer, linked along the arrows the layers allow (docs/DEVELOPING.md) and no
+# others, so that code using a layer it may not reach does not link. Folders are globbed:
+# a new file needs no edit here. cmake/Layers.txt holds the arrows; scripts/check-layers.py holds
+# the includes to them.
 
-set(MIREVO_CORE_DIRS common linkgen settings droptarget about textview ui app platform/portable)
-set(core_sources "")
-foreach(dir IN LISTS MIREVO_CORE_DIRS)
-  file(GLOB_RECURSE dir_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
-  list(APPEND core_sources ${dir_sources})
-endforeach()
-# The program's entry point belongs to the executable only.
-list(FILTER core_sources EXCLUDE REGEX "/app/main\\.cpp$")
-
-add_library(mirevo_core STATIC ${core_sources})
-target_include_directories(mirevo_core PUBLIC ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+# mirevo_layer(NAME FOLDER [CONFIG] DEPENDS...): the folder's sources as a static library
+# (an interface library for a folder of headers only). CONFIG gives it the generated
+# build-time configuration header.
+function(mirevo_layer name folder)
+  cmake_parse_arguments(PARSE_ARGV 2 layer "CONFIG" "" "")
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/app/main\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR})
+  if(layer_CONFIG)
+    target_include_directories(${name} ${scope} ${CMAKE_BINARY_DIR}/generated)
+  endif()
+  target_link_libraries(${name} ${scope} ${layer_UNPARSED_ARGUMENTS})
+endfunction()
 
 if(WIN32)
   enable_language(RC)
-  file(GLOB win32_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/win32/*.cpp)
-  add_library(mirevo_win32 STATIC ${win32_sources})
-  target_link_libraries(mirevo_win32 PUBLIC mirevo_core
+endif()
+
+# The layers of cmake/Layers.txt, in its order, each linked to the libraries of the folders
+# it may include (the Windows layer only in Windows builds).
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/Layers.txt layer_lines REGEX "^[a-z]")
+foreach(line IN LISTS layer_lines)
+  string(REGEX REPLACE "[ \t]+" ";" fields "${line}")
+  list(POP_FRONT fields folder library)
+  set(config "")
+  set(depends "")
+  foreach(allowed IN LISTS fields)
+    if(allowed STREQUAL "generated")
+      set(config CONFIG)
+    else()
+      list(APPEND depends ${mirevo_library_of_${allowed}})
+    endif()
+  endforeach()
+  set(mirevo_library_of_${folder} ${library})
+  if(folder STREQUAL "platform/win32" AND NOT WIN32)
+    continue()
+  endif()
+  mirevo_layer(${library} ${folder} ${config} ${depends})
+endforeach()
+
+# Everything portable, for the tests, benchmarks and fuzz targets.
+add_library(mirevo_core INTERFACE)
+target_link_libraries(mirevo_core INTERFACE mirevo_app mirevo_portable)
+target_include_directories(mirevo_core INTERFACE ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+
+if(WIN32)
+  target_link_libraries(mirevo_win32 PUBLIC
     ole32 oleaut32 uuid comctl32 comdlg32 version shell32 imm32 gdi32 user32 uxtheme)
 
   add_executable(Mirevo WIN32 app/main.cpp resources/Mirevo.rc)
-  target_link_libraries(Mirevo PRIVATE mirevo_win32)
+  target_link_libraries(Mirevo PRIVATE mirevo_app mirevo_win32)
   target_include_directories(Mirevo PRIVATE ${PROJECT_SOURCE_DIR}/resources)
   set_target_properties(Mirevo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
