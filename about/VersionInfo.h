@@ -12,6 +12,8 @@
 
 namespace mirevo {
 
+class VersionBlock;
+
 // Construct it with the platform's version reader and the full path of the running
 // executable (on Windows, RunningExecutablePath() of platform/win32/Win32VersionResource.h);
 // it reads that file's version block at once and keeps only the texts. The reader must
@@ -46,6 +48,10 @@ public:
     static constexpr std::array<const char*, 10> kValueNames = {
         "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
         "LegalTradeMarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
+    // The path of a string value in the table of a language and code page, written with
+    // doubled backslashes: "\\\\StringFileInfo\\\\041103A4\\\\CompanyName".
+    static std::string StringValuePath(std::uint16_t language, std::uint16_t codePage,
+                                       const char* name);
 
 private:
     struct Translation {
@@ -53,8 +59,8 @@ private:
         std::uint16_t codePage;
     };
 
-    std::optional<Translation> ReadTranslation(std::span<std::uint8_t> block) const;
-    void ReadValues(std::span<std::uint8_t> block, Translation translation);
+    std::optional<Translation> ReadTranslation(const VersionBlock& block) const;
+    void ReadValues(const VersionBlock& block, Translation translation);
     void SetAllNotAvailable();
 
     IVersionResource& resource_;

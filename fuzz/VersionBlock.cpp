@@ -1,5 +1,5 @@
 // Fuzzes the version block reader, alone and behind TVersionInfo, with arbitrary bytes.
-#include "platform/portable/VersionBlock.h"
+#include "about/VersionBlock.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,11 +1,11 @@
-// Port: the platform's reader of a file's version block (the resource naming its version,
-// company and copyright).
+// Port: a file's version block (the resource naming its version, company and copyright), as
+// the platform reads it. Reading the values out of the block is the version reader's own work.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mirevo {
@@ -14,26 +14,11 @@ class IVersionResource {
 public:
     virtual ~IVersionResource() = default;
 
-    // Bytes a buffer needs to hold the version block of the file at path; 0 when the file has
-    // none or cannot be read.
-    virtual std::uint32_t BlockSize(const std::string& path) = 0;
-
-    // Reads the version block of the file at path into block, which has the size BlockSize
-    // gave. False when the platform refuses.
-    virtual bool ReadBlock(const std::string& path, std::span<std::uint8_t> block) = 0;
-
-    // Queries block, as ReadBlock filled it, for the value at subBlock: names separated by
-    // backslashes, empty names skipped, matched without regard to case
-    // ("\VarFileInfo\Translation"). The platform may keep converted texts in the block's tail, so
-    // the block is writable.
-    //
-    // QueryValue gives the value's bytes (a binary value such as the translation table);
-    // QueryText gives a text value in the 8-bit code page, up to its first zero byte.
-    // Both give nothing when the block holds no such value.
-    virtual std::optional<std::vector<std::uint8_t>> QueryValue(std::span<std::uint8_t> block,
-                                                                const std::string& subBlock) = 0;
-    virtual std::optional<std::string> QueryText(std::span<std::uint8_t> block,
-                                                 const std::string& subBlock) = 0;
+    // The bytes of the version block of the file at path, in the form the platform hands
+    // out (8-bit or UTF-16); nothing when the file has no block or cannot be read.
+    virtual std::optional<std::vector<std::uint8_t>> ReadVersionBlock(const std::string& path) = 0;
+    // A text of a block's UTF-16 form in the program's 8-bit code page.
+    virtual std::string ToCodePage(std::u16string_view text) = 0;
 };
 
 }  // namespace mirevo

@@ -1,4 +1,4 @@
-// The version block reader without the platform: one file's version block, held in memory.
+// The version resource without the platform: one file's version block, held in memory.
 #pragma once
 
 #include <cstdint>
@@ -9,19 +9,15 @@
 
 namespace mirevo {
 
-// Answers for the file at path with the block given here, read as the platform hands blocks
-// out (see VersionBlock); any other file has no version block. Serves builds that cannot
-// read an executable's resources, and tests.
+// Answers for the file at path with the block given here; any other file has no version
+// block. Converts UTF-16 texts of ASCII only (anything else reads as '?'): it carries no code
+// page table. Serves builds that cannot read an executable's resources, and tests.
 class VersionBlockResource final : public IVersionResource {
 public:
     VersionBlockResource(std::string path, std::vector<std::uint8_t> block);
 
-    std::uint32_t BlockSize(const std::string& path) override;
-    bool ReadBlock(const std::string& path, std::span<std::uint8_t> block) override;
-    std::optional<std::vector<std::uint8_t>> QueryValue(std::span<std::uint8_t> block,
-                                                        const std::string& subBlock) override;
-    std::optional<std::string> QueryText(std::span<std::uint8_t> block,
-                                         const std::string& subBlock) override;
+    std::optional<std::vector<std::uint8_t>> ReadVersionBlock(const std::string& path) override;
+    std::string ToCodePage(std::u16string_view text) override;
 
 private:
     std::string path_;

@@ -1,5 +1,5 @@
-// The version block reader on Windows: GetFileVersionInfoSizeA, GetFileVersionInfoA and
-// VerQueryValueA, and the path of the running executable.
+// The version block on Windows: GetFileVersionInfoSizeA and GetFileVersionInfoA, texts
+// converted with the system's ANSI code page; and the path of the running executable.
 #pragma once
 
 #include <string>
@@ -10,12 +10,8 @@ namespace mirevo {
 
 class Win32VersionResource final : public IVersionResource {
 public:
-    std::uint32_t BlockSize(const std::string& path) override;
-    bool ReadBlock(const std::string& path, std::span<std::uint8_t> block) override;
-    std::optional<std::vector<std::uint8_t>> QueryValue(std::span<std::uint8_t> block,
-                                                        const std::string& subBlock) override;
-    std::optional<std::string> QueryText(std::span<std::uint8_t> block,
-                                         const std::string& subBlock) override;
+    std::optional<std::vector<std::uint8_t>> ReadVersionBlock(const std::string& path) override;
+    std::string ToCodePage(std::u16string_view text) override;
 };
 
 // Full path of the running executable (its module file name), in the 8-bit code page.

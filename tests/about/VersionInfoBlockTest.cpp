@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/VersionBlock.h"
+#include "about/VersionBlock.h"
 #include "tests/fakes/FakeVersionResource.h"
 
 namespace mirevo {

@@ -50,18 +50,19 @@ TEST(VersionInfo, ReadsTheTenValuesAndSplitsTheFileVersionInBothBlockForms) {
                   (std::vector<std::string>{"Mirevo Project", "Link maker", "1.3.1.0", "Mirevo",
                                             "(C) 2026", "none", "Mirevo.exe", "Mirevo", "1.3",
                                             "Makes links", "1", "3", "1", "0"}));
-        EXPECT_EQ(resource.sizedPaths, std::vector<std::string>{kExe});
+        EXPECT_EQ(resource.readPaths, std::vector<std::string>{kExe});
     }
 }
 
-TEST(VersionInfo, QueriesTheTranslationThenTheTenValuesWithDoubledBackslashes) {
+TEST(VersionInfo, ReadsTheTenValuesAtPathsWithDoubledBackslashes) {
     auto resource = ResourceWith(kAllTen);
     const TVersionInfo info(resource, kExe);
-    std::vector<std::string> expected = {"\\\\VarFileInfo\\\\Translation"};
-    for (const char* name : TVersionInfo::kValueNames) {
-        expected.push_back(std::string("\\\\StringFileInfo\\\\041103A4\\\\") + name);
-    }
-    EXPECT_EQ(resource.queries, expected);
+    EXPECT_EQ(TVersionInfo::StringValuePath(0x0411, 932, "Comments"),
+              "\\\\StringFileInfo\\\\041103A4\\\\Comments");
+    // Every text of the UTF-16 block went through the platform's conversion, in table order.
+    ASSERT_EQ(resource.converted.size(), TVersionInfo::kValueNames.size());
+    EXPECT_EQ(resource.converted.front(), u"Mirevo Project");
+    EXPECT_EQ(info.Comments(), "Makes links");
 }
 
 TEST(VersionInfo, NamesTheStringTableByTheFirstTranslationInPaddedUpperCaseHex) {
@@ -76,7 +77,8 @@ TEST(VersionInfo, NamesTheStringTableByTheFirstTranslationInPaddedUpperCaseHex) 
             ResourceWith(kAllTen, Layout::Wide, c.table, {{c.language, c.codePage}, {0x0411, 932}});
         const TVersionInfo info(resource, kExe);
         EXPECT_EQ(info.CompanyName(), "Mirevo Project") << c.table;
-        EXPECT_EQ(resource.queries.back(), "\\\\StringFileInfo\\\\" + c.table + "\\\\Comments");
+        EXPECT_EQ(TVersionInfo::StringValuePath(c.language, c.codePage, "Comments"),
+                  "\\\\StringFileInfo\\\\" + c.table + "\\\\Comments");
     }
 }
 
@@ -111,7 +113,7 @@ TEST(VersionInfo, JapaneseTextOfAnEightBitBlockPassesUnchanged) {
 TEST(VersionInfo, EveryPropertyIsNotAvailableWhenNothingCanBeRead) {
     auto noBlock = ResourceWith(kAllTen);
     const TVersionInfo noVersionBlock(noBlock, "C:\\other.exe");  // size 0
-    EXPECT_TRUE(noBlock.readPaths.empty());
+    EXPECT_EQ(noBlock.readPaths, std::vector<std::string>{"C:\\other.exe"});
 
     auto noTranslation = ResourceWith(kAllTen, Layout::Wide, "041103A4", {});
     const TVersionInfo noTranslationTable(noTranslation, kExe);

@@ -80,26 +80,16 @@ std::vector<std::uint8_t> BuildVersionBlock(const VersionNode& node, VersionBloc
     return out;
 }
 
-std::uint32_t FakeVersionResource::BlockSize(const std::string& path) {
-    sizedPaths.push_back(path);
-    return inner_.BlockSize(path);
-}
-
-bool FakeVersionResource::ReadBlock(const std::string& path, std::span<std::uint8_t> block) {
+std::optional<std::vector<std::uint8_t>> FakeVersionResource::ReadVersionBlock(
+    const std::string& path) {
     readPaths.push_back(path);
-    return !failRead && inner_.ReadBlock(path, block);
+    if (failRead) return std::nullopt;
+    return inner_.ReadVersionBlock(path);
 }
 
-std::optional<std::vector<std::uint8_t>> FakeVersionResource::QueryValue(
-    std::span<std::uint8_t> block, const std::string& subBlock) {
-    queries.push_back(subBlock);
-    return inner_.QueryValue(block, subBlock);
-}
-
-std::optional<std::string> FakeVersionResource::QueryText(std::span<std::uint8_t> block,
-                                                          const std::string& subBlock) {
-    queries.push_back(subBlock);
-    return inner_.QueryText(block, subBlock);
+std::string FakeVersionResource::ToCodePage(std::u16string_view text) {
+    converted.emplace_back(text);
+    return inner_.ToCodePage(text);
 }
 
 }  // namespace mirevo::testing_support

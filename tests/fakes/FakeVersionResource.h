@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/portable/VersionBlock.h"
+#include "about/VersionBlock.h"
 #include "platform/portable/VersionBlockResource.h"
 
 namespace mirevo::testing_support {
@@ -38,17 +38,12 @@ public:
     FakeVersionResource(std::string path, std::vector<std::uint8_t> block)
         : inner_(std::move(path), std::move(block)) {}
 
-    std::uint32_t BlockSize(const std::string& path) override;
-    bool ReadBlock(const std::string& path, std::span<std::uint8_t> block) override;
-    std::optional<std::vector<std::uint8_t>> QueryValue(std::span<std::uint8_t> block,
-                                                        const std::string& subBlock) override;
-    std::optional<std::string> QueryText(std::span<std::uint8_t> block,
-                                         const std::string& subBlock) override;
+    std::optional<std::vector<std::uint8_t>> ReadVersionBlock(const std::string& path) override;
+    std::string ToCodePage(std::u16string_view text) override;
 
     bool failRead = false;
-    std::vector<std::string> sizedPaths;
     std::vector<std::string> readPaths;
-    std::vector<std::string> queries;  // sub-block paths, in order
+    std::vector<std::u16string> converted;  // texts of a UTF-16 block, in order
 
 private:
     VersionBlockResource inner_;

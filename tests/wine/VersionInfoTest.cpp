@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "about/VersionInfo.h"
-#include "platform/portable/VersionBlock.h"
+#include "about/VersionBlock.h"
 #include "platform/win32/Win32VersionResource.h"
 #include "tests/fakes/TempDir.h"
 
@@ -14,9 +14,24 @@ namespace mirevo {
 namespace {
 
 std::vector<std::uint8_t> OwnBlock(Win32VersionResource& resource) {
-    std::vector<std::uint8_t> block(resource.BlockSize(RunningExecutablePath()));
-    EXPECT_TRUE(resource.ReadBlock(RunningExecutablePath(), block));
-    return block;
+    return resource.ReadVersionBlock(RunningExecutablePath()).value_or(std::vector<std::uint8_t>{});
+}
+
+// The platform's own query, to hold the block reader's answers against.
+std::optional<std::vector<std::uint8_t>> PlatformValue(std::vector<std::uint8_t>& block,
+                                                       const std::string& path) {
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), path.c_str(), &value, &length) || !value) return std::nullopt;
+    const auto* bytes = static_cast<const std::uint8_t*>(value);
+    return std::vector<std::uint8_t>(bytes, bytes + length);
+}
+
+std::optional<std::string> PlatformText(std::vector<std::uint8_t>& block, const std::string& path) {
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), path.c_str(), &value, &length) || !value) return std::nullopt;
+    return std::string(static_cast<const char*>(value));
 }
 
 TEST(VersionInfoOnWindows, ReadsTheRunningExecutablesVersionBlock) {
@@ -54,34 +69,31 @@ TEST(VersionInfoOnWindows, ThePlatformsQueryAcceptsDoubledBackslashes) {
     Win32VersionResource resource;
     auto block = OwnBlock(resource);
     const std::vector<std::uint8_t> translation = {0x11, 0x04, 0xA4, 0x03, 0x09, 0x04, 0xE4, 0x04};
-    EXPECT_EQ(resource.QueryValue(block, "\\\\VarFileInfo\\\\Translation"), translation);
-    EXPECT_EQ(resource.QueryValue(block, "\\VarFileInfo\\Translation"), translation);
-    EXPECT_EQ(resource.QueryText(block, "\\\\StringFileInfo\\\\041103A4\\\\ProductName"),
-              "Mirevo tests");
-    EXPECT_EQ(resource.QueryText(block, "\\\\StringFileInfo\\\\041103A4\\\\LegalTradeMarks"),
+    EXPECT_EQ(PlatformValue(block, "\\\\VarFileInfo\\\\Translation"), translation);
+    EXPECT_EQ(PlatformValue(block, "\\VarFileInfo\\Translation"), translation);
+    EXPECT_EQ(PlatformText(block, "\\\\StringFileInfo\\\\041103A4\\\\ProductName"), "Mirevo tests");
+    EXPECT_EQ(PlatformText(block, "\\\\StringFileInfo\\\\041103A4\\\\LegalTradeMarks"),
               std::nullopt);
 }
 
-// The portable reader must read what GetFileVersionInfoA hands out: the UTF-16 form.
-TEST(VersionInfoOnWindows, ThePortableReaderAgreesWithThePlatform) {
+// The block reader must read what GetFileVersionInfoA hands out, the UTF-16 form, as the
+// platform's own query does.
+TEST(VersionInfoOnWindows, TheBlockReaderAgreesWithThePlatform) {
     Win32VersionResource resource;
     auto block = OwnBlock(resource);
     const std::vector<std::uint8_t> copy = block;
-    const VersionBlock portable(copy);
-    EXPECT_EQ(portable.Form(), VersionBlock::Layout::Wide);
+    const VersionBlock reader(copy);
+    EXPECT_EQ(reader.Form(), VersionBlock::Layout::Wide);
+    const auto toCodePage = [&](std::u16string_view text) { return resource.ToCodePage(text); };
     for (const char* name : TVersionInfo::kValueNames) {
         const std::string path = std::string("\\\\StringFileInfo\\\\041103A4\\\\") + name;
-        const auto expected = resource.QueryText(block, path);
-        if (std::string(name) == "FileDescription") {
-            EXPECT_EQ(portable.Text(path), "????") << name;  // no code page table portably
-        } else {
-            EXPECT_EQ(portable.Text(path), expected) << name;
-        }
+        EXPECT_EQ(reader.Text(path, toCodePage), PlatformText(block, path)) << name;
     }
-    const auto fixed = portable.Value("\\");
+    EXPECT_EQ(reader.Text("\\\\StringFileInfo\\\\041103A4\\\\FileDescription"), "????")
+        << "without the platform's conversion";
+    const auto fixed = reader.Value("\\");
     ASSERT_TRUE(fixed);
-    EXPECT_EQ(std::vector<std::uint8_t>(fixed->begin(), fixed->end()),
-              resource.QueryValue(block, "\\"));
+    EXPECT_EQ(std::vector<std::uint8_t>(fixed->begin(), fixed->end()), PlatformValue(block, "\\"));
 }
 
 }  // namespace

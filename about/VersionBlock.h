@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -33,10 +34,12 @@ public:
     // An empty path names the root, whose value is the fixed file information.
     //
     // Value gives the value's bytes as stored; Text reads it as text up to its first zero
-    // character. In the UTF-16 form a character outside ASCII reads as '?': this reader does
-    // not carry the code page's conversion table.
+    // character. A text of the UTF-16 form goes through toCodePage into the program's 8-bit
+    // code page; without one, a character outside ASCII reads as '?'.
+    using TCodePageConversion = std::function<std::string(std::u16string_view)>;
     std::optional<std::span<const std::uint8_t>> Value(std::string_view subBlock) const;
-    std::optional<std::string> Text(std::string_view subBlock) const;
+    std::optional<std::string> Text(std::string_view subBlock,
+                                    const TCodePageConversion& toCodePage = {}) const;
 
 private:
     struct Node {

@@ -1,4 +1,4 @@
-#include "platform/portable/VersionBlock.h"
+#include "about/VersionBlock.h"
 
 #include <algorithm>
 
@@ -89,17 +89,27 @@ std::optional<std::span<const std::uint8_t>> VersionBlock::Value(std::string_vie
     return bytes_.subspan(node->valueBegin, node->valueEnd - node->valueBegin);
 }
 
-std::optional<std::string> VersionBlock::Text(std::string_view subBlock) const {
+std::optional<std::string> VersionBlock::Text(std::string_view subBlock,
+                                              const TCodePageConversion& toCodePage) const {
     const auto value = Value(subBlock);
     if (!value) return std::nullopt;
-    std::string text;
-    for (std::size_t at = 0; at + CharSize() <= value->size(); at += CharSize()) {
-        const unsigned unit = CharSize() == 2
-                                  ? static_cast<unsigned>((*value)[at] | (*value)[at + 1] << 8)
-                                  : (*value)[at];
-        if (unit == 0) break;
-        text += CharSize() == 2 && unit >= 0x80 ? '?' : static_cast<char>(unit);
+    if (CharSize() == 1) {
+        std::string text;
+        for (const std::uint8_t byte : *value) {
+            if (byte == 0) break;
+            text += static_cast<char>(byte);
+        }
+        return text;
     }
+    std::u16string wide;
+    for (std::size_t at = 0; at + 2 <= value->size(); at += 2) {
+        const auto unit = static_cast<char16_t>((*value)[at] | (*value)[at + 1] << 8);
+        if (unit == 0) break;
+        wide += unit;
+    }
+    if (toCodePage) return toCodePage(wide);
+    std::string text;
+    for (const char16_t unit : wide) text += unit < 0x80 ? static_cast<char>(unit) : '?';
     return text;
 }
 
