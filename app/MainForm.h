@@ -28,7 +28,7 @@ class ICharTypes;
 class IClipboard;
 class IClipboardFormats;
 class IClock;
-class IDragDropService;
+class ITextDrops;
 class IFileReader;
 class IProfileWriter;
 class IShell;
@@ -40,7 +40,7 @@ struct TMainFormServices {
     IFileReader& Files;
     IProfileWriter& ProfileWriter;
     IClock& Clock;
-    IDragDropService& DragDrop;
+    ITextDrops& DragDrop;
     IVersionResource& VersionResource;
     IShell& Shell;
     TFontsInfoManager& Fonts;

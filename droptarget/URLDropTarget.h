@@ -4,42 +4,40 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "platform/DragDropReceiver.h"
-#include "platform/DragDropService.h"
+#include "platform/TextDrops.h"
 
 namespace mirevo {
 
-// Created by its owner form with the platform's drag-and-drop service and the form's window
-// handle: it sets the service up on the thread and, only if that set it up afresh (an
-// answer of 0), registers itself as the window's drop target. A thread where the service
-// was set up before, or where it cannot be, gets no registration and the window takes no
-// drops. Destroying the component revokes the registration, so the window may outlive it,
-// then balances the set-up (not after a failed one).
+// Created by its owner form with the platform's text drops and the form's window handle, it
+// registers itself as the window's drop target (the platform registers only where it set
+// drag and drop up afresh; see ITextDrops). Destroying the component revokes the
+// registration, so the window may outlive it.
 //
-// On Windows pass a Win32DragDropService (platform/win32/Win32DragDrop.h) and the form's
-// HWND as std::uintptr_t.
+// On Windows pass a Win32TextDrops (platform/win32/Win32DragDrop.h) and the form's HWND as
+// std::uintptr_t.
 //
-// A drop asks the dragged data for text (CF_TEXT, content, all of it, any storage). Text
-// handed over in global memory replaces DroppedText, up to its first zero byte; anything
-// else leaves DroppedText as the previous drop left it. OnDrop is raised after every drop,
-// and the drop answers the platform with the data request's result. The text is not judged
-// here: the owner's OnDrop handler decides what to do with it.
-class TURLDropTarget final : public IDropReceiver {
+// A drop that hands over text replaces DroppedText; any other leaves DroppedText as the
+// previous drop left it. OnDrop is raised after every drop. The text is not judged here: the
+// owner's OnDrop handler decides what to do with it.
+class TURLDropTarget final : public ITextDropSink {
 public:
     // Accept arrives as 0 (S_OK); the handler sets the answer for the platform, which is
     // returned unchanged.
     using TDragAcceptEvent = std::function<void(TURLDropTarget& Sender, std::int32_t& Accept)>;
     using TNotifyEvent = std::function<void(TURLDropTarget& Sender)>;
 
-    TURLDropTarget(IDragDropService& dragDrop, std::uintptr_t ownerWindow);
+    TURLDropTarget(ITextDrops& drops, std::uintptr_t ownerWindow);
     ~TURLDropTarget() override;
     TURLDropTarget(const TURLDropTarget&) = delete;
     TURLDropTarget& operator=(const TURLDropTarget&) = delete;
 
     // The text of the most recent text drop; empty until the first.
     const std::string& DroppedText() const { return droppedText_; }
+    // Whether the window takes drops.
+    bool Registered() const { return registration_ && registration_->Registered(); }
 
     // Raised as a drag enters, moves over and leaves the window; with no handler the drag is
     // accepted (S_OK).
@@ -55,22 +53,14 @@ public:
     std::int32_t DragEnter() override;
     std::int32_t DragOver() override;
     std::int32_t DragLeave() override;
-    std::int32_t Drop(IDragData& data) override;
-    bool DropTookText() const override { return dropTookText_; }
-
-    // The request a drop makes of the dragged data.
-    static constexpr DragDataFormat kTextRequest{kClipFormatText, kAspectContent, kAllOfTheData,
-                                                 kAnyStorage};
+    void BeforeDrop() override;
+    void Dropped(const std::optional<std::string>& text) override;
 
 private:
     std::int32_t Ask(const TDragAcceptEvent& event);
-    void TakeText(const IDragMedium& medium);
 
-    IDragDropService& dragDrop_;
-    bool initialized_ = false;
-    std::unique_ptr<IDropRegistration> registration_;
+    std::unique_ptr<ITextDropRegistration> registration_;
     std::string droppedText_;
-    bool dropTookText_ = false;
 };
 
 }  // namespace mirevo

@@ -8,10 +8,10 @@
 #include "platform/Clipboard.h"
 #include "platform/ClipboardFormats.h"
 #include "platform/Clock.h"
-#include "platform/DragDropService.h"
 #include "platform/FileReader.h"
 #include "platform/ProfileWriter.h"
 #include "platform/Shell.h"
+#include "platform/TextDrops.h"
 #include "platform/VersionResource.h"
 #include "platform/ApplicationHost.h"
 #include "platform/Dialogs.h"
@@ -28,7 +28,7 @@ public:
     virtual IFileReader& Files() = 0;
     virtual IProfileWriter& ProfileWriter() = 0;
     virtual IClock& Clock() = 0;
-    virtual IDragDropService& DragDrop() = 0;
+    virtual ITextDrops& DragDrop() = 0;
     virtual IVersionResource& VersionResource() = 0;
     virtual IShell& Shell() = 0;
     // The clipboard with plain text and the private format registered under the name.

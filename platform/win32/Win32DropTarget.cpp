@@ -1,52 +1,47 @@
 #include "platform/win32/Win32DropTarget.h"
 
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace mirevo {
 
 namespace {
 
-// A medium from IDataObject::GetData; released to the platform when destroyed.
-class Win32DragMedium final : public IDragMedium {
+// A medium from IDataObject::GetData, released to the platform when destroyed (which frees
+// the block unless the source keeps it).
+class StorageMedium {
 public:
-    explicit Win32DragMedium(const STGMEDIUM& medium) : medium_(medium) {}
-    Win32DragMedium(const Win32DragMedium&) = delete;
-    Win32DragMedium& operator=(const Win32DragMedium&) = delete;
-    ~Win32DragMedium() override { ReleaseStgMedium(&medium_); }
+    StorageMedium() = default;
+    StorageMedium(const StorageMedium&) = delete;
+    StorageMedium& operator=(const StorageMedium&) = delete;
+    ~StorageMedium() {
+        if (fetched_) ReleaseStgMedium(&medium_);
+    }
 
-    std::uint32_t StorageKind() const override { return medium_.tymed; }
+    HRESULT Fetch(IDataObject& data, FORMATETC& request) {
+        const HRESULT result = data.GetData(&request, &medium_);
+        fetched_ = SUCCEEDED(result);
+        return result;
+    }
 
-    void ReadGlobalMemory(
-        const std::function<void(std::span<const std::uint8_t>)>& read) const override {
-        if (medium_.tymed != TYMED_HGLOBAL) return;
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(medium_.hGlobal));
-        if (bytes == nullptr) return;
+    // The text of a global memory block; the block's size bounds a text whose source forgot
+    // the zero byte.
+    std::optional<std::string> GlobalText() const {
+        if (!fetched_ || medium_.tymed != TYMED_HGLOBAL) return std::nullopt;
+        const auto* bytes = static_cast<const char*>(GlobalLock(medium_.hGlobal));
+        if (bytes == nullptr) return std::nullopt;
         const auto unlock = [](HGLOBAL block) { GlobalUnlock(block); };
         const std::unique_ptr<void, decltype(unlock)> locked(medium_.hGlobal, unlock);
-        read({bytes, GlobalSize(medium_.hGlobal)});
+        const char* const end = bytes + GlobalSize(medium_.hGlobal);
+        return std::string(bytes, std::find(bytes, end, '\0'));
     }
 
 private:
-    STGMEDIUM medium_;
-};
-
-class Win32DragData final : public IDragData {
-public:
-    explicit Win32DragData(IDataObject* data) : data_(data) {}
-
-    Result GetData(const DragDataFormat& format) override {
-        if (data_ == nullptr) return {E_INVALIDARG, nullptr};
-        FORMATETC request{format.clipFormat, nullptr, format.aspect, format.index,
-                          format.storageKinds};
-        STGMEDIUM medium{};
-        const HRESULT result = data_->GetData(&request, &medium);
-        if (FAILED(result)) return {result, nullptr};
-        return {result, std::make_unique<Win32DragMedium>(medium)};
-    }
-
-private:
-    IDataObject* data_;
+    STGMEDIUM medium_{};
+    bool fetched_ = false;
 };
 
 // Copy when the answer welcomes the drag and the source allows copying; never move.
@@ -57,8 +52,8 @@ void AnswerEffect(bool welcome, DWORD* effect) {
 
 }  // namespace
 
-Win32DropTarget::Win32DropTarget(IDropReceiver& receiver, ExceptionHandler onException)
-    : receiver_(receiver), onException_(std::move(onException)) {}
+Win32DropTarget::Win32DropTarget(ITextDropSink& sink, ExceptionHandler onException)
+    : sink_(sink), onException_(std::move(onException)) {}
 
 template <typename Step>
 HRESULT Win32DropTarget::Guarded(Step step) noexcept {
@@ -90,28 +85,33 @@ ULONG Win32DropTarget::AddRef() { return 1; }
 ULONG Win32DropTarget::Release() { return 1; }
 
 HRESULT Win32DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
-    const HRESULT result = Guarded([&] { return receiver_.DragEnter(); });
+    const HRESULT result = Guarded([&] { return sink_.DragEnter(); });
     AnswerEffect(SUCCEEDED(result), effect);
     return result;
 }
 
 HRESULT Win32DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
-    const HRESULT result = Guarded([&] { return receiver_.DragOver(); });
+    const HRESULT result = Guarded([&] { return sink_.DragOver(); });
     AnswerEffect(SUCCEEDED(result), effect);
     return result;
 }
 
 HRESULT Win32DropTarget::DragLeave() {
-    return Guarded([&] { return receiver_.DragLeave(); });
+    return Guarded([&] { return sink_.DragLeave(); });
 }
 
 HRESULT Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
     bool tookText = false;
     const HRESULT result = Guarded([&] {
-        Win32DragData dragData(data);
-        const HRESULT dropped = receiver_.Drop(dragData);
-        tookText = receiver_.DropTookText();
-        return dropped;
+        sink_.BeforeDrop();
+        // Any storage: text in another kind is still fetched and released, and not taken.
+        FORMATETC request{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, 0xFFFFFFFF};
+        StorageMedium medium;
+        const HRESULT fetched = data ? medium.Fetch(*data, request) : E_INVALIDARG;
+        const std::optional<std::string> text = fetched == S_OK ? medium.GlobalText() : std::nullopt;
+        tookText = text.has_value();
+        sink_.Dropped(text);
+        return fetched;
     });
     AnswerEffect(tookText, effect);
     return result;

@@ -1,4 +1,4 @@
-// The COM face of a drop receiver: the IDropTarget that the platform's drag loop calls.
+// The COM face of a text-drop sink: the IDropTarget that the platform's drag loop calls.
 #pragma once
 
 #include <ole2.h>
@@ -7,12 +7,18 @@
 #include <exception>
 #include <functional>
 
-#include "platform/DragDropReceiver.h"
+#include "platform/TextDrops.h"
 
 namespace mirevo {
 
-// Forwards the four IDropTarget steps to a receiver (a TURLDropTarget), handing it the
-// dragged IDataObject as an IDragData. Key state, point and effect are never touched.
+// Forwards the four IDropTarget steps to a sink (a TURLDropTarget). At a drop it asks the
+// dragged data for CF_TEXT in any storage, hands the sink the text of a global memory block
+// (up to its first zero byte, never past the block), releases the medium and answers
+// GetData's result. Key state and point are never looked at.
+//
+// The effect answered to the source is copy while the sink welcomes a drag and for a drop
+// that handed over text, none otherwise; never move, which makes a source delete what was
+// dragged.
 //
 // Its owner, not its reference count, decides its lifetime: AddRef and Release do nothing.
 // No exception escapes into the platform: a step that throws answers E_UNEXPECTED and hands
@@ -21,7 +27,7 @@ class Win32DropTarget final : public IDropTarget {
 public:
     using ExceptionHandler = std::function<void(std::exception_ptr)>;
 
-    explicit Win32DropTarget(IDropReceiver& receiver, ExceptionHandler onException = {});
+    explicit Win32DropTarget(ITextDropSink& sink, ExceptionHandler onException = {});
     Win32DropTarget(const Win32DropTarget&) = delete;
     Win32DropTarget& operator=(const Win32DropTarget&) = delete;
     virtual ~Win32DropTarget() = default;
@@ -41,7 +47,7 @@ private:
     template <typename Step>
     HRESULT Guarded(Step step) noexcept;
 
-    IDropReceiver& receiver_;
+    ITextDropSink& sink_;
     ExceptionHandler onException_;
 };
 

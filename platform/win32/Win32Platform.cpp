@@ -5,7 +5,7 @@
 #include "platform/win32/Win32ClipboardFormats.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
-#include "platform/win32/Win32DragDrop.h"
+#include "platform/win32/Win32TextDrops.h"
 #include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
@@ -25,7 +25,7 @@ public:
     IFileReader& Files() override { return files_; }
     IProfileWriter& ProfileWriter() override { return profileWriter_; }
     IClock& Clock() override { return clock_; }
-    IDragDropService& DragDrop() override { return dragDrop_; }
+    ITextDrops& DragDrop() override { return dragDrop_; }
     IVersionResource& VersionResource() override { return versions_; }
     IShell& Shell() override { return shell_; }
     std::unique_ptr<IClipboardFormats> MakeClipboardFormats(std::string formatName) override {
@@ -45,7 +45,7 @@ private:
     Win32Shell shell_;
     Win32CharTypes charTypes_;
     // Drops are handled inside the platform's drag loop; a failure there is shown as any other.
-    Win32DragDropService dragDrop_{[this](std::exception_ptr error) {
+    Win32TextDrops dragDrop_{[this](std::exception_ptr error) {
         try {
             std::rethrow_exception(error);
         } catch (const std::exception& e) {

@@ -78,13 +78,12 @@ TEST_F(MainFormFields, DropsAreRoutedByTheFieldChecks) {
 
 TEST_F(MainFormFields, ADropWithoutTextRoutesThePreviousDropAgain) {
     TMainForm& f = Create();
-    FakeDataObject noText(static_cast<std::int32_t>(0x80040064), 0, "");  // no text format
-    dragDrop.registered->Drop(noText);
+    dragDrop.registered->Dropped(std::nullopt);  // the data had no text to give
     ASSERT_EQ(dialogs.shown.size(), 1u);  // nothing dropped yet: refused
     EXPECT_EQ(dialogs.shown[0].text, "楽天のURLではありません。");
     Drop(PageUrl());
     f.ActionClear.Execute();
-    dragDrop.registered->Drop(noText);
+    dragDrop.registered->Dropped(std::nullopt);
     EXPECT_EQ(f.EditUrl2.Text(), PageUrl());
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }

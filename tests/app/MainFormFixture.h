@@ -13,8 +13,7 @@
 #include "platform/portable/PortableProfileWriter.h"
 #include "platform/portable/CharTypes.h"
 #include "tests/fakes/FakeClipboardFormats.h"
-#include "tests/fakes/FakeDataObject.h"
-#include "tests/fakes/FakeDragDrop.h"
+#include "tests/fakes/FakeTextDrops.h"
 #include "tests/fakes/FakeUi.h"
 #include "tests/fakes/FakeVersionResource.h"
 #include "tests/fakes/RecordingSurface.h"
@@ -52,8 +51,8 @@ protected:
     }
     // Drops text the way the platform would, through the registered drop target.
     void Drop(const std::string& text) {
-        FakeDataObject data = FakeDataObject::GlobalText(text);
-        dragDrop.registered->Drop(data);
+        dragDrop.registered->BeforeDrop();
+        dragDrop.registered->Dropped(text);
     }
     std::string IniText() const { return dir.Read("Mirevo.ini"); }
 
@@ -73,7 +72,7 @@ protected:
     PortableFileReader files;
     PortableProfileWriter writer;
     FixedClock clock;
-    FakeDragDropService dragDrop;
+    FakeTextDrops dragDrop;
     FakeShell shell;
     RecordingResources resources;
     TFontsInfoManager fonts{resources};

@@ -1,107 +1,69 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "droptarget/URLDropTarget.h"
-#include "tests/fakes/FakeDataObject.h"
-#include "tests/fakes/FakeDragDrop.h"
+#include "tests/fakes/FakeTextDrops.h"
 
 namespace mirevo {
 namespace {
 
-using testing_support::FakeDataObject;
-using testing_support::FakeDragDropService;
+using testing_support::FakeTextDrops;
 using Calls = std::vector<std::string>;
 
 constexpr std::uintptr_t kWindow = 0x1234;
 constexpr std::int32_t kSFalse = 1;
-constexpr std::int32_t kFormatNotOffered = static_cast<std::int32_t>(0x80040064);  // DV_E_FORMATETC
-constexpr std::int32_t kChangedMode = static_cast<std::int32_t>(0x80010106);  // RPC_E_CHANGED_MODE
-constexpr std::int32_t kSameFormat = 0x00040130;  // DATA_S_SAMEFORMATETC
-constexpr std::uint32_t kStream = 4;
+constexpr std::int32_t kFormatNotOffered = static_cast<std::int32_t>(0x80040064);
 
 class URLDropTargetTest : public ::testing::Test {
 protected:
-    // Leaves "previous" in DroppedText, as an earlier drop would.
-    void DropPrevious() {
-        auto data = FakeDataObject::GlobalText("previous");
-        target.Drop(data);
+    // What the platform does at a drop: the event before, then the text it got, if any.
+    void Drop(const std::optional<std::string>& text) {
+        target.BeforeDrop();
+        target.Dropped(text);
     }
 
-    FakeDragDropService service;
-    TURLDropTarget target{service, kWindow};
+    FakeTextDrops drops;
+    TURLDropTarget target{drops, kWindow};
 };
 
-TEST_F(URLDropTargetTest, DropTakesTextOnlyFromGlobalMemoryAndAlwaysRaisesOnDrop) {
+TEST_F(URLDropTargetTest, OnlyADropWithTextReplacesDroppedTextAndEveryDropRaisesOnDrop) {
+    std::string longText(100000, 'a');
+    longText += "\xE3\x81";  // ends in a lead byte: nothing is judged here
     struct Case {
         const char* what;
-        FakeDataObject data;
-        std::string droppedText;
-        std::int32_t result;
+        std::optional<std::string> text;
+        std::string dropped;
     };
-    Case cases[] = {
-        {"text", FakeDataObject::GlobalText("http://mall.example.co.jp/"),
-         "http://mall.example.co.jp/", 0},
-        {"not a URL", FakeDataObject::GlobalText("ただの文章"), "ただの文章", 0},
-        {"empty text", FakeDataObject::GlobalText(""), "", 0},
-        {"up to the first zero", FakeDataObject(0, kStorageGlobalMemory, {"abc\0def\0", 8}), "abc",
-         0},
-        {"no zero byte", FakeDataObject(0, kStorageGlobalMemory, "abc"), "abc", 0},
-        {"other storage", FakeDataObject(0, kStream, {"stream\0", 7}), "previous", 0},
-        {"no text", FakeDataObject(kFormatNotOffered, kStorageGlobalMemory, ""), "previous",
-         kFormatNotOffered},
-        {"success but not S_OK", FakeDataObject(kSameFormat, kStorageGlobalMemory, {"x\0", 2}),
-         "previous", kSameFormat},
+    const Case cases[] = {
+        {"address", "http://mall.example.co.jp/", "http://mall.example.co.jp/"},
+        {"not an address", "ただの文章", "ただの文章"},
+        {"empty text", "", ""},
+        {"long text", longText, longText},
+        {"no text", std::nullopt, "previous"},
     };
-    for (auto& c : cases) {
-        DropPrevious();
-        std::vector<std::string> seen;
+    for (const Case& c : cases) {
+        Drop("previous");
+        Calls seen;
+        target.OnBeforeDrop = [&](TURLDropTarget& sender) {
+            seen.push_back("before " + sender.DroppedText());
+        };
         target.OnDrop = [&](TURLDropTarget& sender) { seen.push_back(sender.DroppedText()); };
-        EXPECT_EQ(target.Drop(c.data), c.result) << c.what;
+        Drop(c.text);
+        target.OnBeforeDrop = nullptr;
         target.OnDrop = nullptr;
-
-        EXPECT_EQ(seen, std::vector<std::string>{c.droppedText}) << c.what;
-        EXPECT_EQ(target.DroppedText(), c.droppedText) << c.what;
-        // Only a drop that took text is answered as a copy to the source.
-        EXPECT_EQ(target.DropTookText(), c.droppedText != "previous") << c.what;
-        // Whatever was handed over is released, whatever its kind.
-        EXPECT_EQ(c.data.released, c.result < 0 ? 0 : 1) << c.what;
+        EXPECT_EQ(seen, (Calls{"before previous", c.dropped})) << c.what;
+        EXPECT_EQ(target.DroppedText(), c.dropped) << c.what;
     }
 }
 
-TEST_F(URLDropTargetTest, DropAsksForTextOfAnyStorage) {
-    auto data = FakeDataObject::GlobalText("x");
-    target.Drop(data);
-    ASSERT_EQ(data.requests.size(), 1u);
-    EXPECT_EQ(data.requests[0].clipFormat, 1);
-    EXPECT_EQ(data.requests[0].aspect, 1u);
-    EXPECT_EQ(data.requests[0].index, -1);
-    EXPECT_EQ(data.requests[0].storageKinds, 0xFFFFFFFFu);
-}
-
-TEST_F(URLDropTargetTest, OnBeforeDropSeesThePreviousTextBeforeTheDataIsFetched) {
-    DropPrevious();
-    Calls log;
-    auto data = FakeDataObject::GlobalText("next");
-    data.log = &log;
-    target.OnBeforeDrop = [&](TURLDropTarget& sender) {
-        log.push_back("OnBeforeDrop " + sender.DroppedText());
-    };
-    target.OnDrop = [&](TURLDropTarget& sender) {
-        log.push_back("OnDrop " + sender.DroppedText());
-    };
-    target.Drop(data);
-    EXPECT_EQ(log, (Calls{"OnBeforeDrop previous", "GetData", "OnDrop next"}));
-}
-
-TEST_F(URLDropTargetTest, KeepsALongTextWhole) {
-    std::string text(100000, 'a');
-    text += "\xE3\x81";  // ends in a lead byte: nothing is judged here
-    auto data = FakeDataObject::GlobalText(text);
-    target.Drop(data);
-    EXPECT_EQ(target.DroppedText(), text);
+TEST_F(URLDropTargetTest, DroppedTextIsEmptyUntilTheFirstDropWithText) {
+    EXPECT_EQ(target.DroppedText(), "");
+    Drop(std::nullopt);
+    EXPECT_EQ(target.DroppedText(), "");
 }
 
 TEST_F(URLDropTargetTest, DragEventsReturnTheHandlersAcceptUnchanged) {
@@ -139,48 +101,29 @@ TEST_F(URLDropTargetTest, EachDragStepRaisesOnlyItsOwnEvent) {
     target.DragOver();
     target.DragOver();
     target.DragLeave();
-    auto data = FakeDataObject::GlobalText("x");
-    target.Drop(data);
+    Drop("x");
     EXPECT_EQ(log, (Calls{"enter", "over", "over", "leave"}));
 }
 
-TEST(URLDropTargetRegistration, RegistersOnlyWhenTheServiceWasSetUpAfresh) {
-    struct Case {
-        std::int32_t initializeResult;
-        Calls calls;
-    };
-    const Case cases[] = {
-        {0, {"Initialize", "Register 4660", "Revoke 4660", "Uninitialize"}},
-        {kSFalse, {"Initialize", "Uninitialize"}},
-        {kChangedMode, {"Initialize"}},  // a failed set-up is not balanced
-    };
-    for (const auto& c : cases) {
-        FakeDragDropService service(c.initializeResult);
+TEST(URLDropTargetRegistration, RegistersItselfOnItsWindowUntilDestroyed) {
+    for (const bool registers : {true, false}) {
+        FakeTextDrops drops;
+        drops.registers = registers;
         {
-            const TURLDropTarget target(service, kWindow);
-            EXPECT_EQ(service.registered == &target, c.initializeResult == 0);
+            const TURLDropTarget target(drops, kWindow);
+            EXPECT_EQ(target.Registered(), registers);
+            EXPECT_EQ(drops.registered == &target, registers);
         }
-        EXPECT_EQ(service.calls, c.calls) << c.initializeResult;
+        EXPECT_EQ(drops.calls, (Calls{"Register 4660", "Revoke 4660"}));
+        EXPECT_EQ(drops.registered, nullptr);
     }
 }
 
-TEST(URLDropTargetRegistration, AFailedRegistrationStillBalancesTheSetUp) {
-    FakeDragDropService service;
-    service.failRegister = true;
-    EXPECT_THROW(TURLDropTarget(service, kWindow), std::bad_alloc);
-    EXPECT_EQ(service.calls, (Calls{"Initialize", "Register 4660", "Uninitialize"}));
-}
-
-TEST(URLDropTargetRegistration, TheRegisteredReceiverIsTheComponent) {
-    FakeDragDropService service;
-    TURLDropTarget target(service, kWindow);
-    int drops = 0;
-    target.OnDrop = [&](TURLDropTarget&) { ++drops; };
-    auto data = FakeDataObject::GlobalText("via the platform");
-    ASSERT_NE(service.registered, nullptr);
-    EXPECT_EQ(service.registered->Drop(data), 0);
-    EXPECT_EQ(target.DroppedText(), "via the platform");
-    EXPECT_EQ(drops, 1);
+TEST(URLDropTargetRegistration, AFailedRegistrationFailsTheCreation) {
+    FakeTextDrops drops;
+    drops.failRegister = true;
+    EXPECT_THROW(TURLDropTarget(drops, kWindow), std::bad_alloc);
+    EXPECT_EQ(drops.calls, (Calls{"Register 4660"}));
 }
 
 }  // namespace

@@ -13,16 +13,16 @@
 #include <vector>
 
 #include "droptarget/URLDropTarget.h"
-#include "platform/win32/Win32DragDrop.h"
+#include "platform/win32/Win32TextDrops.h"
 #include "platform/win32/Win32DropTarget.h"
-#include "tests/fakes/FakeDragDrop.h"
+#include "tests/fakes/FakeTextDrops.h"
 #include "tests/wine/DropTargetTestObjects.h"
 
 namespace mirevo {
 namespace {
 
 using testing_support::DragWatchdog;
-using testing_support::FakeDragDropService;
+using testing_support::FakeTextDrops;
 using testing_support::TestDataObject;
 using testing_support::TestDropSource;
 using Offer = TestDataObject::Offer;
@@ -52,7 +52,7 @@ HWND CreateTestWindow(int left) {
 
 // RegisterDragDrop of a probe tells whether the window has a drop target already.
 bool HasDropTarget(HWND window) {
-    FakeDragDropService unused;
+    FakeTextDrops unused;
     TURLDropTarget probeTarget(unused, 0);
     Win32DropTarget probe(probeTarget);
     const HRESULT result = RegisterDragDrop(window, &probe);
@@ -62,19 +62,9 @@ bool HasDropTarget(HWND window) {
 
 class DropTargetComObject : public ::testing::Test {
 protected:
-    HRESULT Drop(TestDataObject& data) {
-        DWORD effect = kOffered;
-        const HRESULT result = com.Drop(&data, MK_LBUTTON, POINTL{10, 10}, &effect);
-        // Copy for a drop that took its text, none for any other: never what was offered.
-        EXPECT_EQ(effect, target.DropTookText() ? DWORD{DROPEFFECT_COPY} : DWORD{DROPEFFECT_NONE});
-        EXPECT_EQ(data.references, 1) << "medium not released";
-        return result;
-    }
-
-    FakeDragDropService service;
-    TURLDropTarget target{service, 0};
+    FakeTextDrops drops;
+    TURLDropTarget target{drops, 0};
     Win32DropTarget com{target};
-    int drops = 0;
 };
 
 TEST_F(DropTargetComObject, DragStepsAnswerWhatTheHandlersSayAndCopyNeverMove) {
@@ -101,36 +91,59 @@ TEST_F(DropTargetComObject, DragStepsAnswerWhatTheHandlersSayAndCopyNeverMove) {
     EXPECT_TRUE(data.requests.empty());  // the data is not looked at before the drop
 }
 
-TEST_F(DropTargetComObject, ADropOfTextInGlobalMemoryFillsDroppedText) {
-    target.OnDrop = [&](TURLDropTarget& sender) {
-        EXPECT_EQ(sender.DroppedText(), "http://mall.example.co.jp/item/");
-        ++drops;
+// Text is taken only from S_OK and global memory, up to its first zero byte and never past
+// the block; every medium is released; the drop answers GetData's result, and copy only when
+// text was taken.
+TEST_F(DropTargetComObject, ADropTakesTextFromGlobalMemoryOnlyAndAlwaysRaisesOnDrop) {
+    struct Case {
+        const char* what;
+        Offer offer;
+        std::string text;
+        HRESULT answer;
+        HRESULT result;
+        std::string dropped;
     };
-    TestDataObject data(Offer::GlobalText, "http://mall.example.co.jp/item/");
-    EXPECT_EQ(Drop(data), S_OK);
-    EXPECT_EQ(drops, 1);
-    ASSERT_EQ(data.requests.size(), 1u);
-    const FORMATETC& asked = data.requests[0];
-    EXPECT_EQ(asked.cfFormat, CF_TEXT);
-    EXPECT_EQ(asked.ptd, nullptr);
-    EXPECT_EQ(asked.dwAspect, static_cast<DWORD>(DVASPECT_CONTENT));
-    EXPECT_EQ(asked.lindex, -1);
-    EXPECT_EQ(asked.tymed, 0xFFFFFFFFu);
-}
+    const Case cases[] = {
+        {"address", Offer::GlobalText, "http://mall.example.co.jp/item/", S_OK, S_OK,
+         "http://mall.example.co.jp/item/"},
+        {"Japanese", Offer::GlobalText, "日本語のテキスト", S_OK, S_OK, "日本語のテキスト"},
+        {"empty", Offer::GlobalText, "", S_OK, S_OK, ""},
+        {"up to the first zero", Offer::GlobalText, std::string("abc\0def", 7), S_OK, S_OK,
+         "abc"},
+        {"no zero byte", Offer::UnterminatedText, "abc\x81", S_OK, S_OK, "abc\x81"},
+        {"a stream", Offer::StreamText, "in a stream", S_OK, S_OK, "previous"},
+        {"no text", Offer::NoText, "", S_OK, DV_E_FORMATETC, "previous"},
+        {"success but not S_OK", Offer::GlobalText, "x", DATA_S_SAMEFORMATETC,
+         DATA_S_SAMEFORMATETC, "previous"},
+    };
+    for (const Case& c : cases) {
+        TestDataObject previous(Offer::GlobalText, "previous");
+        DWORD effect = kOffered;
+        ASSERT_EQ(com.Drop(&previous, 0, POINTL{}, &effect), S_OK);
+        std::vector<std::string> seen;
+        target.OnBeforeDrop = [&](TURLDropTarget& sender) {
+            seen.push_back("before " + sender.DroppedText());
+        };
+        target.OnDrop = [&](TURLDropTarget& sender) { seen.push_back(sender.DroppedText()); };
+        TestDataObject data(c.offer, c.text, c.answer);
+        effect = kOffered;
+        EXPECT_EQ(com.Drop(&data, MK_LBUTTON, POINTL{10, 10}, &effect), c.result) << c.what;
+        target.OnBeforeDrop = nullptr;
+        target.OnDrop = nullptr;
 
-TEST_F(DropTargetComObject, TextInAStreamOrNoTextKeepsThePreviousDropsText) {
-    TestDataObject first(Offer::GlobalText, "日本語のテキスト");
-    ASSERT_EQ(Drop(first), S_OK);
-    target.OnDrop = [&](TURLDropTarget& sender) {
-        EXPECT_EQ(sender.DroppedText(), "日本語のテキスト");
-        ++drops;
-    };
-    TestDataObject stream(Offer::StreamText, "in a stream");
-    EXPECT_EQ(Drop(stream), S_OK);
-    EXPECT_EQ(stream.StreamReferencesBesidesOurs(), 0u);
-    TestDataObject none(Offer::NoText, "");
-    EXPECT_EQ(Drop(none), DV_E_FORMATETC);
-    EXPECT_EQ(drops, 2);
+        EXPECT_EQ(seen, (std::vector<std::string>{"before previous", c.dropped})) << c.what;
+        const bool took = c.dropped != "previous";
+        EXPECT_EQ(effect, took ? DWORD{DROPEFFECT_COPY} : DWORD{DROPEFFECT_NONE}) << c.what;
+        EXPECT_EQ(data.references, 1) << c.what << ": medium not released";
+        EXPECT_EQ(data.StreamReferencesBesidesOurs(), 0u) << c.what;
+        ASSERT_EQ(data.requests.size(), 1u) << c.what;
+        const FORMATETC& asked = data.requests[0];
+        EXPECT_EQ(asked.cfFormat, CF_TEXT);
+        EXPECT_EQ(asked.ptd, nullptr);
+        EXPECT_EQ(asked.dwAspect, static_cast<DWORD>(DVASPECT_CONTENT));
+        EXPECT_EQ(asked.lindex, -1);
+        EXPECT_EQ(asked.tymed, 0xFFFFFFFFu);
+    }
 }
 
 TEST_F(DropTargetComObject, NoExceptionEscapesIntoThePlatform) {
@@ -169,9 +182,10 @@ TEST(DropTargetRegistration, RegistersTheOwnersWindowAndRevokesItWhenDestroyed) 
     OnOwnThread([] {
         const HWND window = CreateTestWindow(100);
         ASSERT_NE(window, nullptr);
-        Win32DragDropService dragDrop;
+        Win32TextDrops dragDrop;
         {
             const TURLDropTarget target(dragDrop, reinterpret_cast<std::uintptr_t>(window));
+            EXPECT_TRUE(target.Registered());
             EXPECT_TRUE(HasDropTarget(window));
         }
         ASSERT_EQ(OleInitialize(nullptr), S_OK);  // the component balanced its own set-up
@@ -185,10 +199,12 @@ TEST(DropTargetRegistration, SkipsRegistrationWhereOleWasInitialisedBefore) {
     OnOwnThread([] {
         const HWND first = CreateTestWindow(100);
         const HWND second = CreateTestWindow(400);
-        Win32DragDropService dragDrop;
+        Win32TextDrops dragDrop;
         {
             const TURLDropTarget registered(dragDrop, reinterpret_cast<std::uintptr_t>(first));
             const TURLDropTarget skipped(dragDrop, reinterpret_cast<std::uintptr_t>(second));
+            EXPECT_TRUE(registered.Registered());
+            EXPECT_FALSE(skipped.Registered());
             EXPECT_TRUE(HasDropTarget(first));
             EXPECT_FALSE(HasDropTarget(second));
         }
@@ -202,18 +218,17 @@ TEST(DropTargetRegistration, SkipsRegistrationWhereOleWasInitialisedBefore) {
 TEST(DropTargetRegistration, LeavesAnotherTargetsRegistrationAlone) {
     OnOwnThread([] {
         const HWND window = CreateTestWindow(100);
-        ASSERT_EQ(OleInitialize(nullptr), S_OK);
-        FakeDragDropService unused;
-        TURLDropTarget other(unused, 0);
-        Win32DropTarget otherCom(other);
-        ASSERT_EQ(RegisterDragDrop(window, &otherCom), S_OK);
+        Win32TextDrops dragDrop;
         {
-            TURLDropTarget receiver(unused, 0);
-            const Win32DropRegistration registration(window, receiver, {});
-            EXPECT_EQ(registration.Result(), DRAGDROP_E_ALREADYREGISTERED);
+            const TURLDropTarget first(dragDrop, reinterpret_cast<std::uintptr_t>(window));
+            {
+                const TURLDropTarget second(dragDrop, reinterpret_cast<std::uintptr_t>(window));
+                EXPECT_FALSE(second.Registered());
+            }
+            EXPECT_TRUE(HasDropTarget(window));  // the second did not revoke the first's
         }
-        EXPECT_TRUE(HasDropTarget(window));
-        RevokeDragDrop(window);
+        EXPECT_EQ(OleInitialize(nullptr), S_OK);
+        EXPECT_FALSE(HasDropTarget(window));
         OleUninitialize();
         DestroyWindow(window);
     });
@@ -235,7 +250,7 @@ DragOutcome DragOnto(TestDataObject& data, DWORD offered = kOffered) {
     DragOutcome outcome{};
     OnOwnThread([&] {
         const HWND window = CreateTestWindow(100);
-        Win32DragDropService dragDrop;
+        Win32TextDrops dragDrop;
         TURLDropTarget target(dragDrop, reinterpret_cast<std::uintptr_t>(window));
         const auto record = [&](const char* name) {
             return [&outcome, name](TURLDropTarget&, std::int32_t& accept) {

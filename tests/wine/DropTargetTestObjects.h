@@ -1,5 +1,6 @@
 // COM objects that play the drag source's side in the drop target's Windows tests: a data
-// object offering text in global memory, text in a stream, or no text; and a drop source.
+// object offering text in global memory (ended by a zero byte or by the block), text in a
+// stream, or no text; and a drop source.
 #pragma once
 
 #include <ole2.h>
@@ -18,9 +19,11 @@ namespace mirevo::testing_support {
 // Lives on the stack; counts its references so a test can see every medium released.
 class TestDataObject final : public IDataObject {
 public:
-    enum class Offer { GlobalText, StreamText, NoText };
+    enum class Offer { GlobalText, UnterminatedText, StreamText, NoText };
 
-    TestDataObject(Offer offer, std::string text) : offer_(offer), text_(std::move(text)) {}
+    // answer is what GetData returns when it hands text over (a success code).
+    TestDataObject(Offer offer, std::string text, HRESULT answer = S_OK)
+        : offer_(offer), text_(std::move(text)), answer_(answer) {}
     virtual ~TestDataObject() {
         if (stream_ != nullptr) stream_->Release();
         if (block_ != nullptr) GlobalFree(block_);
@@ -53,15 +56,16 @@ public:
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
         requests.push_back(*format);
         if (offer_ == Offer::NoText || format->cfFormat != CF_TEXT) return DV_E_FORMATETC;
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text_.size() + 1);
-        std::memcpy(GlobalLock(block), text_.c_str(), text_.size() + 1);
+        const std::size_t size = text_.size() + (offer_ == Offer::UnterminatedText ? 0 : 1);
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(block), text_.c_str(), size);
         GlobalUnlock(block);
         *medium = {};
         // The medium holds a reference on this object, dropped again when it is released;
         // the storage stays this object's to free.
         AddRef();
         medium->pUnkForRelease = static_cast<IDataObject*>(this);
-        if (offer_ == Offer::GlobalText) {
+        if (offer_ != Offer::StreamText) {
             medium->tymed = TYMED_HGLOBAL;
             medium->hGlobal = block;
             if (block_ != nullptr) GlobalFree(block_);
@@ -73,7 +77,7 @@ public:
             stream_->AddRef();  // the medium's reference; releasing the medium drops it
             medium->pstm = stream_;
         }
-        return S_OK;
+        return answer_;
     }
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
@@ -96,6 +100,7 @@ public:
 private:
     Offer offer_;
     std::string text_;
+    HRESULT answer_;
     HGLOBAL block_ = nullptr;
     IStream* stream_ = nullptr;
 };

@@ -16,7 +16,7 @@
 #include "platform/win32/Win32CharTypes.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32ClipboardFormats.h"
-#include "platform/win32/Win32DragDrop.h"
+#include "platform/win32/Win32TextDrops.h"
 #include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32Surface.h"
@@ -96,7 +96,7 @@ protected:
     Win32FileReader files;
     Win32ProfileWriter writer;
     CountingClock clock;
-    Win32DragDropService dragDrop;
+    Win32TextDrops dragDrop;
     Win32VersionResource versions;
     FakeShell shell;
     Win32ClipboardFormats clipboardFormats{kClipboardBlockFormatName};

@@ -18,7 +18,7 @@
 #include "platform/win32/Win32CharTypes.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32ClipboardFormats.h"
-#include "platform/win32/Win32DragDrop.h"
+#include "platform/win32/Win32TextDrops.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32VersionResource.h"
