@@ -21,8 +21,16 @@ using bench::NullSurface;
 // CPU time of the process: the machine is shared, so wall time would measure the neighbours.
 double Now() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
-class NullWindow final : public IWindowServices {
+class NullWindow final : public IWindowServices,
+                         public IWindowCaret,
+                         public IWindowScrolling,
+                         public IWindowMouse,
+                         public IHintWindow {
 public:
+    IWindowCaret& Caret() override { return *this; }
+    IWindowScrolling& Scrolling() override { return *this; }
+    IWindowMouse& Mouse() override { return *this; }
+    IHintWindow& Hint() override { return *this; }
     TSize ClientSize() const override { return {400, 300}; }
     void Invalidate(const TRect*) override {}
     void ScrollWindow(std::int32_t, std::int32_t, const TRect*) override {}
@@ -46,7 +54,7 @@ public:
     void SetFocus() override {}
     TPoint CursorPos() const override { return {}; }
     TShiftState ShiftState() const override { return {}; }
-    bool IsKeyDown(std::uint16_t) const override { return false; }
+    bool IsKeyDown(TKeyCode) const override { return false; }
     void SetCursor(TCursor) override {}
     std::int32_t WheelScrollLines() const override { return 3; }
     TSize DragDistance() const override { return {4, 4}; }

@@ -40,7 +40,7 @@ void TCustomTextView::InitializeCaret() {
     }
     caretVisible_ = false;
     if (!window_ || !(window_->Focused() || alwaysShowCaret_)) return;
-    window_->CreateCaret(width, height);
+    window_->Caret().CreateCaret(width, height);
     UpdateCaret();
 }
 
@@ -53,24 +53,24 @@ void TCustomTextView::UpdateCaret() {
     const TPoint cell = RowColumnToPixels(CaretDisplayPos());
     const std::int32_t x = cell.X + caretOffset_.X;
     const std::int32_t y = cell.Y + caretOffset_.Y + 1;
-    window_->SetCaretPos(x, y);
+    window_->Caret().SetCaretPos(x, y);
     const TSize client = window_->ClientSize();
     if (x >= gutterWidth_ && x < client.Width && y >= 0 && y < client.Height) {
         ShowCaret();
     } else {
         HideCaret();
     }
-    window_->SetCompositionWindow({x, y});
+    window_->Caret().SetCompositionWindow({x, y});
 }
 
 void TCustomTextView::ShowCaret() {
     if (!window_ || options_.Contains(TEditorOption::eoNoCaret) || caretVisible_) return;
-    if (window_->ShowCaret()) caretVisible_ = true;
+    if (window_->Caret().ShowCaret()) caretVisible_ = true;
 }
 
 void TCustomTextView::HideCaret() {
     if (!window_ || !caretVisible_) return;
-    if (window_->HideCaret()) caretVisible_ = false;
+    if (window_->Caret().HideCaret()) caretVisible_ = false;
 }
 
 void TCustomTextView::SetShowCaretWithoutFocus(bool value) {
@@ -81,7 +81,7 @@ void TCustomTextView::SetShowCaretWithoutFocus(bool value) {
         InitializeCaret();
     } else {
         HideCaret();
-        window_->DestroyCaret();
+        window_->Caret().DestroyCaret();
     }
 }
 
@@ -278,14 +278,14 @@ void TCustomTextView::FocusGained() {
 }
 
 void TCustomTextView::ImeOpenStatusChanged() {
-    if (window_) window_->SetCompositionFont(font_);
+    if (window_) window_->Caret().SetCompositionFont(font_);
 }
 
 void TCustomTextView::FocusLost() {
     ProcessCommand(kFocusLostCommand, '\0', nullptr);
     if (window_ && !window_->Focused() && !alwaysShowCaret_) {
         HideCaret();
-        window_->DestroyCaret();
+        window_->Caret().DestroyCaret();
     }
     if (hideSelection_ && HasSelection()) InvalidateSelection();
 }

@@ -44,7 +44,7 @@ void TCustomTextView::SetTopLine(std::int32_t value) {
     topLine_ = value;
     if (window_) {
         if (std::abs(delta) < visibleRows_) {
-            window_->ScrollWindow(0, delta * rowHeight_, nullptr);
+            window_->Scrolling().ScrollWindow(0, delta * rowHeight_, nullptr);
         } else {
             Invalidate();
         }
@@ -72,7 +72,7 @@ void TCustomTextView::SetLeftChar(std::int32_t value) {
         if (std::abs(delta) < visibleColumns_) {
             const TSize client = window_->ClientSize();
             const TRect area{gutterWidth_ + 2, 0, client.Width, client.Height};
-            window_->ScrollWindow(delta * cellWidth_, 0, &area);
+            window_->Scrolling().ScrollWindow(delta * cellWidth_, 0, &area);
         } else {
             InvalidateLines(-1, -1);
         }
@@ -98,12 +98,12 @@ void TCustomTextView::UpdateScrollBars() {
     if (horizontal && !wordWrap_) {
         UpdateHorizontalScrollBar();
     } else {
-        window_->ShowScrollBar(TScrollBarKind::sbHorizontal, false);
+        window_->Scrolling().ShowScrollBar(TScrollBarKind::sbHorizontal, false);
     }
     if (vertical) {
         UpdateVerticalScrollBar();
     } else {
-        window_->ShowScrollBar(TScrollBarKind::sbVertical, false);
+        window_->Scrolling().ShowScrollBar(TScrollBarKind::sbVertical, false);
     }
 }
 
@@ -117,11 +117,11 @@ void TCustomTextView::UpdateHorizontalScrollBar() {
     const std::int32_t n = HorizontalExtent();
     const TScrollInfo info = BarInfo(n, visibleColumns_, leftChar_, !hideShow);
     const bool shown = !(hideShow && n <= kMaxScrollPos && visibleColumns_ >= n);
-    window_->ShowScrollBar(TScrollBarKind::sbHorizontal, shown);
-    window_->SetScrollInfo(TScrollBarKind::sbHorizontal, info);
+    window_->Scrolling().ShowScrollBar(TScrollBarKind::sbHorizontal, shown);
+    window_->Scrolling().SetScrollInfo(TScrollBarKind::sbHorizontal, info);
     const bool fits =
         options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleColumns_ >= n;
-    window_->EnableScrollArrows(TScrollBarKind::sbHorizontal,
+    window_->Scrolling().EnableScrollArrows(TScrollBarKind::sbHorizontal,
                                 BarArrows(fits, leftChar_, visibleColumns_, n));
 }
 
@@ -136,10 +136,10 @@ void TCustomTextView::UpdateVerticalScrollBar() {
     const std::int32_t n = VerticalExtent();
     const TScrollInfo info = BarInfo(n, visibleRows_, topLine_, !hideShow);
     const bool shown = !(hideShow && n <= kMaxScrollPos && visibleRows_ >= n);
-    window_->ShowScrollBar(TScrollBarKind::sbVertical, shown);
-    window_->SetScrollInfo(TScrollBarKind::sbVertical, info);
+    window_->Scrolling().ShowScrollBar(TScrollBarKind::sbVertical, shown);
+    window_->Scrolling().SetScrollInfo(TScrollBarKind::sbVertical, info);
     const bool fits = options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleRows_ >= n;
-    window_->EnableScrollArrows(TScrollBarKind::sbVertical,
+    window_->Scrolling().EnableScrollArrows(TScrollBarKind::sbVertical,
                                 BarArrows(fits, topLine_, visibleRows_, RowCount()));
 }
 
@@ -177,7 +177,7 @@ void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
             break;
         case TScrollCode::EndScroll:
             thumbTracking_ = false;
-            if (options_.Contains(TEditorOption::eoShowScrollHint) && window_) window_->HideHint();
+            if (options_.Contains(TEditorOption::eoShowScrollHint) && window_) window_->Hint().HideHint();
             break;
     }
     if (window_) window_->Update();
@@ -237,19 +237,19 @@ std::string TCustomTextView::ScrollHintText() const {
 void TCustomTextView::ShowScrollHint() {
     if (!window_) return;
     const std::string text = ScrollHintText();
-    const TSize hint = window_->MeasureHint(text, 200);
+    const TSize hint = window_->Hint().MeasureHint(text, 200);
     const TSize client = window_->ClientSize();
     const std::int32_t x = client.Width - hint.Width - 4;
     std::int32_t y = 10;
     if (options_.Contains(TEditorOption::eoScrollHintFollows)) {
-        const TScrollInfo track = window_->ScrollTrackInfo(TScrollBarKind::sbVertical);
-        const std::int32_t arrow = window_->VerticalScrollArrowHeight();
+        const TScrollInfo track = window_->Scrolling().ScrollTrackInfo(TScrollBarKind::sbVertical);
+        const std::int32_t arrow = window_->Scrolling().VerticalScrollArrowHeight();
         const double fraction = track.Max > 0 ? static_cast<double>(track.Pos) / track.Max : 0.0;
         y = arrow + static_cast<std::int32_t>(std::lround((client.Height - 2 * arrow) * fraction)) +
             hint.Height / 2;
     }
     const TPoint corner = window_->ClientToScreen({x, y});
-    window_->ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height}, text,
+    window_->Hint().ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height}, text,
                       scrollHintColor_);
 }
 
@@ -259,7 +259,7 @@ void TCustomTextView::MouseWheel(std::int32_t delta, bool ctrl) {
         rowsPerNotch =
             options_.Contains(TEditorOption::eoHalfPageScroll) ? visibleRows_ >> 1 : visibleRows_;
     } else {
-        rowsPerNotch = window_ ? window_->WheelScrollLines() : 3;
+        rowsPerNotch = window_ ? window_->Scrolling().WheelScrollLines() : 3;
     }
     wheelAccumulator_ += delta;
     const std::int32_t notches = wheelAccumulator_ / kWheelDelta;

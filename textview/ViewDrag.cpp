@@ -54,9 +54,9 @@ void TCustomTextView::DragMove(TShiftState shift, std::int32_t x, std::int32_t y
     dragTarget_ = target;
     if (!window_) return;
     if (!accept) {
-        window_->SetCursor(crNoDrop);
+        window_->Mouse().SetCursor(crNoDrop);
     } else {
-        window_->SetCursor(shift.Contains(TShiftFlag::ssCtrl) ? crMultiDrag : crDrag);
+        window_->Mouse().SetCursor(shift.Contains(TShiftFlag::ssCtrl) ? crMultiDrag : crDrag);
     }
 }
 

@@ -9,7 +9,7 @@
 namespace mirevo {
 
 bool TCustomTextView::MouseCaptured() const {
-    return window_ && window_->HasCapture() && !dragging_;
+    return window_ && window_->Mouse().HasCapture() && !dragging_;
 }
 
 TDisplayCoord TCustomTextView::NearestCell(std::int32_t x, std::int32_t y) const {
@@ -19,7 +19,7 @@ TDisplayCoord TCustomTextView::NearestCell(std::int32_t x, std::int32_t y) const
 }
 
 void TCustomTextView::ReleaseMouse() {
-    if (window_) window_->ReleaseCapture();
+    if (window_) window_->Mouse().ReleaseCapture();
 }
 
 void TCustomTextView::ClearClickFlags() {
@@ -52,7 +52,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
     if (left) {
         // Placing the caret must not lose the ends a Shift-press extends or a drag moves.
         SetCaretAndSelection(caret_, anchor, activeEnd);
-        if (window_) window_->SetCapture();
+        if (window_) window_->Mouse().SetCapture();
         waitForDragging_ = false;
         if (hadSelection && options_.Contains(TEditorOption::eoDragDropEditing) &&
             x >= gutterWidth_ + 2 && SelectionMode() == TSelectionMode::smNormal &&
@@ -89,7 +89,7 @@ void TCustomTextView::MouseMove(TShiftState shift, std::int32_t x, std::int32_t 
         return;
     }
     if (MouseCaptured() && waitForDragging_) {
-        const TSize distance = window_->DragDistance();
+        const TSize distance = window_->Mouse().DragDistance();
         if (std::abs(x - mouseDownPos_.X) >= distance.Width ||
             std::abs(y - mouseDownPos_.Y) >= distance.Height) {
             waitForDragging_ = false;
@@ -132,7 +132,7 @@ void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32
 }
 
 void TCustomTextView::DblClick() {
-    const TPoint p = window_ ? window_->CursorPos() : TPoint{};
+    const TPoint p = window_ ? window_->Mouse().CursorPos() : TPoint{};
     if (p.X < gutterWidth_ + 2) {
         if (OnDblClick) OnDblClick(this);
         return;
@@ -165,7 +165,7 @@ TCursor TCustomTextView::CursorAt(std::int32_t x, std::int32_t y) {
     if (x < gutterWidth_) {
         cursor = static_cast<TCursor>(gutter_.Cursor());
     } else if (options_.Contains(TEditorOption::eoDragDropEditing) &&
-               !(window_ && window_->HasCapture()) && PointInSelection(p)) {
+               !(window_ && window_->Mouse().HasCapture()) && PointInSelection(p)) {
         cursor = crArrow;
     }
     if (OnMouseCursor) OnMouseCursor(this, p, cursor);

@@ -20,7 +20,7 @@ std::int32_t DeltaOutside(std::int32_t v, std::int32_t low, std::int32_t high, s
 }  // namespace
 
 void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
-    if (!window_ || !(window_->HasCapture() || dragging_)) return;
+    if (!window_ || !(window_->Mouse().HasCapture() || dragging_)) return;
     TRect area{gutterWidth_, 0, gutterWidth_ + visibleColumns_ * cellWidth_,
                visibleRows_ * rowHeight_};
     if (borderStyle_ == TViewBorderStyle::bsNone) {
@@ -31,7 +31,7 @@ void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
     if (scrollDeltaX_ == 0 && scrollDeltaY_ == 0) {
         StopScrollTimer();
     } else if (!scrollTimerOn_) {
-        window_->SetTimer(kScrollTimerId, kScrollTimerInterval);
+        window_->Mouse().SetTimer(kScrollTimerId, kScrollTimerInterval);
         scrollTimerOn_ = true;
     }
 }
@@ -39,7 +39,7 @@ void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
 void TCustomTextView::StopScrollTimer() {
     if (!scrollTimerOn_) return;
     scrollTimerOn_ = false;
-    if (window_) window_->KillTimer(kScrollTimerId);
+    if (window_) window_->Mouse().KillTimer(kScrollTimerId);
 }
 
 void TCustomTextView::ScrollTimerTick() {
@@ -48,7 +48,7 @@ void TCustomTextView::ScrollTimerTick() {
         CancelDrag();
         return;
     }
-    const TPoint mouse = window_->CursorPos();
+    const TPoint mouse = window_->Mouse().CursorPos();
     const std::int32_t rows = std::max(1, RowCount());
     TDisplayCoord d = PixelsToRowColumn(mouse.X, mouse.Y);
     d.Row = std::clamp(d.Row, 1, rows);

@@ -1,5 +1,8 @@
 #include "platform/win32/Win32ActionBars.h"
 
+// Before <windowsx.h>, whose SelectFont macro would rename the drawing surface's method.
+#include "platform/win32/Win32Convert.h"
+
 #include <windowsx.h>
 
 #include <cctype>
@@ -94,7 +97,7 @@ void Win32MenuBarPeer::OnCommand(WORD, WORD id) {
 }
 
 bool Win32MenuBarPeer::HandleKeyMessage(const MSG& message) {
-    const auto key = static_cast<TKeyCode>(message.wParam);
+    const auto key = win32::KeyCodeOf(message.wParam);
     switch (message.message) {
         case WM_SYSKEYDOWN:
             if (key == VK_F10 && !IsPressed(VK_SHIFT)) return Carry(keys_->Toggle());
@@ -267,7 +270,7 @@ LRESULT CALLBACK Win32MenuBarPeer::MenuFilter(int code, WPARAM wParam, LPARAM lP
 // Keys of the bar inside an open drop-down, and the mouse moving onto another menu's button.
 bool Win32MenuBarPeer::FilterMenuMessage(const MSG& message) {
     if (message.message == WM_KEYDOWN) {
-        const TMenuBarStep step = keys_->KeyInMenu(static_cast<TKeyCode>(message.wParam));
+        const TMenuBarStep step = keys_->KeyInMenu(win32::KeyCodeOf(message.wParam));
         if (step.Action == TMenuBarStep::TAction::Open) {
             switchTo_ = step.Menu;
             switchByKeyboard_ = true;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/Win32ActionBars.h"
+#include "platform/win32/Win32Convert.h"
 #include "platform/win32/Win32FormPeer.h"
 #include "platform/win32/Win32PeerFactory.h"
 #include "platform/win32/Win32VersionResource.h"
@@ -28,7 +29,7 @@ void RegisterClass(const char* name, HBRUSH background) {
 }
 
 TShortCut ShortCutOf(WPARAM key) {
-    TShortCut shortCut = static_cast<TShortCut>(key & 0xFF);
+    TShortCut shortCut = win32::KeyCodeOf(key);
     if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
     if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
     if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/Win32Convert.h"
+
 namespace mirevo {
 
 namespace {
@@ -94,7 +96,7 @@ public:
         const INT* dx = spacing.size() >= text.size() && !spacing.empty()
                             ? reinterpret_cast<const INT*>(spacing.data())
                             : nullptr;
-        ExtTextOutA(dc_, x, y, static_cast<UINT>(options), rect != nullptr ? &area : nullptr,
+        ExtTextOutA(dc_, x, y, win32::TextOutFlagsOf(options), rect != nullptr ? &area : nullptr,
                     text.data(), static_cast<UINT>(text.size()), dx);
     }
 

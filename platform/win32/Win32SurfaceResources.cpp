@@ -5,18 +5,13 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/win32/Win32Convert.h"
 #include "platform/win32/Win32Surface.h"
 #include "textview/FontsInfoManager.h"
 
 namespace mirevo {
 
 namespace {
-
-static_assert(sizeof(LOGFONTA) == sizeof(TLogFont));
-static_assert(offsetof(LOGFONTA, lfWeight) == offsetof(TLogFont, Weight));
-static_assert(offsetof(LOGFONTA, lfCharSet) == offsetof(TLogFont, CharSet));
-static_assert(offsetof(LOGFONTA, lfPitchAndFamily) == offsetof(TLogFont, PitchAndFamily));
-static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(TLogFont, FaceName));
 
 template <typename Handle>
 Handle ToGdi(auto handle) {
@@ -26,7 +21,7 @@ Handle ToGdi(auto handle) {
 class Win32Resources final : public IDrawingResources {
 public:
     TFontHandle NewFont(const TLogFont& font) override {
-        const auto record = std::bit_cast<LOGFONTA>(font);
+        const LOGFONTA record = win32::ToLogFontA(font);
         return TFontHandle{reinterpret_cast<std::uintptr_t>(CreateFontIndirectA(&record))};
     }
 
@@ -35,7 +30,7 @@ public:
     TLogFont DescribeFont(TFontHandle font) override {
         LOGFONTA record{};
         GetObjectA(ToGdi<HFONT>(font), sizeof record, &record);
-        return std::bit_cast<TLogFont>(record);
+        return win32::FromLogFontA(record);
     }
 
     std::unique_ptr<IDrawingSurface> OpenScreenSurface() override {

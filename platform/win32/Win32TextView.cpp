@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include "platform/win32/Win32Convert.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32Surface.h"
 
@@ -87,12 +88,12 @@ LRESULT Win32TextViewPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             view_.Resized();
             return 0;
         case WM_VSCROLL:
-            view_.VScroll(static_cast<TScrollCode>(LOWORD(wParam)),
-                          static_cast<std::int16_t>(HIWORD(wParam)));
+            if (const auto code = win32::ScrollCodeOf(wParam))
+                view_.VScroll(*code, win32::ScrollThumbOf(wParam));
             return 0;
         case WM_HSCROLL:
-            view_.HScroll(static_cast<TScrollCode>(LOWORD(wParam)),
-                          static_cast<std::int16_t>(HIWORD(wParam)));
+            if (const auto code = win32::ScrollCodeOf(wParam))
+                view_.HScroll(*code, win32::ScrollThumbOf(wParam));
             return 0;
         case WM_MOUSEWHEEL:
             view_.MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam),
@@ -152,7 +153,7 @@ void Win32TextViewPeer::OnPaint() {
 }
 
 bool Win32TextViewPeer::OnKeyDown(WPARAM key) {
-    TKeyCode code = static_cast<TKeyCode>(key);
+    TKeyCode code = win32::KeyCodeOf(key);
     view_.KeyDown(code, KeyShiftState());
     const bool taken = code == 0;
     if (key == VK_MENU) altChordTaken_ = false;
@@ -161,7 +162,7 @@ bool Win32TextViewPeer::OnKeyDown(WPARAM key) {
 }
 
 bool Win32TextViewPeer::OnKeyUp(WPARAM key) {
-    TKeyCode code = static_cast<TKeyCode>(key);
+    TKeyCode code = win32::KeyCodeOf(key);
     view_.KeyUp(code, KeyShiftState());
     // Alt let go after a chord the view took is no press of Alt alone: no menu opens.
     if (key == VK_MENU && altChordTaken_) {

@@ -132,8 +132,8 @@ bool Win32TextViewPeer::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM l
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) != hwnd_ || LOWORD(lParam) != HTCLIENT) return false;
             if (!view_.Dragging()) {
-                const TPoint at = services_->CursorPos();
-                services_->SetCursor(view_.CursorAt(at.X, at.Y));
+                const TPoint at = services_->Mouse().CursorPos();
+                services_->Mouse().SetCursor(view_.CursorAt(at.X, at.Y));
             }
             result = TRUE;
             return true;

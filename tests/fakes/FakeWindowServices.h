@@ -15,7 +15,11 @@
 
 namespace mirevo::testing_support {
 
-class FakeWindowServices final : public IWindowServices {
+class FakeWindowServices final : public IWindowServices,
+                                 public IWindowCaret,
+                                 public IWindowScrolling,
+                                 public IWindowMouse,
+                                 public IHintWindow {
 public:
     struct Scroll {
         std::int32_t Dx = 0;
@@ -27,7 +31,7 @@ public:
         TScrollInfo Info;
         TScrollArrows Arrows = TScrollArrows::EnableBoth;
     };
-    struct Hint {
+    struct HintState {
         bool Shown = false;
         TRect Rect;
         std::string Text;
@@ -43,11 +47,16 @@ public:
     std::int32_t ArrowHeight = 17;
     TPoint ScreenOrigin{100, 200};
     TScrollInfo Track;  // what ScrollTrackInfo answers
-    TPoint Mouse;       // what CursorPos answers
+    TPoint MousePos;    // what CursorPos answers
     TShiftState Shift;  // what ShiftState answers
     std::set<std::uint16_t> KeysDown;
     std::int32_t HintCharWidth = 6;
     std::int32_t HintHeight = 16;
+
+    IWindowCaret& Caret() override { return *this; }
+    IWindowScrolling& Scrolling() override { return *this; }
+    IWindowMouse& Mouse() override { return *this; }
+    IHintWindow& Hint() override { return *this; }
 
     TSize ClientSize() const override { return Client; }
     void Invalidate(const TRect* rect) override;
@@ -78,9 +87,9 @@ public:
     bool HasCapture() const override { return capture_; }
     bool Focused() const override { return HasFocus; }
     void SetFocus() override { HasFocus = true; }
-    TPoint CursorPos() const override { return Mouse; }
+    TPoint CursorPos() const override { return MousePos; }
     TShiftState ShiftState() const override { return Shift; }
-    bool IsKeyDown(std::uint16_t key) const override { return KeysDown.contains(key); }
+    bool IsKeyDown(TKeyCode key) const override { return KeysDown.contains(key); }
     void SetCursor(TCursor cursor) override { cursor_ = cursor; }
     std::int32_t WheelScrollLines() const override { return WheelLines; }
     TSize DragDistance() const override { return {4, 4}; }
@@ -105,7 +114,7 @@ public:
     TPoint CaretPos() const { return caretPos_; }
     bool CaretShown() const { return caretShown_; }
     std::optional<TPoint> Composition() const { return composition_; }
-    const Hint& HintWindow() const { return hint_; }
+    const HintState& ShownHint() const { return hint_; }
     bool AcceptsFiles() const { return acceptFiles_; }
     bool TimerRunning(std::uintptr_t id) const { return timers_.contains(id); }
     std::optional<std::uint32_t> TimerInterval(std::uintptr_t id) const {
@@ -129,7 +138,7 @@ private:
     std::optional<TPoint> composition_;
     std::optional<TLogFont> compositionFont_;
     bool acceptFiles_ = false;
-    Hint hint_;
+    HintState hint_;
     std::optional<TCursor> cursor_;
 };
 

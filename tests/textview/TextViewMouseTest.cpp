@@ -35,7 +35,7 @@ protected:
     // A click, then the double-click press and the double-click, as the window sends them.
     void DoubleClick(TPoint p) {
         Click(p);
-        window_.Mouse = p;
+        window_.MousePos = p;
         TShiftState shift = kLeft;
         shift.Include(TShiftFlag::ssDouble);
         Press(p, shift);
@@ -191,7 +191,7 @@ TEST_F(TextViewMouseTest, DraggingBelowTheTextScrollsPerTickAndExtendsTheSelecti
         ASSERT_TRUE(view_->ScrollTimerRunning()) << c.Name;
         EXPECT_EQ(window_.TimerInterval(TCustomTextView::kScrollTimerId), 100u) << c.Name;
 
-        window_.Mouse = below;
+        window_.MousePos = below;
         window_.Shift = c.Shift ? TShiftState{TShiftFlag::ssShift} : TShiftState{};
         view_->ScrollTimerTick();
         EXPECT_EQ(view_->TopLine(), c.TopLineAfterTick) << c.Name;

@@ -118,7 +118,7 @@ TEST_F(TextViewScrollTest, TheScrollHintShowsTheBufferLineOfTheFirstRow) {
     view_->SetText(text);
     view_->VScroll(TScrollCode::ThumbTrack, 10);
     EXPECT_EQ(view_->TopLine(), 10);
-    const auto& hint = window_.HintWindow();
+    const auto& hint = window_.ShownHint();
     EXPECT_TRUE(hint.Shown);
     EXPECT_EQ(hint.Text, "Top Line: 1");  // still the first buffer line
     EXPECT_EQ(hint.Color, clInfoBk);
