@@ -7,7 +7,7 @@
 namespace mirevo {
 
 namespace {
-const TFontSpec kDialogFont{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET_VALUE};
+const TFontSpec kDialogFont{"ＭＳ Ｐゴシック", -12, kShiftJisCharSet};
 }  // namespace
 
 TAboutBox::TAboutBox(TApplication& application, TForm* owner, IVersionResource& versions,

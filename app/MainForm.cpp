@@ -38,14 +38,14 @@ void TMainForm::FormCreate(TObject*) {
 void TMainForm::LoadSettings() {
     const TMemIniFile ini = ReadSettingsOrDefaults();
     TBounds bounds = Bounds();
-    bounds.Top = ini.ReadNumber(keys::Form, keys::Top, bounds.Top);
+    bounds.Top = ini.ReadNumber(keys::kForm, keys::kTop, bounds.Top);
     SetBounds(bounds);
-    bounds.Left = ini.ReadNumber(keys::Form, keys::Left, bounds.Left);
+    bounds.Left = ini.ReadNumber(keys::kForm, keys::kLeft, bounds.Left);
     SetBounds(bounds);
-    bounds.Width = ini.ReadNumber(keys::Form, keys::Width, bounds.Width);
+    bounds.Width = ini.ReadNumber(keys::kForm, keys::kWidth, bounds.Width);
     SetBounds(bounds);
     PageControl1.SetActivePageIndex(
-        ini.ReadNumber(keys::Form, keys::Page, PageControl1.ActivePageIndex()));
+        ini.ReadNumber(keys::kForm, keys::kPage, PageControl1.ActivePageIndex()));
     settings_ = LoadSessionSettings(ini);
 }
 
@@ -67,11 +67,11 @@ void TMainForm::SavePlacement() {
     // A maximised or minimised window is stored where it returns to, so that the next start
     // shows a normal window there.
     const TBounds bounds = RestoredBounds();
-    ini.WriteNumber(keys::Form, keys::Top, bounds.Top);
-    ini.WriteNumber(keys::Form, keys::Left, bounds.Left);
-    ini.WriteNumber(keys::Form, keys::Height, bounds.Height);
-    ini.WriteNumber(keys::Form, keys::Width, bounds.Width);
-    ini.WriteNumber(keys::Form, keys::Page, PageControl1.ActivePageIndex());
+    ini.WriteNumber(keys::kForm, keys::kTop, bounds.Top);
+    ini.WriteNumber(keys::kForm, keys::kLeft, bounds.Left);
+    ini.WriteNumber(keys::kForm, keys::kHeight, bounds.Height);
+    ini.WriteNumber(keys::kForm, keys::kWidth, bounds.Width);
+    ini.WriteNumber(keys::kForm, keys::kPage, PageControl1.ActivePageIndex());
 }
 
 LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) const {
@@ -106,7 +106,7 @@ void TMainForm::ShowRefusal(LinkMessage message) {
     if (ChannelOf(message) == MessageChannel::PlainDialog) {
         Application().MessageDialog(text);
     } else {
-        Application().ShowMessageBox(text, WarningBoxFlags);
+        Application().ShowMessageBox(text, kWarningBoxFlags);
     }
 }
 
@@ -128,7 +128,7 @@ void TMainForm::ShowResult(const std::string& code) {
     TextMemo1Change(&TextMemo1);
     if (!settings_.autocopy) return;
     services_.Clipboard.SetText(code);
-    Application().ShowMessageBox(kCopiedMessage + CodePreview(code), MB_ICONINFORMATION_VALUE);
+    Application().ShowMessageBox(kCopiedMessage + CodePreview(code), kMbIconInformation);
 }
 
 void TMainForm::ClearInputs() {

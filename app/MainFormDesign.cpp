@@ -9,8 +9,8 @@ namespace mirevo {
 
 namespace {
 
-const TFontSpec kFormFont{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET_VALUE};
-const TFontSpec kMenuFont{"MS UI Gothic", -12, SHIFTJIS_CHARSET_VALUE};
+const TFontSpec kFormFont{"ＭＳ Ｐゴシック", -12, kShiftJisCharSet};
+const TFontSpec kMenuFont{"MS UI Gothic", -12, kShiftJisCharSet};
 constexpr TColor kBarHighlight = Rgb(247, 246, 238);
 const char kUrlLabel[] = "リンク先URL： ";
 const char kTextLabel[] = "リンク対象テキスト： ";

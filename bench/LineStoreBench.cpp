@@ -13,7 +13,7 @@ namespace {
 
 // CPU time of the process: the machine is shared, so wall time would measure the neighbours.
 struct Clock {
-    static double now() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+    static double Now() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 };
 
 std::size_t HeapInUse() {
@@ -52,21 +52,21 @@ void BM_SetText64MiB(benchmark::State& state) {
     double subject = 0;
     double heapPerLine = 0;
     for (auto _ : state) {
-        const auto t0 = Clock::now();
+        const auto t0 = Clock::Now();
         benchmark::DoNotOptimize(MemchrSplit(text));
-        const auto t1 = Clock::now();
+        const auto t1 = Clock::Now();
         {
             // Any store that owns its text pays this: the bytes copied into new memory.
-            const auto c0 = Clock::now();
+            const auto c0 = Clock::Now();
             std::string copy = text;
             benchmark::DoNotOptimize(copy.data());
-            copying += Clock::now() - c0;
+            copying += Clock::Now() - c0;
         }
         auto store = std::make_unique<mirevo::TLineStore>();
         const std::size_t heapBefore = HeapInUse();
-        const auto t2 = Clock::now();
+        const auto t2 = Clock::Now();
         store->SetText(text);
-        const auto t3 = Clock::now();
+        const auto t3 = Clock::Now();
         const std::size_t heap = HeapInUse() - heapBefore;
         heapPerLine = (static_cast<double>(heap) - 98.0 * store->Count()) / store->Count();
         baseline += t1 - t0;
@@ -89,14 +89,14 @@ void BM_AdoptText64MiB(benchmark::State& state) {
     double baseline = 0;
     double subject = 0;
     for (auto _ : state) {
-        const auto t0 = Clock::now();
+        const auto t0 = Clock::Now();
         benchmark::DoNotOptimize(MemchrSplit(text));
-        const auto t1 = Clock::now();
+        const auto t1 = Clock::Now();
         auto store = std::make_unique<mirevo::TLineStore>();
         std::string copy = text;
-        const auto t2 = Clock::now();
+        const auto t2 = Clock::Now();
         store->AdoptText(std::move(copy));
-        const auto t3 = Clock::now();
+        const auto t3 = Clock::Now();
         baseline += t1 - t0;
         subject += t3 - t2;
         state.PauseTiming();

@@ -26,7 +26,7 @@ bool IdentifiersMissing(LinkKind kind, const LinkOptions& settings) {
 }
 
 std::string FillLink(const std::string& part, const std::string& a8mat, const std::string& url) {
-    return ReplaceFirst(ReplaceAll(part, PlaceholderA8mat, a8mat), PlaceholderUrl,
+    return ReplaceFirst(ReplaceAll(part, kPlaceholderA8mat, a8mat), kPlaceholderUrl,
                         QueryValueEncode(url));
 }
 
@@ -43,12 +43,12 @@ std::string Join(std::initializer_list<std::string_view> pieces) {
 }
 
 std::string TextPart(const LinkTemplates& t, bool linefeed) {
-    return linefeed ? Join({t.anchorOpen, t.textClose, LineBreak, t.pixel})
+    return linefeed ? Join({t.anchorOpen, t.textClose, kLineBreak, t.pixel})
                     : Join({t.anchorOpen, t.textClose, t.pixel});
 }
 
 std::string ImagePart(const LinkTemplates& t, bool linefeed) {
-    return linefeed ? Join({t.anchorOpen, LineBreak, t.imageClose, LineBreak, t.pixel})
+    return linefeed ? Join({t.anchorOpen, kLineBreak, t.imageClose, kLineBreak, t.pixel})
                     : Join({t.anchorOpen, t.imageClose, t.pixel});
 }
 
@@ -57,10 +57,10 @@ std::string BuildCode(LinkKind kind, const LinkInputs& in, const LinkOptions& s,
     const auto t = MakeLinkTemplates(serverNumber);
     const auto& url = in.url.text;
     const auto textCode = [&] {
-        return Fill(TextPart(t, s.linefeed), s.a8matTxt, url, PlaceholderText, in.text.text);
+        return Fill(TextPart(t, s.linefeed), s.a8matTxt, url, kPlaceholderText, in.text.text);
     };
     const auto imageCode = [&] {
-        return Fill(ImagePart(t, s.linefeed), s.a8matImg, url, PlaceholderImage, in.image.text);
+        return Fill(ImagePart(t, s.linefeed), s.a8matImg, url, kPlaceholderImage, in.image.text);
     };
     switch (kind) {
         case LinkKind::Simple:
@@ -70,7 +70,7 @@ std::string BuildCode(LinkKind kind, const LinkInputs& in, const LinkOptions& s,
         case LinkKind::Image:
             return imageCode();
         case LinkKind::TextAndImage:
-            return imageCode() + std::string(s.linefeed ? BreakTag : "") + textCode();
+            return imageCode() + std::string(s.linefeed ? kBreakTag : "") + textCode();
     }
     return {};
 }

@@ -22,12 +22,12 @@ enum class LinkMessage {
 std::string_view LinkMessageText(LinkMessage message);
 
 enum class MessageChannel {
-    WarningBox,   // modal message box, caption "Mirevo", flags WarningBoxFlags
+    WarningBox,   // modal message box, caption "Mirevo", flags kWarningBoxFlags
     PlainDialog,  // the framework's plain message dialog: OK only, no icon
 };
 
 // MB_OK | MB_ICONEXCLAMATION.
-inline constexpr std::int32_t WarningBoxFlags = 48;
+inline constexpr std::int32_t kWarningBoxFlags = 48;
 
 // M1..M8 go to the warning box, the internal error to the plain dialog.
 MessageChannel ChannelOf(LinkMessage message);

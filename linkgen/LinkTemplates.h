@@ -7,13 +7,13 @@
 
 namespace mirevo {
 
-inline constexpr std::string_view PlaceholderA8mat = "[[a8mat]]";       // every occurrence
-inline constexpr std::string_view PlaceholderUrl = "[[RakutenUrl]]";    // first only
-inline constexpr std::string_view PlaceholderText = "[[RakutenTxt]]";   // first only
-inline constexpr std::string_view PlaceholderImage = "[[RakutenImg]]";  // first only
+inline constexpr std::string_view kPlaceholderA8mat = "[[a8mat]]";       // every occurrence
+inline constexpr std::string_view kPlaceholderUrl = "[[RakutenUrl]]";    // first only
+inline constexpr std::string_view kPlaceholderText = "[[RakutenTxt]]";   // first only
+inline constexpr std::string_view kPlaceholderImage = "[[RakutenImg]]";  // first only
 
-inline constexpr std::string_view LineBreak = "\r\n";
-inline constexpr std::string_view BreakTag = "<br />\r\n";
+inline constexpr std::string_view kLineBreak = "\r\n";
+inline constexpr std::string_view kBreakTag = "<br />\r\n";
 
 // Built afresh for every run, with ClickHost and PixelDomain of the build.
 struct LinkTemplates {

@@ -5,11 +5,11 @@
 
 namespace mirevo {
 
-inline constexpr std::int32_t FirstServerNumber = 10;
-inline constexpr std::int32_t LastServerNumber = 28;
+inline constexpr std::int32_t kFirstServerNumber = 10;
+inline constexpr std::int32_t kLastServerNumber = 28;
 
 // Re-seeds a generator from seed (the clock's count, one per run) and draws uniformly from
-// FirstServerNumber..LastServerNumber.
+// kFirstServerNumber..kLastServerNumber.
 std::int32_t DrawServerNumber(std::uint64_t seed);
 
 }  // namespace mirevo

@@ -7,10 +7,10 @@
 namespace mirevo {
 
 // Flags of a message box, as the platform numbers them.
-inline constexpr std::uint32_t MB_OK_VALUE = 0;
-inline constexpr std::uint32_t MB_ICONERROR_VALUE = 16;
-inline constexpr std::uint32_t MB_ICONEXCLAMATION_VALUE = 48;
-inline constexpr std::uint32_t MB_ICONINFORMATION_VALUE = 64;
+inline constexpr std::uint32_t kMbOk = 0;
+inline constexpr std::uint32_t kMbIconError = 16;
+inline constexpr std::uint32_t kMbIconExclamation = 48;
+inline constexpr std::uint32_t kMbIconInformation = 64;
 
 class IDialogs {
 public:

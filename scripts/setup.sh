@@ -3,7 +3,7 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ python3 clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ python3 clang clang-tidy libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth xdotool
   imagemagick fonts-ipafont-gothic fonts-wine locales)
 

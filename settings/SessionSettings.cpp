@@ -10,22 +10,22 @@ namespace keys = settings_keys;
 
 SessionSettings LoadSessionSettings(const TMemIniFile& ini) {
     SessionSettings settings;
-    settings.a8matEsy = ini.ReadText(keys::Options, keys::A8matEsy, "");
-    settings.a8matTxt = ini.ReadText(keys::Options, keys::A8matTxt, "");
-    settings.a8matImg = ini.ReadText(keys::Options, keys::A8matImg, "");
-    settings.linefeed = ini.ReadFlag(keys::Options, keys::Linefeed, false);
-    settings.autocopy = ini.ReadFlag(keys::Options, keys::Autocopy, false);
-    settings.errorcheck = ini.ReadFlag(keys::Options, keys::Errorcheck, true);
+    settings.a8matEsy = ini.ReadText(keys::kOptions, keys::kA8matEsy, "");
+    settings.a8matTxt = ini.ReadText(keys::kOptions, keys::kA8matTxt, "");
+    settings.a8matImg = ini.ReadText(keys::kOptions, keys::kA8matImg, "");
+    settings.linefeed = ini.ReadFlag(keys::kOptions, keys::kLinefeed, false);
+    settings.autocopy = ini.ReadFlag(keys::kOptions, keys::kAutocopy, false);
+    settings.errorcheck = ini.ReadFlag(keys::kOptions, keys::kErrorcheck, true);
     return settings;
 }
 
 void SaveSessionSettings(TIniFile& ini, const SessionSettings& settings) {
-    ini.WriteText(keys::Options, keys::A8matEsy, settings.a8matEsy);
-    ini.WriteText(keys::Options, keys::A8matTxt, settings.a8matTxt);
-    ini.WriteText(keys::Options, keys::A8matImg, settings.a8matImg);
-    ini.WriteFlag(keys::Options, keys::Linefeed, settings.linefeed);
-    ini.WriteFlag(keys::Options, keys::Autocopy, settings.autocopy);
-    ini.WriteFlag(keys::Options, keys::Errorcheck, settings.errorcheck);
+    ini.WriteText(keys::kOptions, keys::kA8matEsy, settings.a8matEsy);
+    ini.WriteText(keys::kOptions, keys::kA8matTxt, settings.a8matTxt);
+    ini.WriteText(keys::kOptions, keys::kA8matImg, settings.a8matImg);
+    ini.WriteFlag(keys::kOptions, keys::kLinefeed, settings.linefeed);
+    ini.WriteFlag(keys::kOptions, keys::kAutocopy, settings.autocopy);
+    ini.WriteFlag(keys::kOptions, keys::kErrorcheck, settings.errorcheck);
 }
 
 }  // namespace mirevo

@@ -7,7 +7,7 @@
 namespace mirevo {
 
 namespace {
-const TFontSpec kDialogFont{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET_VALUE};
+const TFontSpec kDialogFont{"ＭＳ Ｐゴシック", -12, kShiftJisCharSet};
 constexpr TAnchors kStretch = akLeft | akTop | akRight;
 }  // namespace
 

@@ -14,21 +14,21 @@ std::string SettingsFilePath(std::string_view exePath);
 namespace settings_keys {
 
 // The main window's placement and tab. "Height" is written but never read back.
-inline constexpr char Form[] = "Form";
-inline constexpr char Top[] = "Top";
-inline constexpr char Left[] = "Left";
-inline constexpr char Height[] = "Height";
-inline constexpr char Width[] = "Width";
-inline constexpr char Page[] = "Page";
+inline constexpr char kForm[] = "Form";
+inline constexpr char kTop[] = "Top";
+inline constexpr char kLeft[] = "Left";
+inline constexpr char kHeight[] = "Height";
+inline constexpr char kWidth[] = "Width";
+inline constexpr char kPage[] = "Page";
 
 // The six session settings.
-inline constexpr char Options[] = "Options";
-inline constexpr char A8matEsy[] = "a8matEsy";
-inline constexpr char A8matTxt[] = "a8matTxt";
-inline constexpr char A8matImg[] = "a8matImg";
-inline constexpr char Linefeed[] = "linefeed";
-inline constexpr char Autocopy[] = "autocopy";
-inline constexpr char Errorcheck[] = "errorcheck";
+inline constexpr char kOptions[] = "Options";
+inline constexpr char kA8matEsy[] = "a8matEsy";
+inline constexpr char kA8matTxt[] = "a8matTxt";
+inline constexpr char kA8matImg[] = "a8matImg";
+inline constexpr char kLinefeed[] = "linefeed";
+inline constexpr char kAutocopy[] = "autocopy";
+inline constexpr char kErrorcheck[] = "errorcheck";
 
 }  // namespace settings_keys
 

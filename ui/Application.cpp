@@ -23,7 +23,7 @@ void TApplication::MessageDialog(const std::string& text) { dialogs_.MessageDial
 
 void TApplication::ShowException(const std::exception& error) {
     try {
-        dialogs_.ShowMessageBox(ErrorBoxText(error.what()), title_, MB_ICONERROR_VALUE);
+        dialogs_.ShowMessageBox(ErrorBoxText(error.what()), title_, kMbIconError);
     } catch (...) {
         // Nothing is left to report to.
     }

@@ -7,7 +7,7 @@
 namespace mirevo {
 
 namespace {
-const TFontSpec kSystemFont{"MS UI Gothic", -12, SHIFTJIS_CHARSET_VALUE};
+const TFontSpec kSystemFont{"MS UI Gothic", -12, kShiftJisCharSet};
 }  // namespace
 
 TControl::TControl(TControl* parent, std::string name, TControlKind kind)

@@ -7,13 +7,13 @@
 
 namespace mirevo {
 
-inline constexpr std::uint8_t DEFAULT_CHARSET_VALUE = 1;
-inline constexpr std::uint8_t SHIFTJIS_CHARSET_VALUE = 128;
+inline constexpr std::uint8_t kDefaultCharSet = 1;
+inline constexpr std::uint8_t kShiftJisCharSet = 128;
 
 struct TFontSpec {
     std::string Name;
     std::int32_t Height = -12;
-    std::uint8_t Charset = SHIFTJIS_CHARSET_VALUE;
+    std::uint8_t Charset = kShiftJisCharSet;
     bool Underline = false;
     friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
 };

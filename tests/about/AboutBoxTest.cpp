@@ -13,7 +13,7 @@ namespace {
 
 class AboutBoxTest : public ::testing::Test {
 protected:
-    AboutBoxTest() { application.SetTitle("Mirevo"); }
+    AboutBoxTest() { application_.SetTitle("Mirevo"); }
     static FakeVersionResource Versions(const std::string& path, const std::string& fileVersion) {
         return FakeVersionResource(
             path,
@@ -23,15 +23,15 @@ protected:
                                                   {{0x0411, 932}}),
                               VersionBlock::Layout::Wide));
     }
-    FakeHost host;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    TApplication application{host, dialogs};
+    FakeHost host_;
+    FakeDialogs dialogs_;
+    FakeShell shell_;
+    TApplication application_{host_, dialogs_};
 };
 
 TEST_F(AboutBoxTest, ShowsTitleVersionAsStoredCopyrightAndHomePage) {
-    FakeVersionResource versions = Versions(host.exeName, "1, 3, 1, 0");
-    TAboutBox box(application, nullptr, versions, shell);
+    FakeVersionResource versions = Versions(host_.exeName, "1, 3, 1, 0");
+    TAboutBox box(application_, nullptr, versions, shell_);
     EXPECT_EQ(box.Caption(), "Mirevo について");
     EXPECT_EQ(box.ProductName.Caption(), "Mirevo");
     EXPECT_EQ(box.Version.Caption(), "1, 3, 1, 0");
@@ -44,38 +44,38 @@ TEST_F(AboutBoxTest, ShowsTitleVersionAsStoredCopyrightAndHomePage) {
 }
 
 TEST_F(AboutBoxTest, FollowsTheApplicationTitle) {
-    application.SetTitle("Other");
-    FakeVersionResource versions = Versions(host.exeName, "2.0");
-    TAboutBox box(application, nullptr, versions, shell);
+    application_.SetTitle("Other");
+    FakeVersionResource versions = Versions(host_.exeName, "2.0");
+    TAboutBox box(application_, nullptr, versions, shell_);
     EXPECT_EQ(box.Caption(), "Other について");
     EXPECT_EQ(box.ProductName.Caption(), "Other");
 }
 
 TEST_F(AboutBoxTest, WithoutVersionBlockSaysInfoNotAvailable) {
     FakeVersionResource versions = Versions("C:\\elsewhere.exe", "1.0");
-    TAboutBox box(application, nullptr, versions, shell);
+    TAboutBox box(application_, nullptr, versions, shell_);
     EXPECT_EQ(box.Version.Caption(), "<info not available>");
     EXPECT_EQ(box.Copyright.Caption(), "<info not available>");
 }
 
 TEST_F(AboutBoxTest, ClickingTheHomePageOpensItAndKeepsTheBoxOpen) {
-    FakeVersionResource versions = Versions(host.exeName, "1.0");
-    TAboutBox box(application, nullptr, versions, shell);
-    host.onModal = [&](TForm&) { box.Comments.Click(); };
+    FakeVersionResource versions = Versions(host_.exeName, "1.0");
+    TAboutBox box(application_, nullptr, versions, shell_);
+    host_.onModal = [&](TForm&) { box.Comments.Click(); };
     EXPECT_EQ(box.ShowModal(), mrCancel);
-    ASSERT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.opened[0].second, config::HomePage);
+    ASSERT_EQ(shell_.opened.size(), 1u);
+    EXPECT_EQ(shell_.opened[0].second, config::HomePage);
 }
 
 TEST_F(AboutBoxTest, EscapeClosesTheBoxAsEnterDoes) {
-    FakeVersionResource versions = Versions(host.exeName, "1.0");
-    TAboutBox box(application, nullptr, versions, shell);
+    FakeVersionResource versions = Versions(host_.exeName, "1.0");
+    TAboutBox box(application_, nullptr, versions, shell_);
     bool pressed = false;
-    host.onModal = [&](TForm& form) { pressed = form.PressCancel(); };
+    host_.onModal = [&](TForm& form) { pressed = form.PressCancel(); };
     EXPECT_EQ(box.ShowModal(), mrOk);
     EXPECT_TRUE(pressed);
     // A form without a cancel button (the settings dialog is one) ignores Escape.
-    TForm plain(application, "Plain");
+    TForm plain(application_, "Plain");
     EXPECT_FALSE(plain.PressCancel());
     EXPECT_EQ(plain.ModalResult(), mrNone);
 }

@@ -133,7 +133,7 @@ TEST_F(MainFormDesign, WindowGeometryFontsAndResultArea) {
     EXPECT_EQ(f.Caption(), "Mirevo");
     EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
     EXPECT_EQ(f.MinSize(), (TSize{355, 360}));
-    EXPECT_EQ(f.Font(), (TFontSpec{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET_VALUE}));
+    EXPECT_EQ(f.Font(), (TFontSpec{"ＭＳ Ｐゴシック", -12, kShiftJisCharSet}));
     EXPECT_EQ(f.ActionMainMenuBar1.Bounds(), (TBounds{0, 0, 408, 23}));
     EXPECT_EQ(f.ActionToolBar1.Bounds(), (TBounds{0, 23, 408, 26}));
     EXPECT_EQ(f.PageControl1.Bounds(), (TBounds{0, 49, 408, 144}));
@@ -163,7 +163,7 @@ TEST_F(MainFormDesign, ResultViewIsAReadOnlyWrappingCodeView) {
     EXPECT_EQ(view.Options(),
               (TEditorOptions{eoDragDropEditing, eoGroupUndo, eoShowScrollHint, eoSmartTabDelete,
                               eoSmartTabs, eoTabsToSpaces, eoTrimTrailingSpaces}));
-    EXPECT_EQ(view.Clipboard(), &clipboardFormats);
+    EXPECT_EQ(view.Clipboard(), &clipboardFormats_);
 }
 
 TEST_F(MainFormDesign, ResizingStretchesFieldsResultAndButtonByTheirAnchors) {

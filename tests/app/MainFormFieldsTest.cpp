@@ -68,24 +68,24 @@ TEST_F(MainFormFields, DropsAreRoutedByTheFieldChecks) {
     EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
     EXPECT_TRUE(AllMarked(urls, true));
     EXPECT_EQ(Texts(images), std::vector<std::string>(2, ImageUrl()));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs_.shown.empty());
 
     Drop("not an address");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], (ShownMessage{"楽天のURLではありません。", "Mirevo", 0, true}));
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0], (ShownMessage{"楽天のURLではありません。", "Mirevo", 0, true}));
     EXPECT_EQ(Texts(urls), std::vector<std::string>(4, PageUrl()));
 }
 
 TEST_F(MainFormFields, ADropWithoutTextRoutesThePreviousDropAgain) {
     TMainForm& f = Create();
-    dragDrop.registered->Dropped(std::nullopt);  // the data had no text to give
-    ASSERT_EQ(dialogs.shown.size(), 1u);  // nothing dropped yet: refused
-    EXPECT_EQ(dialogs.shown[0].text, "楽天のURLではありません。");
+    dragDrop_.registered->Dropped(std::nullopt);  // the data had no text to give
+    ASSERT_EQ(dialogs_.shown.size(), 1u);  // nothing dropped yet: refused
+    EXPECT_EQ(dialogs_.shown[0].text, "楽天のURLではありません。");
     Drop(PageUrl());
     f.ActionClear.Execute();
-    dragDrop.registered->Dropped(std::nullopt);
+    dragDrop_.registered->Dropped(std::nullopt);
     EXPECT_EQ(f.EditUrl2.Text(), PageUrl());
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown.size(), 1u);
 }
 
 TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {
@@ -93,10 +93,10 @@ TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {
     f.EditUrl1.SetText(PageUrl());
     f.ActionExec.Execute();
     const std::string code = f.TextMemo1.Text();
-    EXPECT_EQ(clipboard.text, code);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(clipboard_.text, code);
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
     // The box shows the code cut short; the clipboard has all of it.
-    EXPECT_EQ(dialogs.shown[0],
+    EXPECT_EQ(dialogs_.shown[0],
               (ShownMessage{"以下のコードをクリップボードにコピーしました：\r\n\r\n" +
                                 code.substr(0, 80) + "…",
                             "Mirevo", 64, false}));
@@ -104,13 +104,13 @@ TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {
 
 TEST_F(MainFormFields, ClipboardFailureIsReportedAfterTheCodeIsShown) {
     TMainForm& f = Create(std::string(kIdentifiers) + "autocopy=1\r\n");
-    clipboard.failing = true;
+    clipboard_.failing = true;
     f.EditUrl1.SetText(PageUrl());
-    application.Guard([&] { f.ActionExec.Execute(); });
+    application_.Guard([&] { f.ActionExec.Execute(); });
     EXPECT_NE(f.TextMemo1.Text(), "");
     EXPECT_TRUE(f.ButtonCopyResult.Enabled());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0],
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0],
               (ShownMessage{"クリップボードを開くことができません.", "Mirevo", 16, false}));
 }
 
@@ -121,8 +121,8 @@ TEST_F(MainFormFields, CopyButtonCopiesTheViewAndClearEmptiesEverything) {
     f.EditImg4.SetText(ImageUrl());
     f.ActionExec.Execute();
     f.ButtonCopyResult.Click();
-    EXPECT_EQ(clipboard.text, f.TextMemo1.Text());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(clipboard_.text, f.TextMemo1.Text());
+    EXPECT_TRUE(dialogs_.shown.empty());
 
     f.ActionClear.Execute();
     const std::initializer_list<const TEdit*> all = {&f.EditUrl1, &f.EditUrl2, &f.EditUrl3,
@@ -150,10 +150,10 @@ TEST_F(MainFormFields, StandardEditActionsFollowTheFocusedControl) {
     EXPECT_EQ(enabled(), "000000");  // empty field, empty clipboard
     f.EditUrl1.SetText("abc");
     f.EditUrl1.SetSelection(1, 1);
-    clipboard.text = "x";
+    clipboard_.text = "x";
     EXPECT_EQ(enabled(), "011111");
     f.EditCut1.Execute();
-    EXPECT_EQ(clipboard.text, "b");
+    EXPECT_EQ(clipboard_.text, "b");
     EXPECT_EQ(f.EditUrl2.Text(), "ac");  // the cut changed the text, so the group follows
     EXPECT_EQ(enabled(), "100101");
 
@@ -166,10 +166,10 @@ TEST_F(MainFormFields, StandardEditActionsFollowTheFocusedControl) {
         refused->Execute();
     }
     EXPECT_EQ(f.TextMemo1.Text(), "code");
-    EXPECT_EQ(clipboardFormats.puts, 0);
+    EXPECT_EQ(clipboardFormats_.puts, 0);
     f.EditCopy1.Execute();
-    EXPECT_EQ(clipboardFormats.text, std::optional<std::string>("code"));
-    EXPECT_EQ(clipboardFormats.privateData, std::optional<std::string>(std::string("\0code\0", 6)));
+    EXPECT_EQ(clipboardFormats_.text, std::optional<std::string>("code"));
+    EXPECT_EQ(clipboardFormats_.privateData, std::optional<std::string>(std::string("\0code\0", 6)));
 }
 
 }  // namespace

@@ -32,29 +32,29 @@ public:
 class MainFormTest : public ::testing::Test {
 protected:
     MainFormTest() {
-        host.exeName = dir.File("Mirevo.exe");
-        application.SetTitle("Mirevo");
+        host_.exeName = dir_.File("Mirevo.exe");
+        application_.SetTitle("Mirevo");
         // The bitmaps the result view loads.
-        resources.AddBitmapResource("TextViewWrapped", {15, 14});
-        resources.AddBitmapResource("TextViewInternalImages", {110, 14});
+        resources_.AddBitmapResource("TextViewWrapped", {15, 14});
+        resources_.AddBitmapResource("TextViewInternalImages", {110, 14});
     }
 
     // Writes the settings file, then creates the window (which reads it).
     TMainForm& Create(const std::string& ini = "") {
-        if (!ini.empty()) dir.Write("Mirevo.ini", ini);
-        form = std::make_unique<TMainForm>(
-            application,
-            TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell, fonts,
-                              clipboardFormats, charTypes},
-            settings);
-        return *form;
+        if (!ini.empty()) dir_.Write("Mirevo.ini", ini);
+        form_ = std::make_unique<TMainForm>(
+            application_,
+            TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_, fonts_,
+                              clipboardFormats_, charTypes_},
+            settings_);
+        return *form_;
     }
     // Drops text the way the platform would, through the registered drop target.
     void Drop(const std::string& text) {
-        dragDrop.registered->BeforeDrop();
-        dragDrop.registered->Dropped(text);
+        dragDrop_.registered->BeforeDrop();
+        dragDrop_.registered->Dropped(text);
     }
-    std::string IniText() const { return dir.Read("Mirevo.ini"); }
+    std::string IniText() const { return dir_.Read("Mirevo.ini"); }
 
     static std::string PageUrl() {
         return std::string("http://item.") + config::MerchantDomainA + "/shop/item-1/";
@@ -65,29 +65,29 @@ protected:
     static constexpr const char* kIdentifiers =
         "[Options]\r\na8matEsy=ESY\r\na8matTxt=TXT\r\na8matImg=IMG\r\n";
 
-    TempDir dir;
-    FakeHost host;
-    FakeDialogs dialogs;
-    FakeClipboard clipboard;
-    PortableFileReader files;
-    PortableProfileWriter writer;
-    FixedClock clock;
-    FakeTextDrops dragDrop;
-    FakeShell shell;
-    RecordingResources resources;
-    TFontsInfoManager fonts{resources};
-    FakeClipboardFormats clipboardFormats;
-    PortableCharTypes charTypes;
-    FakeVersionResource versions{
+    TempDir dir_;
+    FakeHost host_;
+    FakeDialogs dialogs_;
+    FakeClipboard clipboard_;
+    PortableFileReader files_;
+    PortableProfileWriter writer_;
+    FixedClock clock_;
+    FakeTextDrops dragDrop_;
+    FakeShell shell_;
+    RecordingResources resources_;
+    TFontsInfoManager fonts_{resources_};
+    FakeClipboardFormats clipboardFormats_;
+    PortableCharTypes charTypes_;
+    FakeVersionResource versions_{
         "C:\\Mirevo\\Mirevo.exe",
         BuildVersionBlock(StandardVersionInfo("041103A4",
                                               {{"FileVersion", "1.3.1.0"},
                                                {"LegalCopyright", "Copyright (C) 2026 Mirevo"}},
                                               {{0x0411, 932}}),
                           VersionBlock::Layout::Wide)};
-    TApplication application{host, dialogs};
-    SessionSettings settings;
-    std::unique_ptr<TMainForm> form;
+    TApplication application_{host_, dialogs_};
+    SessionSettings settings_;
+    std::unique_ptr<TMainForm> form_;
 };
 
 }  // namespace mirevo::testing_support

@@ -13,13 +13,13 @@ TEST_F(MainFormLifecycle, WithoutSettingsFileEverythingTakesItsDefault) {
     TMainForm& f = Create();
     EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
-    EXPECT_EQ(settings.a8matEsy, "");
-    EXPECT_FALSE(settings.linefeed);
-    EXPECT_FALSE(settings.autocopy);
-    EXPECT_TRUE(settings.errorcheck);
+    EXPECT_EQ(settings_.a8matEsy, "");
+    EXPECT_FALSE(settings_.linefeed);
+    EXPECT_FALSE(settings_.autocopy);
+    EXPECT_TRUE(settings_.errorcheck);
     EXPECT_EQ(f.TextMemo1.Text(), "");
     EXPECT_FALSE(f.ButtonCopyResult.Enabled());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs_.shown.empty());
 }
 
 TEST_F(MainFormLifecycle, RestoresTopLeftWidthAndPageButNeverHeight) {
@@ -28,29 +28,29 @@ TEST_F(MainFormLifecycle, RestoresTopLeftWidthAndPageButNeverHeight) {
         "[Options]\r\nlinefeed=1\r\nautocopy=5\r\nerrorcheck=0\r\na8matTxt=T1\r\n");
     EXPECT_EQ(f.Bounds(), (TBounds{30, 150, 600, 360}));
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 2);
-    EXPECT_EQ(settings.a8matTxt, "T1");
-    EXPECT_TRUE(settings.linefeed);
-    EXPECT_TRUE(settings.autocopy);
-    EXPECT_FALSE(settings.errorcheck);
+    EXPECT_EQ(settings_.a8matTxt, "T1");
+    EXPECT_TRUE(settings_.linefeed);
+    EXPECT_TRUE(settings_.autocopy);
+    EXPECT_FALSE(settings_.errorcheck);
 }
 
 TEST_F(MainFormLifecycle, StoredPageOutsideTheTabsLeavesNoneActiveAndTheLinkSaysError) {
     TMainForm& f = Create(std::string("[Form]\r\nPage=9\r\n") + kIdentifiers);
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), -1);
     f.ActionExec.Execute();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], (ShownMessage{"error", "Mirevo", 0, true}));
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0], (ShownMessage{"error", "Mirevo", 0, true}));
 }
 
 TEST_F(MainFormLifecycle, UnreadableSettingsFileIsReportedAndTheRunTakesTheDefaults) {
-    std::filesystem::create_directory(dir.Path() / "Mirevo.ini");
+    std::filesystem::create_directory(dir_.Path() / "Mirevo.ini");
     TMainForm& f = Create();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].flags, MB_ICONERROR_VALUE);
-    EXPECT_NE(dialogs.shown[0].text.find("は開けません"), std::string::npos);
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].flags, kMbIconError);
+    EXPECT_NE(dialogs_.shown[0].text.find("は開けません"), std::string::npos);
     EXPECT_EQ(f.Bounds(), (TBounds{192, 111, 416, 360}));
-    EXPECT_TRUE(settings.errorcheck);  // the default, not the zeroed value
-    EXPECT_FALSE(settings.linefeed);
+    EXPECT_TRUE(settings_.errorcheck);  // the default, not the zeroed value
+    EXPECT_FALSE(settings_.linefeed);
 }
 
 TEST_F(MainFormLifecycle, ClosingWritesThePlacementAndTab) {
@@ -59,7 +59,7 @@ TEST_F(MainFormLifecycle, ClosingWritesThePlacementAndTab) {
     f.PageControl1.SetActivePageIndex(3);
     f.FileExit1.Execute();
     EXPECT_TRUE(f.Closed());
-    const TMemIniFile ini = ReadIni(dir.File("Mirevo.ini"));
+    const TMemIniFile ini = ReadIni(dir_.File("Mirevo.ini"));
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), 20);
     EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 10);
     EXPECT_EQ(ini.ReadNumber("Form", "Height", 0), 420);
@@ -84,19 +84,19 @@ TEST_F(MainFormLifecycle, ClosingWithNoTabStoresMinusOneAndTheNextStartKeepsHeig
     f.PageControl1.SetActivePageIndex(-1);
     f.SetBounds({192, 111, 416, 500});
     f.Close();
-    EXPECT_EQ(ReadIni(dir.File("Mirevo.ini")).ReadNumber("Form", "Page", 0), -1);
+    EXPECT_EQ(ReadIni(dir_.File("Mirevo.ini")).ReadNumber("Form", "Page", 0), -1);
     TMainForm& again = Create();
     EXPECT_EQ(again.Bounds().Height, 360);
 }
 
 TEST_F(MainFormLifecycle, UnwritableSettingsFileIsReportedAndTheWindowStillCloses) {
-    host.exeName = dir.File("missing-folder/Mirevo.exe");
+    host_.exeName = dir_.File("missing-folder/Mirevo.exe");
     TMainForm& f = Create();
     f.Close();
     EXPECT_TRUE(f.Closed());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, dir.File("missing-folder/Mirevo.ini") + " に書き込めません.");
-    EXPECT_EQ(dialogs.shown[0].flags, MB_ICONERROR_VALUE);
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, dir_.File("missing-folder/Mirevo.ini") + " に書き込めません.");
+    EXPECT_EQ(dialogs_.shown[0].flags, kMbIconError);
 }
 
 TEST_F(MainFormLifecycle, LinkActionReadsTheActiveTabAndShowsTheCode) {
@@ -110,8 +110,8 @@ TEST_F(MainFormLifecycle, LinkActionReadsTheActiveTabAndShowsTheCode) {
     EXPECT_NE(code.find("a8mat=TXT&a8ejpredirect=http%3A%2F%2Fitem."), std::string::npos) << code;
     EXPECT_NE(code.find("target=\"_blank\">本</a>"), std::string::npos) << code;
     EXPECT_TRUE(f.ButtonCopyResult.Enabled());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(clipboard.writes, 0);
+    EXPECT_TRUE(dialogs_.shown.empty());
+    EXPECT_EQ(clipboard_.writes, 0);
 }
 
 TEST_F(MainFormLifecycle, RefusalsShowTheirMessageAndKeepTheResult) {
@@ -121,8 +121,8 @@ TEST_F(MainFormLifecycle, RefusalsShowTheirMessageAndKeepTheResult) {
     const std::string code = f.TextMemo1.Text();
     f.PageControl1.SetActivePageIndex(2);
     f.ActionExec.Execute();  // no image URL
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0],
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0],
               (ShownMessage{"「掲載画像URL」 が正しく入力されていません。", "Mirevo", 48, false}));
     EXPECT_EQ(f.TextMemo1.Text(), code);
     EXPECT_TRUE(f.ButtonCopyResult.Enabled());
@@ -132,14 +132,14 @@ TEST_F(MainFormLifecycle, MissingIdentifierComesFirst) {
     TMainForm& f = Create("[Options]\r\na8matImg=IMG\r\n");
     f.PageControl1.SetActivePageIndex(2);
     f.ActionExec.Execute();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "「設定」 から 「a8mat」 を入力してください。");
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, "「設定」 から 「a8mat」 を入力してください。");
 }
 
 TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
     TMainForm& f = Create();
     f.EditUrl1.SetText(PageUrl());
-    host.onModal = [&f](TForm& form) {
+    host_.onModal = [&f](TForm& form) {
         auto& dialog = dynamic_cast<TSettingDialog&>(form);
         EXPECT_EQ(dialog.Owner(), &f);
         dialog.EditA8matEsy.SetText(" NEW ");
@@ -148,13 +148,13 @@ TEST_F(MainFormLifecycle, SettingsConfirmedInTheDialogApplyToTheNextLink) {
     f.ActionSetting.Execute();
     f.ActionExec.Execute();
     EXPECT_NE(f.TextMemo1.Text().find("a8mat=NEW&"), std::string::npos);
-    EXPECT_EQ(ReadIni(dir.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
+    EXPECT_EQ(ReadIni(dir_.File("Mirevo.ini")).ReadText("Options", "a8matEsy", ""), "NEW");
 }
 
 TEST_F(MainFormLifecycle, AboutOpensItsBoxOwnedByTheWindow) {
     TMainForm& f = Create();
     std::string caption;
-    host.onModal = [&](TForm& box) {
+    host_.onModal = [&](TForm& box) {
         caption = box.Caption();
         EXPECT_EQ(box.Owner(), &f);
     };

@@ -22,12 +22,12 @@ class URLDropTargetTest : public ::testing::Test {
 protected:
     // What the platform does at a drop: the event before, then the text it got, if any.
     void Drop(const std::optional<std::string>& text) {
-        target.BeforeDrop();
-        target.Dropped(text);
+        target_.BeforeDrop();
+        target_.Dropped(text);
     }
 
-    FakeTextDrops drops;
-    TURLDropTarget target{drops, kWindow};
+    FakeTextDrops drops_;
+    TURLDropTarget target_{drops_, kWindow};
 };
 
 TEST_F(URLDropTargetTest, OnlyADropWithTextReplacesDroppedTextAndEveryDropRaisesOnDrop) {
@@ -48,22 +48,22 @@ TEST_F(URLDropTargetTest, OnlyADropWithTextReplacesDroppedTextAndEveryDropRaises
     for (const Case& c : cases) {
         Drop("previous");
         Calls seen;
-        target.OnBeforeDrop = [&](TURLDropTarget& sender) {
+        target_.OnBeforeDrop = [&](TURLDropTarget& sender) {
             seen.push_back("before " + sender.DroppedText());
         };
-        target.OnDrop = [&](TURLDropTarget& sender) { seen.push_back(sender.DroppedText()); };
+        target_.OnDrop = [&](TURLDropTarget& sender) { seen.push_back(sender.DroppedText()); };
         Drop(c.text);
-        target.OnBeforeDrop = nullptr;
-        target.OnDrop = nullptr;
+        target_.OnBeforeDrop = nullptr;
+        target_.OnDrop = nullptr;
         EXPECT_EQ(seen, (Calls{"before previous", c.dropped})) << c.what;
-        EXPECT_EQ(target.DroppedText(), c.dropped) << c.what;
+        EXPECT_EQ(target_.DroppedText(), c.dropped) << c.what;
     }
 }
 
 TEST_F(URLDropTargetTest, DroppedTextIsEmptyUntilTheFirstDropWithText) {
-    EXPECT_EQ(target.DroppedText(), "");
+    EXPECT_EQ(target_.DroppedText(), "");
     Drop(std::nullopt);
-    EXPECT_EQ(target.DroppedText(), "");
+    EXPECT_EQ(target_.DroppedText(), "");
 }
 
 TEST_F(URLDropTargetTest, DragEventsReturnTheHandlersAcceptUnchanged) {
@@ -76,31 +76,31 @@ TEST_F(URLDropTargetTest, DragEventsReturnTheHandlersAcceptUnchanged) {
                             {&TURLDropTarget::OnDragOver, &TURLDropTarget::DragOver},
                             {&TURLDropTarget::OnDragLeave, &TURLDropTarget::DragLeave}};
     for (const auto& event : events) {
-        EXPECT_EQ((target.*event.step)(), 0);  // no handler: accepted
+        EXPECT_EQ((target_.*event.step)(), 0);  // no handler: accepted
         for (const std::int32_t accept : {0, kSFalse, kFormatNotOffered, -1, 0x7FFFFFFF}) {
             int calls = 0;
-            target.*event.handler = [&](TURLDropTarget& sender, std::int32_t& Accept) {
-                EXPECT_EQ(&sender, &target);
+            target_.*event.handler = [&](TURLDropTarget& sender, std::int32_t& Accept) {
+                EXPECT_EQ(&sender, &target_);
                 EXPECT_EQ(Accept, 0);
                 Accept = accept;
                 ++calls;
             };
-            EXPECT_EQ((target.*event.step)(), accept);
+            EXPECT_EQ((target_.*event.step)(), accept);
             EXPECT_EQ(calls, 1);
-            target.*event.handler = nullptr;
+            target_.*event.handler = nullptr;
         }
     }
 }
 
 TEST_F(URLDropTargetTest, EachDragStepRaisesOnlyItsOwnEvent) {
     Calls log;
-    target.OnDragEnter = [&](TURLDropTarget&, std::int32_t&) { log.push_back("enter"); };
-    target.OnDragOver = [&](TURLDropTarget&, std::int32_t&) { log.push_back("over"); };
-    target.OnDragLeave = [&](TURLDropTarget&, std::int32_t&) { log.push_back("leave"); };
-    target.DragEnter();
-    target.DragOver();
-    target.DragOver();
-    target.DragLeave();
+    target_.OnDragEnter = [&](TURLDropTarget&, std::int32_t&) { log.push_back("enter"); };
+    target_.OnDragOver = [&](TURLDropTarget&, std::int32_t&) { log.push_back("over"); };
+    target_.OnDragLeave = [&](TURLDropTarget&, std::int32_t&) { log.push_back("leave"); };
+    target_.DragEnter();
+    target_.DragOver();
+    target_.DragOver();
+    target_.DragLeave();
     Drop("x");
     EXPECT_EQ(log, (Calls{"enter", "over", "over", "leave"}));
 }

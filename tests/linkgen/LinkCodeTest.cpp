@@ -240,7 +240,7 @@ TEST(LinkMessages, TextsAndChannels) {
     EXPECT_EQ(LinkMessageText(InternalError), "error");
     EXPECT_EQ(ChannelOf(M8), MessageChannel::WarningBox);
     EXPECT_EQ(ChannelOf(InternalError), MessageChannel::PlainDialog);
-    EXPECT_EQ(WarningBoxFlags, 48);
+    EXPECT_EQ(kWarningBoxFlags, 48);
 }
 
 }  // namespace

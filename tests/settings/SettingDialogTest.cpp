@@ -15,12 +15,12 @@ namespace {
 
 class SettingDialogTest : public ::testing::Test {
 protected:
-    SettingDialogTest() { application.SetTitle("Mirevo"); }
+    SettingDialogTest() { application_.SetTitle("Mirevo"); }
 
     // Opens the dialog; while it is shown, the test acts as the user.
     TModalResult Open(const std::function<void(TSettingDialog&)>& user) {
-        host.onModal = [&](TForm& form) { user(dynamic_cast<TSettingDialog&>(form)); };
-        TSettingDialog dialog(application, nullptr, files, writer, settings, path);
+        host_.onModal = [&](TForm& form) { user(dynamic_cast<TSettingDialog&>(form)); };
+        TSettingDialog dialog(application_, nullptr, files_, writer_, settings_, path_);
         return dialog.ShowModal();
     }
     struct Shown {
@@ -33,14 +33,14 @@ protected:
                 d.CheckBox1.Checked(), d.CheckBoxAutoCopy.Checked(), d.CheckBoxErrorChk.Checked()};
     }
 
-    TempDir dir;
-    std::string path = dir.File("Mirevo.ini");
-    FakeHost host;
-    FakeDialogs dialogs;
-    PortableFileReader files;
-    PortableProfileWriter writer;
-    TApplication application{host, dialogs};
-    SessionSettings settings{"old", "old", "old", false, false, false};
+    TempDir dir_;
+    std::string path_ = dir_.File("Mirevo.ini");
+    FakeHost host_;
+    FakeDialogs dialogs_;
+    PortableFileReader files_;
+    PortableProfileWriter writer_;
+    TApplication application_{host_, dialogs_};
+    SessionSettings settings_{"old", "old", "old", false, false, false};
 };
 
 TEST_F(SettingDialogTest, WithoutFileOpensAsDesignedAndOkCreatesTheSixKeys) {
@@ -52,27 +52,27 @@ TEST_F(SettingDialogTest, WithoutFileOpensAsDesignedAndOkCreatesTheSixKeys) {
         d.btnOK.Click();
     });
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(dir.Read("Mirevo.ini"),
+    EXPECT_EQ(dir_.Read("Mirevo.ini"),
               "[Options]\r\na8matEsy=E1\r\na8matTxt=T1\r\na8matImg=\r\nlinefeed=1\r\n"
               "autocopy=0\r\nerrorcheck=1\r\n");
-    EXPECT_EQ(settings.a8matEsy, "E1");
-    EXPECT_EQ(settings.a8matTxt, "T1");
-    EXPECT_EQ(settings.a8matImg, "");
-    EXPECT_TRUE(settings.linefeed);
-    EXPECT_FALSE(settings.autocopy);
-    EXPECT_TRUE(settings.errorcheck);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(settings_.a8matEsy, "E1");
+    EXPECT_EQ(settings_.a8matTxt, "T1");
+    EXPECT_EQ(settings_.a8matImg, "");
+    EXPECT_TRUE(settings_.linefeed);
+    EXPECT_FALSE(settings_.autocopy);
+    EXPECT_TRUE(settings_.errorcheck);
+    EXPECT_TRUE(dialogs_.shown.empty());
 }
 
 TEST_F(SettingDialogTest, ShowsTheFileNotTheSessionSettings) {
-    dir.Write("Mirevo.ini", "[Options]\na8matImg=I9\nautocopy=1\nerrorcheck=0\n");
+    dir_.Write("Mirevo.ini", "[Options]\na8matImg=I9\nautocopy=1\nerrorcheck=0\n");
     Open([&](TSettingDialog& d) { EXPECT_EQ(Read(d), (Shown{"", "", "I9", false, true, false})); });
-    EXPECT_EQ(settings.a8matImg, "old");
+    EXPECT_EQ(settings_.a8matImg, "old");
 }
 
 TEST_F(SettingDialogTest, CancelAndTheCloseBoxChangeNothing) {
     const std::string before = "[Options]\r\na8matEsy=keep\r\n";
-    dir.Write("Mirevo.ini", before);
+    dir_.Write("Mirevo.ini", before);
     const auto edit = [](TSettingDialog& d) {
         d.EditA8matEsy.SetText("changed");
         d.CheckBoxAutoCopy.SetChecked(true);
@@ -87,39 +87,39 @@ TEST_F(SettingDialogTest, CancelAndTheCloseBoxChangeNothing) {
                   d.Close();
               }),
               mrCancel);
-    EXPECT_EQ(dir.Read("Mirevo.ini"), before);
-    EXPECT_EQ(settings.a8matEsy, "old");
+    EXPECT_EQ(dir_.Read("Mirevo.ini"), before);
+    EXPECT_EQ(settings_.a8matEsy, "old");
 }
 
 TEST_F(SettingDialogTest, UnreadableFileIsReportedAndTheDialogStillOpensAsDesigned) {
-    std::filesystem::create_directory(path);
+    std::filesystem::create_directory(path_);
     bool opened = false;
     Open([&](TSettingDialog& d) {
         opened = true;
         EXPECT_EQ(Read(d), (Shown{"", "", "", false, false, true}));
     });
     EXPECT_TRUE(opened);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].text.find("は開けません"), std::string::npos);
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_NE(dialogs_.shown[0].text.find("は開けません"), std::string::npos);
 }
 
 TEST_F(SettingDialogTest, WriteFailureIsReportedAndKeepsTheDialogOpenWithWhatWasTyped) {
-    path = dir.File("missing/Mirevo.ini");
+    path_ = dir_.File("missing/Mirevo.ini");
     const TModalResult result = Open([&](TSettingDialog& d) {
         d.EditA8matEsy.SetText("new");
-        application.Guard([&] { d.btnOK.Click(); });
+        application_.Guard([&] { d.btnOK.Click(); });
         EXPECT_EQ(d.ModalResult(), mrNone);  // still open
         EXPECT_EQ(d.EditA8matEsy.Text(), "new");
-        EXPECT_EQ(settings.a8matEsy, "old");
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, path + " に書き込めません.");
+        EXPECT_EQ(settings_.a8matEsy, "old");
+        ASSERT_EQ(dialogs_.shown.size(), 1u);
+        EXPECT_EQ(dialogs_.shown[0].text, path_ + " に書き込めません.");
         // Once the file can be written, OK again saves what was typed.
-        std::filesystem::create_directory(dir.File("missing"));
-        application.Guard([&] { d.btnOK.Click(); });
+        std::filesystem::create_directory(dir_.File("missing"));
+        application_.Guard([&] { d.btnOK.Click(); });
     });
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(settings.a8matEsy, "new");
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(settings_.a8matEsy, "new");
+    EXPECT_EQ(dialogs_.shown.size(), 1u);
 }
 
 TEST_F(SettingDialogTest, DesignedGeometryAndTabOrder) {

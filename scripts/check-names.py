@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""Checks the names the program chooses against .clang-tidy (readability-identifier-naming).
+
+Every portable header is checked, in one translation unit that includes them all, so the
+declarations of the whole tree cost one parse. Source files are checked when they changed
+(in the working tree or the last commit), or all of them with --all; a source costs a parse
+of its own. Windows-only files (platform/win32, tests/wine, tests/journeys) are left out: the
+checker has no Windows headers.
+
+Usage: check-names.py BUILD_DIR [--all]   (BUILD_DIR: a native build with
+compile_commands.json). Prints each name that breaks a rule and exits with 1.
+"""
+import concurrent.futures
+import json
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+WINDOWS_ONLY = ("platform/win32/", "tests/wine/", "tests/journeys/")
+CHECKED = ("common/", "platform/", "ui/", "linkgen/", "settings/", "about/", "droptarget/",
+           "textview/", "app/", "tests/", "bench/", "fuzz/")
+# The compiler's code-page options: clang knows UTF-8 only.
+DROPPED_FLAGS = ("-fexec-charset", "-finput-charset")
+
+
+def tracked(pattern):
+    out = subprocess.run(["git", "ls-files", pattern], cwd=ROOT, capture_output=True,
+                         text=True, check=True).stdout
+    return [f for f in out.split() if f.startswith(CHECKED) and not f.startswith(WINDOWS_ONLY)]
+
+
+def changed_sources():
+    names = set()
+    for args in (["diff", "--name-only", "HEAD"], ["diff", "--name-only", "HEAD~1", "HEAD"]):
+        run = subprocess.run(["git", *args], cwd=ROOT, capture_output=True, text=True)
+        names.update(run.stdout.split())
+    return names
+
+
+def tidy_binary():
+    for name in ("clang-tidy-14", "clang-tidy"):
+        if shutil.which(name):
+            return name
+    sys.exit("check-names: clang-tidy is not installed (scripts/setup.sh installs it)")
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    build = pathlib.Path(sys.argv[1]).resolve()
+    check_all = "--all" in sys.argv[2:]
+    entries = json.loads((build / "compile_commands.json").read_text())
+    tidy = tidy_binary()
+    with tempfile.TemporaryDirectory() as scratch:
+        scratch = pathlib.Path(scratch)
+        wanted = set(tracked("*.cpp"))
+        if not check_all:
+            wanted &= changed_sources()
+        db = []
+        for e in entries:
+            relative = pathlib.Path(e["file"]).resolve().relative_to(ROOT).as_posix() \
+                if pathlib.Path(e["file"]).resolve().is_relative_to(ROOT) else None
+            if relative not in wanted:
+                continue
+            args = [a for a in e["command"].split() if not a.startswith(DROPPED_FLAGS)]
+            db.append({"directory": e["directory"], "file": e["file"], "command": " ".join(args)})
+        headers = scratch / "AllHeaders.cpp"
+        headers.write_text("".join(f'#include "{h}"\n' for h in tracked("*.h")))
+        db.append({"directory": str(ROOT), "file": str(headers),
+                   "command": f"c++ -std=c++20 -I{ROOT} -I{build / 'generated'} -c {headers}"})
+        (scratch / "compile_commands.json").write_text(json.dumps(db))
+        def check(entry):
+            # Headers only through their own unit, so each finding is told once.
+            only = [f"--header-filter=^{ROOT}/[a-z]"] if entry["file"] == str(headers) else []
+            run = subprocess.run([tidy, "--quiet", f"--config-file={ROOT / '.clang-tidy'}", *only,
+                                  "-p", str(scratch), entry["file"]],
+                                 cwd=ROOT, capture_output=True, text=True)
+            findings = [line for line in run.stdout.splitlines() if "readability-" in line]
+            if run.returncode == 0 and not findings:
+                return None
+            return "\n".join(findings) or run.stdout + run.stderr
+
+        with concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 1) as pool:
+            reports = [r for r in pool.map(check, db) if r]
+        failed = bool(reports)
+        for report in reports:
+            print(report)
+    print(f"name check: {len(db) - 1} sources and every portable header"
+          f" {'break the naming rules' if failed else 'keep to the naming rules'}")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
