@@ -42,7 +42,10 @@ void TMainForm::EditImg4Change(TObject*) {
 }
 
 void TMainForm::URLDropTarget1Drop(TURLDropTarget& Sender) {
-    const std::string text = Sender.DroppedText();
+    if (!RouteAddress(Sender.DroppedText())) Application().MessageDialog(kNotMerchantUrl);
+}
+
+bool TMainForm::RouteAddress(const std::string& text) {
     if (ImageUrlAcceptable(text)) {
         for (TEdit* member : ImageGroup()) member->SetText(text);
         Mark(ImageGroup(), true);
@@ -50,7 +53,30 @@ void TMainForm::URLDropTarget1Drop(TURLDropTarget& Sender) {
         for (TEdit* member : UrlGroup()) member->SetText(text);
         Mark(UrlGroup(), true);
     } else {
-        Application().MessageDialog(kNotMerchantUrl);
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::ClipboardCopied(const std::string& text) {
+    if (!AFieldHasTheFocus()) RouteAddress(text);
+}
+
+bool TMainForm::AFieldHasTheFocus() const {
+    const TEdit* fields[] = {&EditUrl1, &EditUrl2, &EditTxt2, &EditUrl3,
+                             &EditImg3, &EditUrl4, &EditTxt4, &EditImg4};
+    for (const TEdit* field : fields) {
+        if (field->Focused()) return true;
+    }
+    return false;
+}
+
+void TMainForm::FollowClipboardSetting() {
+    if (!settings_.clipwatch.value_or(false)) {
+        clipboardWatching_.reset();
+    } else if (!clipboardWatching_) {
+        clipboardWatching_ = services_.ClipboardWatch.WatchCopies(
+            [this](const std::string& text) { ClipboardCopied(text); });
     }
 }
 

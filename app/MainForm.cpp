@@ -21,7 +21,8 @@ const char kCopiedMessage[] = "以下のコードをクリップボードにコ�
 bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
 InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
 LinkOptions OptionsOf(const SessionSettings& s) {
-    return {s.a8matEsy, s.a8matTxt, s.a8matImg, s.linefeed, s.errorcheck};
+    return {s.a8matEsy, s.a8matTxt, s.a8matImg,
+            s.linefeed, s.errorcheck, s.https.value_or(false)};
 }
 }  // namespace
 
@@ -31,6 +32,7 @@ void TMainForm::FormCreate(TObject*) {
     SetCaption(Application().Title());
     ClearInputs();
     LoadSettings();
+    FollowClipboardSetting();
 }
 
 // Each placement value is applied before the next is read, so each default is the window's
@@ -116,6 +118,7 @@ void TMainForm::ActionSettingExecute(TObject*) {
     TSettingDialog dialog(Application(), this, services_.Files, services_.ProfileWriter, settings_,
                           SettingsFile());
     dialog.ShowModal();
+    FollowClipboardSetting();
 }
 
 void TMainForm::ActionAboutExecute(TObject*) {

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "droptarget/URLDropTarget.h"
+#include "platform/ClipboardWatch.h"
 #include "linkgen/LinkInputs.h"
 #include "settings/MemIniFile.h"
 #include "settings/SessionSettings.h"
@@ -26,6 +27,7 @@ namespace mirevo {
 
 class ICharTypes;
 class IClipboard;
+class IClipboardWatch;
 class IClipboardFormats;
 class IClock;
 class ITextDrops;
@@ -48,6 +50,8 @@ struct TMainFormServices {
     // character classes of its double-click.
     IClipboardFormats& ClipboardFormats;
     ICharTypes& CharTypes;
+    // Text copied in other programs, while the user wants it entered.
+    IClipboardWatch& ClipboardWatch;
 };
 
 class TMainForm : public TForm {
@@ -112,6 +116,9 @@ public:
     void EditImg4Change(TObject* Sender);
     // Routes the dropped text into the image or destination fields, or refuses it.
     void URLDropTarget1Drop(TURLDropTarget& Sender);
+    // Routes text copied in another program as a drop, but silently and never while a field
+    // has the focus (the user is typing there).
+    void ClipboardCopied(const std::string& text);
 
     void ShowResult(const std::string& code);
     void ClearInputs();
@@ -131,6 +138,11 @@ private:
     void SavePlacement();
     LinkInputs InputsOfTab(std::int32_t tabIndex) const;
     void ShowRefusal(LinkMessage message);
+    // Fills the image or destination fields with an acceptable address; false for any other.
+    bool RouteAddress(const std::string& text);
+    bool AFieldHasTheFocus() const;
+    // Watches the clipboard while the setting is on.
+    void FollowClipboardSetting();
     // Copies the text of a changed field into every member of its group, then marks or
     // unmarks them all by the group's check.
     template <std::size_t N>
@@ -142,6 +154,7 @@ private:
 
     const TMainFormServices services_;
     SessionSettings& settings_;
+    std::unique_ptr<IClipboardWatching> clipboardWatching_;
 };
 
 }  // namespace mirevo

@@ -201,6 +201,9 @@ void TMainForm::ConnectHandlers() {
 }
 
 // The drop target goes before the window it registered.
-TMainForm::~TMainForm() { URLDropTarget1.reset(); }
+TMainForm::~TMainForm() {
+    clipboardWatching_.reset();
+    URLDropTarget1.reset();
+}
 
 }  // namespace mirevo

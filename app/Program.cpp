@@ -17,7 +17,8 @@ int RunProgram(IPlatform& platform) {
     TMainForm mainForm(application,
                        {platform.Clipboard(), platform.Files(), platform.ProfileWriter(),
                         platform.Clock(), platform.DragDrop(), platform.VersionResource(),
-                        platform.Shell(), fonts, *clipboardFormats, platform.CharTypes()},
+                        platform.Shell(), fonts, *clipboardFormats, platform.CharTypes(),
+                        platform.ClipboardWatch()},
                        settings);
     application.Run(mainForm);
     return 0;

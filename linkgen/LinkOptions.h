@@ -1,4 +1,4 @@
-// What code assembly takes of the user's settings: the three identifiers and two options.
+// What code assembly takes of the user's settings: the three identifiers and three options.
 #pragma once
 
 #include <string>
@@ -11,6 +11,7 @@ struct LinkOptions {
     std::string a8matImg;     // identifier for image links
     bool linefeed = false;    // line breaks in the code
     bool errorcheck = false;  // check the input before building code
+    bool https = false;       // click address and pixel over https
 };
 
 }  // namespace mirevo

@@ -15,7 +15,8 @@ inline constexpr std::string_view kPlaceholderImage = "[[RakutenImg]]";  // firs
 inline constexpr std::string_view kLineBreak = "\r\n";
 inline constexpr std::string_view kBreakTag = "<br />\r\n";
 
-// Built afresh for every run, with ClickHost and PixelDomain of the build.
+// Built afresh for every run, with ClickHost and PixelDomain of the build, over http or,
+// with https on, over https.
 struct LinkTemplates {
     std::string clickUrl;    // the bare click address
     std::string anchorOpen;  // <a href="click address" target="_blank">
@@ -24,6 +25,6 @@ struct LinkTemplates {
     std::string pixel;       // the impression pixel on server www<serverNumber>
 };
 
-LinkTemplates MakeLinkTemplates(std::int32_t serverNumber);
+LinkTemplates MakeLinkTemplates(std::int32_t serverNumber, bool https);
 
 }  // namespace mirevo

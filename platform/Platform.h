@@ -6,6 +6,7 @@
 
 #include "platform/CharTypes.h"
 #include "platform/Clipboard.h"
+#include "platform/ClipboardWatch.h"
 #include "platform/ClipboardFormats.h"
 #include "platform/Clock.h"
 #include "platform/FileReader.h"
@@ -25,6 +26,7 @@ public:
     virtual IApplicationHost& Host() = 0;
     virtual IDialogs& Dialogs() = 0;
     virtual IClipboard& Clipboard() = 0;
+    virtual IClipboardWatch& ClipboardWatch() = 0;
     virtual IFileReader& Files() = 0;
     virtual IProfileWriter& ProfileWriter() = 0;
     virtual IClock& Clock() = 0;

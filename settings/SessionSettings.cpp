@@ -8,6 +8,16 @@ namespace mirevo {
 
 namespace keys = settings_keys;
 
+namespace {
+
+// Nothing for a key without a value; a value that is no number reads as off.
+std::optional<bool> OptionalFlag(const TMemIniFile& ini, const char* key) {
+    if (ini.ReadText(keys::kOptions, key, "").empty()) return std::nullopt;
+    return ini.ReadFlag(keys::kOptions, key, false);
+}
+
+}  // namespace
+
 SessionSettings LoadSessionSettings(const TMemIniFile& ini) {
     SessionSettings settings;
     settings.a8matEsy = ini.ReadText(keys::kOptions, keys::kA8matEsy, "");
@@ -16,6 +26,8 @@ SessionSettings LoadSessionSettings(const TMemIniFile& ini) {
     settings.linefeed = ini.ReadFlag(keys::kOptions, keys::kLinefeed, false);
     settings.autocopy = ini.ReadFlag(keys::kOptions, keys::kAutocopy, false);
     settings.errorcheck = ini.ReadFlag(keys::kOptions, keys::kErrorcheck, true);
+    settings.https = OptionalFlag(ini, keys::kHttps);
+    settings.clipwatch = OptionalFlag(ini, keys::kClipwatch);
     return settings;
 }
 
@@ -26,6 +38,8 @@ void SaveSessionSettings(TIniFile& ini, const SessionSettings& settings) {
     ini.WriteFlag(keys::kOptions, keys::kLinefeed, settings.linefeed);
     ini.WriteFlag(keys::kOptions, keys::kAutocopy, settings.autocopy);
     ini.WriteFlag(keys::kOptions, keys::kErrorcheck, settings.errorcheck);
+    if (settings.https) ini.WriteFlag(keys::kOptions, keys::kHttps, *settings.https);
+    if (settings.clipwatch) ini.WriteFlag(keys::kOptions, keys::kClipwatch, *settings.clipwatch);
 }
 
 }  // namespace mirevo

@@ -26,6 +26,8 @@ TSettingDialog::TSettingDialog(TApplication& application, TForm* owner, IFileRea
       GroupBox3(this, "GroupBox3"),
       CheckBoxErrorChk(&GroupBox3, "CheckBoxErrorChk"),
       CheckBoxAutoCopy(&GroupBox3, "CheckBoxAutoCopy"),
+      CheckBoxHttps(&GroupBox3, "CheckBoxHttps"),
+      CheckBoxClipWatch(&GroupBox3, "CheckBoxClipWatch"),
       files_(files),
       profileWriter_(profileWriter),
       settings_(settings),
@@ -40,7 +42,7 @@ void TSettingDialog::Design() {
     SetBorderStyle(TBorderStyle::bsDialog);
     SetPosition(TPosition::poOwnerFormCenter);
     SetFont(kDialogFont);
-    SetClientSize({312, 313});
+    SetClientSize({312, 363});
     GroupBox1.SetBounds({8, 8, 296, 117});
     GroupBox1.SetCaption("必須設定項目");
     EditA8matEsy.Place({104, 20, 179, 20}, "a8mat（簡易）：");
@@ -50,19 +52,23 @@ void TSettingDialog::Design() {
     GroupBox2.SetCaption("作成したコードの設定");
     CheckBox1.SetBounds({10, 21, 252, 17});
     CheckBox1.SetCaption("改行を入れる");
-    btnOK.SetBounds({146, 276, 75, 25});
+    btnOK.SetBounds({146, 326, 75, 25});
     btnOK.SetCaption("OK");
     btnOK.Default = true;
-    btnCancel.SetBounds({230, 276, 75, 25});
+    btnCancel.SetBounds({230, 326, 75, 25});
     btnCancel.SetCaption("キャンセル");
     btnCancel.ModalResult = mrCancel;
-    GroupBox3.SetBounds({8, 192, 296, 73});
+    GroupBox3.SetBounds({8, 192, 296, 123});
     GroupBox3.SetCaption("その他の設定");
     CheckBoxErrorChk.SetBounds({10, 46, 252, 17});
     CheckBoxErrorChk.SetCaption("入力エラーをチェックする");
     CheckBoxErrorChk.SetChecked(true);
     CheckBoxAutoCopy.SetBounds({10, 21, 252, 17});
     CheckBoxAutoCopy.SetCaption("結果をクリップボードに自動的にコピーする。");
+    CheckBoxHttps.SetBounds({10, 71, 252, 17});
+    CheckBoxHttps.SetCaption("https で出力する");
+    CheckBoxClipWatch.SetBounds({10, 96, 252, 17});
+    CheckBoxClipWatch.SetCaption("コピーしたURLを自動で入力する");
     for (TControl* control :
          {static_cast<TControl*>(&GroupBox1), static_cast<TControl*>(&GroupBox2),
           static_cast<TControl*>(&GroupBox3), static_cast<TControl*>(&EditA8matEsy),
@@ -82,11 +88,22 @@ void TSettingDialog::FormShow(TObject*) {
     CheckBox1.SetChecked(stored.linefeed);
     CheckBoxAutoCopy.SetChecked(stored.autocopy);
     CheckBoxErrorChk.SetChecked(stored.errorcheck);
+    storedHttps_ = stored.https;
+    storedClipwatch_ = stored.clipwatch;
+    CheckBoxHttps.SetChecked(stored.https.value_or(false));
+    CheckBoxClipWatch.SetChecked(stored.clipwatch.value_or(false));
 }
 
 SessionSettings TSettingDialog::FromControls() const {
-    return {Trim(EditA8matEsy.Text()), Trim(EditA8matTxt.Text()),  Trim(EditA8matImg.Text()),
-            CheckBox1.Checked(),       CheckBoxAutoCopy.Checked(), CheckBoxErrorChk.Checked()};
+    SessionSettings chosen{Trim(EditA8matEsy.Text()), Trim(EditA8matTxt.Text()),
+                           Trim(EditA8matImg.Text()), CheckBox1.Checked(),
+                           CheckBoxAutoCopy.Checked(), CheckBoxErrorChk.Checked(), std::nullopt};
+    // Off stays unwritten until the file has held a value for it.
+    if (CheckBoxHttps.Checked() || storedHttps_) chosen.https = CheckBoxHttps.Checked();
+    if (CheckBoxClipWatch.Checked() || storedClipwatch_) {
+        chosen.clipwatch = CheckBoxClipWatch.Checked();
+    }
+    return chosen;
 }
 
 void TSettingDialog::btnOKClick(TObject*) {

@@ -35,6 +35,8 @@ public:
     TGroupBox GroupBox3;
     TCheckBox CheckBoxErrorChk;
     TCheckBox CheckBoxAutoCopy;
+    TCheckBox CheckBoxHttps;
+    TCheckBox CheckBoxClipWatch;
 
     // Fills the controls from the settings file (not from the session settings).
     void FormShow(TObject* Sender);
@@ -52,6 +54,9 @@ private:
     IProfileWriter& profileWriter_;
     SessionSettings& settings_;
     const std::string settingsFile_;
+    // The file's values of the later options when the dialog was shown.
+    std::optional<bool> storedHttps_;
+    std::optional<bool> storedClipwatch_;
 };
 
 }  // namespace mirevo

@@ -29,6 +29,9 @@ inline constexpr char kA8matImg[] = "a8matImg";
 inline constexpr char kLinefeed[] = "linefeed";
 inline constexpr char kAutocopy[] = "autocopy";
 inline constexpr char kErrorcheck[] = "errorcheck";
+// Written only once the user has chosen them, so a file that never had them stays as it was.
+inline constexpr char kHttps[] = "https";
+inline constexpr char kClipwatch[] = "clipwatch";
 
 }  // namespace settings_keys
 

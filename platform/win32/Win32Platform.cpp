@@ -3,6 +3,7 @@
 #include "platform/win32/Win32CharTypes.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32ClipboardFormats.h"
+#include "platform/win32/Win32ClipboardWatch.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32TextDrops.h"
@@ -22,6 +23,7 @@ public:
     IApplicationHost& Host() override { return host_; }
     IDialogs& Dialogs() override { return dialogs_; }
     IClipboard& Clipboard() override { return clipboard_; }
+    IClipboardWatch& ClipboardWatch() override { return clipboardWatch_; }
     IFileReader& Files() override { return files_; }
     IProfileWriter& ProfileWriter() override { return profileWriter_; }
     IClock& Clock() override { return clock_; }
@@ -44,14 +46,17 @@ private:
     Win32VersionResource versions_;
     Win32Shell shell_;
     Win32CharTypes charTypes_;
-    // Drops are handled inside the platform's drag loop; a failure there is shown as any other.
-    Win32TextDrops dragDrop_{[this](std::exception_ptr error) {
+    // Drops and clipboard changes arrive inside the platform's own dispatch; a failure there
+    // is shown as any other.
+    void Show(std::exception_ptr error) {
         try {
             std::rethrow_exception(error);
         } catch (const std::exception& e) {
             if (host_.Application()) host_.Application()->ShowException(e);
         }
-    }};
+    }
+    Win32TextDrops dragDrop_{[this](std::exception_ptr error) { Show(error); }};
+    Win32ClipboardWatch clipboardWatch_{[this](std::exception_ptr error) { Show(error); }};
 };
 
 }  // namespace

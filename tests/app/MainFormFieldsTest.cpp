@@ -1,6 +1,8 @@
 // Field groups, marks, drops, the result view, the clipboard and the standard edit actions.
 #include "tests/app/MainFormFixture.h"
 
+#include "settings/SettingDialog.h"
+
 namespace mirevo::testing_support {
 namespace {
 
@@ -86,6 +88,57 @@ TEST_F(MainFormFields, ADropWithoutTextRoutesThePreviousDropAgain) {
     dragDrop_.registered->Dropped(std::nullopt);
     EXPECT_EQ(f.EditUrl2.Text(), PageUrl());
     EXPECT_EQ(dialogs_.shown.size(), 1u);
+}
+
+TEST_F(MainFormFields, TheStoredHttpsOptionReachesTheCode) {
+    for (const char* https : {"", "https=0\r\n", "https=1\r\n"}) {
+        TMainForm& f = Create(std::string(kIdentifiers) + https);
+        f.EditUrl1.SetText(PageUrl());
+        f.ActionExec.Execute();
+        const bool on = std::string(https) == "https=1\r\n";
+        EXPECT_EQ(f.TextMemo1.Text().rfind(on ? "https://" : "http://", 0), 0u) << https;
+    }
+}
+
+// Copied addresses are routed as drops while the setting is on, silently, and never while a
+// field has the focus.
+TEST_F(MainFormFields, AddressesCopiedElsewhereFillTheFieldsWhileTheSettingIsOn) {
+    TMainForm& off = Create(std::string(kIdentifiers) + "clipwatch=0\r\n");
+    EXPECT_FALSE(clipboardWatch_.Watching());
+    clipboardWatch_.CopyElsewhere(PageUrl());
+    EXPECT_EQ(off.EditUrl1.Text(), "");
+
+    TMainForm& f = Create(std::string(kIdentifiers) + "clipwatch=1\r\n");
+    ASSERT_TRUE(clipboardWatch_.Watching());
+    f.SetActiveControl(nullptr);  // the user is in another program
+    clipboardWatch_.CopyElsewhere(ImageUrl());
+    EXPECT_EQ(Texts({&f.EditImg3, &f.EditImg4}),
+              std::vector<std::string>(2, ImageUrl()));
+    EXPECT_EQ(f.EditUrl1.Text(), "");
+    clipboardWatch_.CopyElsewhere(PageUrl());
+    EXPECT_EQ(f.EditUrl3.Text(), PageUrl());
+    clipboardWatch_.CopyElsewhere("not an address");
+    EXPECT_EQ(f.EditUrl3.Text(), PageUrl());
+    EXPECT_TRUE(dialogs_.shown.empty());  // never a message for the clipboard
+
+    f.SetActiveControl(&f.EditTxt2);  // typing in a field: left alone
+    clipboardWatch_.CopyElsewhere(ImageUrl() + "?other");
+    EXPECT_EQ(f.EditImg3.Text(), ImageUrl());
+}
+
+TEST_F(MainFormFields, TheSettingsDialogStartsAndStopsTheClipboardWatch) {
+    TMainForm& f = Create(kIdentifiers);
+    EXPECT_FALSE(clipboardWatch_.Watching());
+    for (const bool on : {true, false, true}) {
+        host_.onModal = [&](TForm& form) {
+            auto& dialog = dynamic_cast<TSettingDialog&>(form);
+            dialog.CheckBoxClipWatch.SetChecked(on);
+            dialog.btnOK.Click();
+        };
+        f.ActionSetting.Execute();
+        EXPECT_EQ(clipboardWatch_.Watching(), on);
+    }
+    EXPECT_EQ(clipboardWatch_.watchesStarted, 2);
 }
 
 TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {

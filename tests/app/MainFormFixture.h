@@ -13,6 +13,7 @@
 #include "platform/portable/PortableProfileWriter.h"
 #include "platform/portable/CharTypes.h"
 #include "tests/fakes/FakeClipboardFormats.h"
+#include "tests/fakes/FakeClipboardWatch.h"
 #include "tests/fakes/FakeTextDrops.h"
 #include "tests/fakes/FakeUi.h"
 #include "tests/fakes/FakeVersionResource.h"
@@ -45,7 +46,7 @@ protected:
         form_ = std::make_unique<TMainForm>(
             application_,
             TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_, fonts_,
-                              clipboardFormats_, charTypes_},
+                              clipboardFormats_, charTypes_, clipboardWatch_},
             settings_);
         return *form_;
     }
@@ -78,6 +79,7 @@ protected:
     TFontsInfoManager fonts_{resources_};
     FakeClipboardFormats clipboardFormats_;
     PortableCharTypes charTypes_;
+    FakeClipboardWatch clipboardWatch_;
     FakeVersionResource versions_{
         "C:\\Mirevo\\Mirevo.exe",
         BuildVersionBlock(StandardVersionInfo("041103A4",

@@ -245,3 +245,36 @@ TEST(LinkMessages, TextsAndChannels) {
 
 }  // namespace
 }  // namespace mirevo
+
+namespace mirevo {
+namespace {
+
+// With https on, only the click address and the pixel change scheme; the destination and the
+// image address stay as typed.
+TEST(LinkCodeHttps, OnlyTheClickAddressAndThePixelGoOverHttps) {
+    const auto replaced = [](std::string code) {
+        const std::string schemes[] = {"http://" + kHost + "/", "src=\"http://www"};
+        for (const std::string& from : schemes) {
+            const std::string to = std::string(from).insert(from.find("http") + 4, "s");
+            for (auto at = code.find(from); at != std::string::npos; at = code.find(from, at))
+                code.replace(at, from.size(), to);
+        }
+        return code;
+    };
+    for (std::int32_t kind = 0; kind < 4; ++kind) {
+        for (const bool linefeed : {false, true}) {
+            LinkOptions options = Settings(linefeed);
+            const auto plain = AssembleLinkCode(kind, Inputs(), options, kServer);
+            options.https = true;
+            const auto secure = AssembleLinkCode(kind, Inputs(), options, kServer);
+            ASSERT_FALSE(secure.refusal) << kind;
+            EXPECT_EQ(secure.code, replaced(plain.code)) << kind << linefeed;
+            EXPECT_NE(secure.code, plain.code) << kind << linefeed;
+            const bool hasImage = kind >= 2;
+            EXPECT_EQ(secure.code.find("src=\"http://i/a.jpg") != std::string::npos, hasImage);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace mirevo

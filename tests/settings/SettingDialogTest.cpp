@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/portable/PortableFileReader.h"
 #include "platform/portable/PortableProfileWriter.h"
 #include "settings/MemIniFile.h"
@@ -125,18 +127,74 @@ TEST_F(SettingDialogTest, WriteFailureIsReportedAndKeepsTheDialogOpenWithWhatWas
 TEST_F(SettingDialogTest, DesignedGeometryAndTabOrder) {
     Open([&](TSettingDialog& d) {
         EXPECT_EQ(d.Caption(), "設定");
-        EXPECT_EQ(d.ClientSize(), (TSize{312, 313}));
+        EXPECT_EQ(d.ClientSize(), (TSize{312, 363}));  // two rows more for the later options
         EXPECT_EQ(d.BorderStyle(), TBorderStyle::bsDialog);
         EXPECT_EQ(d.EditA8matTxt.EditLabel.Caption(), "a8mat（テキスト）：");
         EXPECT_EQ(d.CheckBoxAutoCopy.Bounds().Top, 21);
         EXPECT_EQ(d.CheckBoxErrorChk.Bounds().Top, 46);
         std::vector<std::string> order;
         for (const TControl* child : d.GroupBox3.Children()) order.push_back(child->Name());
-        EXPECT_EQ(order, (std::vector<std::string>{"CheckBoxErrorChk", "CheckBoxAutoCopy"}));
-        d.SetClientSize({412, 313});
+        EXPECT_EQ(order, (std::vector<std::string>{"CheckBoxErrorChk", "CheckBoxAutoCopy",
+                                                   "CheckBoxHttps", "CheckBoxClipWatch"}));
+        EXPECT_EQ(d.CheckBoxHttps.Bounds().Top, 71);
+        EXPECT_EQ(d.CheckBoxHttps.Caption(), "https で出力する");
+        EXPECT_EQ(d.CheckBoxClipWatch.Bounds().Top, 96);
+        EXPECT_EQ(d.CheckBoxClipWatch.Caption(), "コピーしたURLを自動で入力する");
+        EXPECT_EQ(d.btnOK.Bounds().Top, 326);
+        d.SetClientSize({412, 363});
         EXPECT_EQ(d.EditA8matImg.Bounds().Width, 279);
         EXPECT_EQ(d.btnCancel.Bounds().Left, 330);
     });
+}
+
+// The later options' keys are written once the user has chosen them, and from then on as
+// they are chosen; a file that never had them keeps the six keys alone.
+TEST_F(SettingDialogTest, TheLaterOptionsAreWrittenOnlyOnceChosen) {
+    struct Option {
+        const char* key;
+        TCheckBox TSettingDialog::*box;
+        std::optional<bool> SessionSettings::*value;
+    };
+    const Option options[] = {{"https", &TSettingDialog::CheckBoxHttps, &SessionSettings::https},
+                              {"clipwatch", &TSettingDialog::CheckBoxClipWatch,
+                               &SessionSettings::clipwatch}};
+    struct Case {
+        const char* file;
+        bool shown;
+        bool tick;
+        const char* written;  // the option's line after OK, or "" for none; KEY is its key
+        std::optional<bool> session;
+    };
+    const Case cases[] = {
+        {"[Options]\r\nerrorcheck=1\r\n", false, false, "", std::nullopt},
+        {"[Options]\r\nerrorcheck=1\r\n", false, true, "KEY=1\r\n", true},
+        {"[Options]\r\nKEY=1\r\n", true, false, "KEY=0\r\n", false},
+        {"[Options]\r\nKEY=0\r\n", false, false, "KEY=0\r\n", false},
+        {"[Options]\r\nKEY=\r\n", false, false, "KEY=\r\n", std::nullopt},
+        {"[Options]\r\nKEY=yes\r\n", false, true, "KEY=1\r\n", true},
+    };
+    for (const Option& option : options) {
+        const auto named = [&](std::string text) {
+            for (auto at = text.find("KEY"); at != std::string::npos; at = text.find("KEY"))
+                text.replace(at, 3, option.key);
+            return text;
+        };
+        for (const Case& c : cases) {
+            const std::string file = named(c.file);
+            dir_.Write("Mirevo.ini", file);
+            Open([&](TSettingDialog& d) {
+                EXPECT_EQ((d.*option.box).Checked(), c.shown) << file;
+                (d.*option.box).SetChecked(c.tick);
+                d.btnOK.Click();
+            });
+            const std::string text = dir_.Read("Mirevo.ini");
+            const auto at = text.find(std::string(option.key) + "=");
+            const std::string line =
+                at == std::string::npos ? "" : text.substr(at, text.find("\r\n", at) + 2 - at);
+            EXPECT_EQ(line, named(c.written)) << file;
+            EXPECT_EQ(settings_.*option.value, c.session) << file;
+        }
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "app/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/win32/Win32CharTypes.h"
+#include "platform/win32/Win32ClipboardWatch.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32ClipboardFormats.h"
 #include "platform/win32/Win32TextDrops.h"
@@ -64,7 +65,7 @@ protected:
         form = std::make_unique<TMainForm>(
             application,
             TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell, fonts,
-                              clipboardFormats, charTypes},
+                              clipboardFormats, charTypes, clipboardWatch},
             settings);
         host.Realize(*form);
         host.Show(*form);
@@ -101,6 +102,7 @@ protected:
     FakeShell shell;
     Win32ClipboardFormats clipboardFormats{kClipboardBlockFormatName};
     Win32CharTypes charTypes;
+    Win32ClipboardWatch clipboardWatch;
     TFontsInfoManager fonts{Win32DrawingResources()};
     TApplication application{host, dialogs};
     SessionSettings settings;

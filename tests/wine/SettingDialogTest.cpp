@@ -54,9 +54,9 @@ TEST_F(RealSettingDialog, TabKeyVisitsTheControlsInTheirDesignedOrder) {
         RECT client;
         GetClientRect(window, &client);
         EXPECT_EQ(client.right, 312);
-        EXPECT_EQ(client.bottom, 313);
+        EXPECT_EQ(client.bottom, 363);  // two rows more for the later options
         HWND control = GetNextDlgTabItem(window, nullptr, FALSE);
-        for (int i = 0; i < 8 && control; ++i) {
+        for (int i = 0; i < 10 && control; ++i) {
             const Win32Peer* peer = Win32Peer::Of(control);
             visited.push_back(peer ? peer->Control().Name() : "?");
             control = GetNextDlgTabItem(window, control, FALSE);
@@ -65,7 +65,8 @@ TEST_F(RealSettingDialog, TabKeyVisitsTheControlsInTheirDesignedOrder) {
     });
     EXPECT_EQ(visited, (std::vector<std::string>{"EditA8matEsy", "EditA8matTxt", "EditA8matImg",
                                                  "CheckBox1", "btnOK", "btnCancel",
-                                                 "CheckBoxErrorChk", "CheckBoxAutoCopy"}));
+                                                 "CheckBoxErrorChk", "CheckBoxAutoCopy",
+                                                 "CheckBoxHttps", "CheckBoxClipWatch"}));
 }
 
 TEST_F(RealSettingDialog, OkWritesTheFileThroughTheProfileWriter) {
