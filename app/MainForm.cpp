@@ -21,8 +21,7 @@ const char kCopiedMessage[] = "以下のコードをクリップボードにコ�
 bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
 InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
 LinkOptions OptionsOf(const SessionSettings& s) {
-    return {s.a8matEsy, s.a8matTxt, s.a8matImg,
-            s.linefeed, s.errorcheck, s.https.value_or(false)};
+    return {s.a8matEsy, s.a8matTxt, s.a8matImg, s.linefeed, s.errorcheck, s.https.value_or(false)};
 }
 }  // namespace
 

@@ -6,8 +6,8 @@ namespace mirevo {
 
 LinkTemplates MakeLinkTemplates(std::int32_t serverNumber, bool https) {
     const std::string scheme = https ? "https://" : "http://";
-    const std::string clickUrl = scheme + config::ClickHost +
-                                 "/svt/ejp?a8mat=[[a8mat]]&a8ejpredirect=[[RakutenUrl]]";
+    const std::string clickUrl =
+        scheme + config::ClickHost + "/svt/ejp?a8mat=[[a8mat]]&a8ejpredirect=[[RakutenUrl]]";
     return {
         clickUrl,
         "<a href=\"" + clickUrl + "\" target=\"_blank\">",

@@ -25,13 +25,14 @@ struct SessionSettings {
 };
 
 // The six from section "Options"; missing or broken values give empty identifiers,
-// linefeed off, autocopy off and errorcheck on. "https" and "clipwatch" are read when they have a value.
+// linefeed off, autocopy off and errorcheck on. "https" and "clipwatch" are read when the
+// file has a value for them.
 SessionSettings LoadSessionSettings(const TMemIniFile& ini);
 
 // Writes the six to section "Options" in the order a8matEsy, a8matTxt, a8matImg, linefeed,
-// autocopy, errorcheck, then https and clipwatch when they have a value, as given (the dialog trims the
-// identifiers first). A refused key
-// raises EIniFileException and leaves the later keys unwritten.
+// autocopy, errorcheck, then https and clipwatch when they have a value, as given (the
+// dialog trims the identifiers first). A refused key raises EIniFileException and leaves the
+// later keys unwritten.
 void SaveSessionSettings(TIniFile& ini, const SessionSettings& settings);
 
 }  // namespace mirevo

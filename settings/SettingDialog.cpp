@@ -95,9 +95,13 @@ void TSettingDialog::FormShow(TObject*) {
 }
 
 SessionSettings TSettingDialog::FromControls() const {
-    SessionSettings chosen{Trim(EditA8matEsy.Text()), Trim(EditA8matTxt.Text()),
-                           Trim(EditA8matImg.Text()), CheckBox1.Checked(),
-                           CheckBoxAutoCopy.Checked(), CheckBoxErrorChk.Checked(), std::nullopt};
+    SessionSettings chosen{Trim(EditA8matEsy.Text()),
+                           Trim(EditA8matTxt.Text()),
+                           Trim(EditA8matImg.Text()),
+                           CheckBox1.Checked(),
+                           CheckBoxAutoCopy.Checked(),
+                           CheckBoxErrorChk.Checked(),
+                           std::nullopt};
     // Off stays unwritten until the file has held a value for it.
     if (CheckBoxHttps.Checked() || storedHttps_) chosen.https = CheckBoxHttps.Checked();
     if (CheckBoxClipWatch.Checked() || storedClipwatch_) {

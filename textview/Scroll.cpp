@@ -122,7 +122,7 @@ void TCustomTextView::UpdateHorizontalScrollBar() {
     const bool fits =
         options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleColumns_ >= n;
     window_->Scrolling().EnableScrollArrows(TScrollBarKind::sbHorizontal,
-                                BarArrows(fits, leftChar_, visibleColumns_, n));
+                                            BarArrows(fits, leftChar_, visibleColumns_, n));
 }
 
 std::int32_t TCustomTextView::VerticalExtent() const {
@@ -140,7 +140,7 @@ void TCustomTextView::UpdateVerticalScrollBar() {
     window_->Scrolling().SetScrollInfo(TScrollBarKind::sbVertical, info);
     const bool fits = options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleRows_ >= n;
     window_->Scrolling().EnableScrollArrows(TScrollBarKind::sbVertical,
-                                BarArrows(fits, topLine_, visibleRows_, RowCount()));
+                                            BarArrows(fits, topLine_, visibleRows_, RowCount()));
 }
 
 void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
@@ -177,7 +177,8 @@ void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
             break;
         case TScrollCode::EndScroll:
             thumbTracking_ = false;
-            if (options_.Contains(TEditorOption::eoShowScrollHint) && window_) window_->Hint().HideHint();
+            if (options_.Contains(TEditorOption::eoShowScrollHint) && window_)
+                window_->Hint().HideHint();
             break;
     }
     if (window_) window_->Update();
@@ -249,8 +250,8 @@ void TCustomTextView::ShowScrollHint() {
             hint.Height / 2;
     }
     const TPoint corner = window_->ClientToScreen({x, y});
-    window_->Hint().ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height}, text,
-                      scrollHintColor_);
+    window_->Hint().ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height},
+                             text, scrollHintColor_);
 }
 
 void TCustomTextView::MouseWheel(std::int32_t delta, bool ctrl) {

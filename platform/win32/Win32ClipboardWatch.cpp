@@ -10,8 +10,7 @@ namespace {
 
 bool OwnedByThisProcess(HWND owner) {
     DWORD process = 0;
-    return owner && GetWindowThreadProcessId(owner, &process) &&
-           process == GetCurrentProcessId();
+    return owner && GetWindowThreadProcessId(owner, &process) && process == GetCurrentProcessId();
 }
 
 class Win32ClipboardWatching final : public IClipboardWatching {

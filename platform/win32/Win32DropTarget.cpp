@@ -108,7 +108,8 @@ HRESULT Win32DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
         FORMATETC request{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, 0xFFFFFFFF};
         StorageMedium medium;
         const HRESULT fetched = data ? medium.Fetch(*data, request) : E_INVALIDARG;
-        const std::optional<std::string> text = fetched == S_OK ? medium.GlobalText() : std::nullopt;
+        const std::optional<std::string> text =
+            fetched == S_OK ? medium.GlobalText() : std::nullopt;
         tookText = text.has_value();
         sink_.Dropped(text);
         return fetched;

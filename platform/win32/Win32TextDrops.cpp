@@ -13,8 +13,8 @@ std::unique_ptr<ITextDropRegistration> Win32TextDrops::RegisterTextDrops(std::ui
                                                        onException_);
 }
 
-Win32TextDropRegistration::Win32TextDropRegistration(
-    HWND window, ITextDropSink& sink, Win32DropTarget::ExceptionHandler onException)
+Win32TextDropRegistration::Win32TextDropRegistration(HWND window, ITextDropSink& sink,
+                                                     Win32DropTarget::ExceptionHandler onException)
     : window_(window), target_(sink, std::move(onException)), oleResult_(OleInitialize(nullptr)) {
     // S_FALSE means another part of the thread set OLE up; its drop target stays its own.
     if (oleResult_ == S_OK) registered_ = RegisterDragDrop(window_, &target_);

@@ -81,7 +81,7 @@ TEST_F(MainFormFields, DropsAreRoutedByTheFieldChecks) {
 TEST_F(MainFormFields, ADropWithoutTextRoutesThePreviousDropAgain) {
     TMainForm& f = Create();
     dragDrop_.registered->Dropped(std::nullopt);  // the data had no text to give
-    ASSERT_EQ(dialogs_.shown.size(), 1u);  // nothing dropped yet: refused
+    ASSERT_EQ(dialogs_.shown.size(), 1u);         // nothing dropped yet: refused
     EXPECT_EQ(dialogs_.shown[0].text, "楽天のURLではありません。");
     Drop(PageUrl());
     f.ActionClear.Execute();
@@ -112,8 +112,7 @@ TEST_F(MainFormFields, AddressesCopiedElsewhereFillTheFieldsWhileTheSettingIsOn)
     ASSERT_TRUE(clipboardWatch_.Watching());
     f.SetActiveControl(nullptr);  // the user is in another program
     clipboardWatch_.CopyElsewhere(ImageUrl());
-    EXPECT_EQ(Texts({&f.EditImg3, &f.EditImg4}),
-              std::vector<std::string>(2, ImageUrl()));
+    EXPECT_EQ(Texts({&f.EditImg3, &f.EditImg4}), std::vector<std::string>(2, ImageUrl()));
     EXPECT_EQ(f.EditUrl1.Text(), "");
     clipboardWatch_.CopyElsewhere(PageUrl());
     EXPECT_EQ(f.EditUrl3.Text(), PageUrl());
@@ -222,7 +221,8 @@ TEST_F(MainFormFields, StandardEditActionsFollowTheFocusedControl) {
     EXPECT_EQ(clipboardFormats_.puts, 0);
     f.EditCopy1.Execute();
     EXPECT_EQ(clipboardFormats_.text, std::optional<std::string>("code"));
-    EXPECT_EQ(clipboardFormats_.privateData, std::optional<std::string>(std::string("\0code\0", 6)));
+    EXPECT_EQ(clipboardFormats_.privateData,
+              std::optional<std::string>(std::string("\0code\0", 6)));
 }
 
 }  // namespace

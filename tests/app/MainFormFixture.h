@@ -45,8 +45,8 @@ protected:
         if (!ini.empty()) dir_.Write("Mirevo.ini", ini);
         form_ = std::make_unique<TMainForm>(
             application_,
-            TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_, fonts_,
-                              clipboardFormats_, charTypes_, clipboardWatch_},
+            TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_,
+                              fonts_, clipboardFormats_, charTypes_, clipboardWatch_},
             settings_);
         return *form_;
     }

@@ -95,7 +95,8 @@ TEST_F(MainFormLifecycle, UnwritableSettingsFileIsReportedAndTheWindowStillClose
     f.Close();
     EXPECT_TRUE(f.Closed());
     ASSERT_EQ(dialogs_.shown.size(), 1u);
-    EXPECT_EQ(dialogs_.shown[0].text, dir_.File("missing-folder/Mirevo.ini") + " に書き込めません.");
+    EXPECT_EQ(dialogs_.shown[0].text,
+              dir_.File("missing-folder/Mirevo.ini") + " に書き込めません.");
     EXPECT_EQ(dialogs_.shown[0].flags, kMbIconError);
 }
 

@@ -11,9 +11,9 @@ namespace {
 class Browser {
 public:
     Browser() {
-        window_ = CreateWindowExA(0, "STATIC", "browser", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520,
-                                  300, 260, 160, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                  nullptr);
+        window_ =
+            CreateWindowExA(0, "STATIC", "browser", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 300, 260,
+                            160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
     Browser(const Browser&) = delete;
     Browser& operator=(const Browser&) = delete;

@@ -155,9 +155,9 @@ TEST_F(SettingDialogTest, TheLaterOptionsAreWrittenOnlyOnceChosen) {
         TCheckBox TSettingDialog::*box;
         std::optional<bool> SessionSettings::*value;
     };
-    const Option options[] = {{"https", &TSettingDialog::CheckBoxHttps, &SessionSettings::https},
-                              {"clipwatch", &TSettingDialog::CheckBoxClipWatch,
-                               &SessionSettings::clipwatch}};
+    const Option options[] = {
+        {"https", &TSettingDialog::CheckBoxHttps, &SessionSettings::https},
+        {"clipwatch", &TSettingDialog::CheckBoxClipWatch, &SessionSettings::clipwatch}};
     struct Case {
         const char* file;
         bool shown;

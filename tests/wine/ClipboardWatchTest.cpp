@@ -41,7 +41,8 @@ TEST(ClipboardWatch, ReportsOthersCopiesOnlyAndOnlyWhileWatching) {
     Win32Clipboard ours;
     std::vector<std::string> heard;
     {
-        const auto watching = watch.WatchCopies([&](const std::string& text) { heard.push_back(text); });
+        const auto watching =
+            watch.WatchCopies([&](const std::string& text) { heard.push_back(text); });
         CopyWithoutOwner("http://item.example.co.jp/shop/1/");
         PumpFor(std::chrono::milliseconds(300));
         ours.SetText("our own code");

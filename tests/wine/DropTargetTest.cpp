@@ -108,13 +108,12 @@ TEST_F(DropTargetComObject, ADropTakesTextFromGlobalMemoryOnlyAndAlwaysRaisesOnD
          "http://mall.example.co.jp/item/"},
         {"Japanese", Offer::GlobalText, "日本語のテキスト", S_OK, S_OK, "日本語のテキスト"},
         {"empty", Offer::GlobalText, "", S_OK, S_OK, ""},
-        {"up to the first zero", Offer::GlobalText, std::string("abc\0def", 7), S_OK, S_OK,
-         "abc"},
+        {"up to the first zero", Offer::GlobalText, std::string("abc\0def", 7), S_OK, S_OK, "abc"},
         {"no zero byte", Offer::UnterminatedText, "abc\x81", S_OK, S_OK, "abc\x81"},
         {"a stream", Offer::StreamText, "in a stream", S_OK, S_OK, "previous"},
         {"no text", Offer::NoText, "", S_OK, DV_E_FORMATETC, "previous"},
-        {"success but not S_OK", Offer::GlobalText, "x", DATA_S_SAMEFORMATETC,
-         DATA_S_SAMEFORMATETC, "previous"},
+        {"success but not S_OK", Offer::GlobalText, "x", DATA_S_SAMEFORMATETC, DATA_S_SAMEFORMATETC,
+         "previous"},
     };
     for (const Case& c : cases) {
         TestDataObject previous(Offer::GlobalText, "previous");

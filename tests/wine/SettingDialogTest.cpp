@@ -63,10 +63,10 @@ TEST_F(RealSettingDialog, TabKeyVisitsTheControlsInTheirDesignedOrder) {
         }
         d.btnCancel.Click();
     });
-    EXPECT_EQ(visited, (std::vector<std::string>{"EditA8matEsy", "EditA8matTxt", "EditA8matImg",
-                                                 "CheckBox1", "btnOK", "btnCancel",
-                                                 "CheckBoxErrorChk", "CheckBoxAutoCopy",
-                                                 "CheckBoxHttps", "CheckBoxClipWatch"}));
+    EXPECT_EQ(visited,
+              (std::vector<std::string>{"EditA8matEsy", "EditA8matTxt", "EditA8matImg", "CheckBox1",
+                                        "btnOK", "btnCancel", "CheckBoxErrorChk",
+                                        "CheckBoxAutoCopy", "CheckBoxHttps", "CheckBoxClipWatch"}));
 }
 
 TEST_F(RealSettingDialog, OkWritesTheFileThroughTheProfileWriter) {
