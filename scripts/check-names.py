@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Checks the names the program chooses against .clang-tidy (readability-identifier-naming).
 
-Every portable header is checked, in one translation unit that includes them all, so the
-declarations of the whole tree cost one parse. Source files are checked when they changed
-(in the working tree or the last commit), or all of them with --all; a source costs a parse
-of its own. Windows-only files (platform/win32, tests/wine, tests/journeys) are left out: the
-checker has no Windows headers.
+Every header is checked, in two translation units that include them all (the portable ones,
+and the Windows-only ones of platform/win32, tests/wine and tests/journeys against the
+MinGW-w64 headers), so the declarations of the whole tree cost two parses. Source files are
+checked when they changed (in the working tree or the last commit), or all of them with
+--all; a source costs a parse of its own.
 
 Usage: check-names.py BUILD_DIR [--all]   (BUILD_DIR: a native build with
 compile_commands.json). Prints each name that breaks a rule and exits with 1.
@@ -27,10 +27,24 @@ CHECKED = ("common/", "platform/", "ui/", "linkgen/", "settings/", "about/", "dr
 DROPPED_FLAGS = ("-fexec-charset", "-finput-charset")
 
 
-def tracked(pattern):
+def tracked(pattern, windows=False):
     out = subprocess.run(["git", "ls-files", pattern], cwd=ROOT, capture_output=True,
                          text=True, check=True).stdout
-    return [f for f in out.split() if f.startswith(CHECKED) and not f.startswith(WINDOWS_ONLY)]
+    return [f for f in out.split() if f.startswith(CHECKED) and f.startswith(WINDOWS_ONLY) == windows]
+
+
+def windows_flags(build):
+    """clang's flags for the Windows-only files: the MinGW-w64 target and its headers."""
+    cxx = sorted(pathlib.Path("/usr/lib/gcc/x86_64-w64-mingw32").glob("*-posix/include/c++"))
+    if not cxx:
+        return None
+    return ["--target=x86_64-w64-mingw32", "-std=c++20", f"-I{ROOT}", f"-I{build / 'generated'}",
+            "-DNOMINMAX", "-DWIN32_LEAN_AND_MEAN", "-D_WIN32_WINNT=0x0601", "-DWINVER=0x0601",
+            "-DMIREVO_PROJECT_VERSION=\"0\"", "-DMIREVO_PROGRAM=\"\"",
+            "-isystem", str(cxx[-1]), "-isystem", str(cxx[-1] / "x86_64-w64-mingw32"),
+            "-isystem", "/usr/x86_64-w64-mingw32/include",
+            "-isystem", "/usr/src/googletest/googletest/include",
+            "-isystem", "/usr/src/googletest/googlemock/include"]
 
 
 def changed_sources():
@@ -72,10 +86,24 @@ def main():
         headers.write_text("".join(f'#include "{h}"\n' for h in tracked("*.h")))
         db.append({"directory": str(ROOT), "file": str(headers),
                    "command": f"c++ -std=c++20 -I{ROOT} -I{build / 'generated'} -c {headers}"})
+        units = [str(headers)]
+        flags = windows_flags(build)
+        if flags is None:
+            print("name check: no MinGW-w64 headers; the Windows-only files are not checked")
+        else:
+            windows_headers = scratch / "AllWindowsHeaders.cpp"
+            windows_headers.write_text(
+                "".join(f'#include "{h}"\n' for h in tracked("*.h", windows=True)))
+            units.append(str(windows_headers))
+            for source in [str(windows_headers)] + [
+                    str(ROOT / f) for f in tracked("*.cpp", windows=True)
+                    if check_all or f in changed_sources()]:
+                db.append({"directory": str(ROOT), "file": source,
+                           "command": " ".join(["clang++", *flags, "-c", source])})
         (scratch / "compile_commands.json").write_text(json.dumps(db))
         def check(entry):
             # Headers only through their own unit, so each finding is told once.
-            only = [f"--header-filter=^{ROOT}/[a-z]"] if entry["file"] == str(headers) else []
+            only = [f"--header-filter=^{ROOT}/[a-z]"] if entry["file"] in units else []
             run = subprocess.run([tidy, "--quiet", f"--config-file={ROOT / '.clang-tidy'}", *only,
                                   "-p", str(scratch), entry["file"]],
                                  cwd=ROOT, capture_output=True, text=True)
@@ -89,7 +117,7 @@ def main():
         failed = bool(reports)
         for report in reports:
             print(report)
-    print(f"name check: {len(db) - 1} sources and every portable header"
+    print(f"name check: {len(db) - len(units)} sources and every header"
           f" {'break the naming rules' if failed else 'keep to the naming rules'}")
     return 1 if failed else 0
 

@@ -62,32 +62,32 @@ bool HasDropTarget(HWND window) {
 
 class DropTargetComObject : public ::testing::Test {
 protected:
-    FakeTextDrops drops;
-    TURLDropTarget target{drops, 0};
-    Win32DropTarget com{target};
+    FakeTextDrops drops_;
+    TURLDropTarget target_{drops_, 0};
+    Win32DropTarget com_{target_};
 };
 
 TEST_F(DropTargetComObject, DragStepsAnswerWhatTheHandlersSayAndCopyNeverMove) {
     TestDataObject data(Offer::GlobalText, "x");
     DWORD effect = kOffered;
-    EXPECT_EQ(com.DragEnter(&data, 0, POINTL{1, 2}, &effect), S_OK);
+    EXPECT_EQ(com_.DragEnter(&data, 0, POINTL{1, 2}, &effect), S_OK);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
     effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    EXPECT_EQ(com.DragOver(0, POINTL{1, 2}, &effect), S_OK);
+    EXPECT_EQ(com_.DragOver(0, POINTL{1, 2}, &effect), S_OK);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
     effect = DROPEFFECT_MOVE;  // a source that only moves is refused
-    EXPECT_EQ(com.DragOver(0, POINTL{1, 2}, &effect), S_OK);
+    EXPECT_EQ(com_.DragOver(0, POINTL{1, 2}, &effect), S_OK);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
-    EXPECT_EQ(com.DragLeave(), S_OK);
-    target.OnDragEnter = [](TURLDropTarget&, std::int32_t& accept) { accept = S_FALSE; };
-    target.OnDragOver = [](TURLDropTarget&, std::int32_t& accept) { accept = E_FAIL; };
-    target.OnDragLeave = [](TURLDropTarget&, std::int32_t& accept) { accept = E_INVALIDARG; };
+    EXPECT_EQ(com_.DragLeave(), S_OK);
+    target_.OnDragEnter = [](TURLDropTarget&, std::int32_t& accept) { accept = S_FALSE; };
+    target_.OnDragOver = [](TURLDropTarget&, std::int32_t& accept) { accept = E_FAIL; };
+    target_.OnDragLeave = [](TURLDropTarget&, std::int32_t& accept) { accept = E_INVALIDARG; };
     effect = kOffered;
-    EXPECT_EQ(com.DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &effect), S_FALSE);
+    EXPECT_EQ(com_.DragEnter(&data, MK_LBUTTON, POINTL{1, 2}, &effect), S_FALSE);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
-    EXPECT_EQ(com.DragOver(MK_LBUTTON, POINTL{3, 4}, &effect), E_FAIL);
+    EXPECT_EQ(com_.DragOver(MK_LBUTTON, POINTL{3, 4}, &effect), E_FAIL);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
-    EXPECT_EQ(com.DragLeave(), E_INVALIDARG);
+    EXPECT_EQ(com_.DragLeave(), E_INVALIDARG);
     EXPECT_TRUE(data.requests.empty());  // the data is not looked at before the drop
 }
 
@@ -118,17 +118,17 @@ TEST_F(DropTargetComObject, ADropTakesTextFromGlobalMemoryOnlyAndAlwaysRaisesOnD
     for (const Case& c : cases) {
         TestDataObject previous(Offer::GlobalText, "previous");
         DWORD effect = kOffered;
-        ASSERT_EQ(com.Drop(&previous, 0, POINTL{}, &effect), S_OK);
+        ASSERT_EQ(com_.Drop(&previous, 0, POINTL{}, &effect), S_OK);
         std::vector<std::string> seen;
-        target.OnBeforeDrop = [&](TURLDropTarget& sender) {
+        target_.OnBeforeDrop = [&](TURLDropTarget& sender) {
             seen.push_back("before " + sender.DroppedText());
         };
-        target.OnDrop = [&](TURLDropTarget& sender) { seen.push_back(sender.DroppedText()); };
+        target_.OnDrop = [&](TURLDropTarget& sender) { seen.push_back(sender.DroppedText()); };
         TestDataObject data(c.offer, c.text, c.answer);
         effect = kOffered;
-        EXPECT_EQ(com.Drop(&data, MK_LBUTTON, POINTL{10, 10}, &effect), c.result) << c.what;
-        target.OnBeforeDrop = nullptr;
-        target.OnDrop = nullptr;
+        EXPECT_EQ(com_.Drop(&data, MK_LBUTTON, POINTL{10, 10}, &effect), c.result) << c.what;
+        target_.OnBeforeDrop = nullptr;
+        target_.OnDrop = nullptr;
 
         EXPECT_EQ(seen, (std::vector<std::string>{"before previous", c.dropped})) << c.what;
         const bool took = c.dropped != "previous";
@@ -147,34 +147,34 @@ TEST_F(DropTargetComObject, ADropTakesTextFromGlobalMemoryOnlyAndAlwaysRaisesOnD
 
 TEST_F(DropTargetComObject, NoExceptionEscapesIntoThePlatform) {
     std::string caught;
-    Win32DropTarget guarded(target, [&](std::exception_ptr error) {
+    Win32DropTarget guarded(target_, [&](std::exception_ptr error) {
         try {
             std::rethrow_exception(error);
         } catch (const std::exception& e) {
             caught = e.what();
         }
     });
-    target.OnDrop = [](TURLDropTarget&) { throw std::runtime_error("handler failed"); };
-    target.OnDragEnter = [](TURLDropTarget&, std::int32_t&) { throw 42; };
+    target_.OnDrop = [](TURLDropTarget&) { throw std::runtime_error("handler failed"); };
+    target_.OnDragEnter = [](TURLDropTarget&, std::int32_t&) { throw 42; };
     TestDataObject data(Offer::GlobalText, "x");
     DWORD effect = kOffered;
     EXPECT_EQ(guarded.Drop(&data, 0, POINTL{}, &effect), E_UNEXPECTED);
     EXPECT_EQ(caught, "handler failed");
     EXPECT_EQ(data.references, 1);
-    EXPECT_EQ(com.DragEnter(&data, 0, POINTL{}, &effect), E_UNEXPECTED);  // no handler given
-    target.OnDrop = nullptr;
-    EXPECT_EQ(com.Drop(nullptr, 0, POINTL{}, &effect), E_INVALIDARG);
+    EXPECT_EQ(com_.DragEnter(&data, 0, POINTL{}, &effect), E_UNEXPECTED);  // no handler given
+    target_.OnDrop = nullptr;
+    EXPECT_EQ(com_.Drop(nullptr, 0, POINTL{}, &effect), E_INVALIDARG);
 }
 
 TEST_F(DropTargetComObject, AnswersForIDropTargetOnlyAndIgnoresReferenceCounting) {
     void* object = nullptr;
-    EXPECT_EQ(com.QueryInterface(IID_IDropTarget, &object), S_OK);
-    EXPECT_EQ(object, static_cast<IDropTarget*>(&com));
-    EXPECT_EQ(com.QueryInterface(IID_IUnknown, &object), S_OK);
-    EXPECT_EQ(com.QueryInterface(IID_IDataObject, &object), E_NOINTERFACE);
+    EXPECT_EQ(com_.QueryInterface(IID_IDropTarget, &object), S_OK);
+    EXPECT_EQ(object, static_cast<IDropTarget*>(&com_));
+    EXPECT_EQ(com_.QueryInterface(IID_IUnknown, &object), S_OK);
+    EXPECT_EQ(com_.QueryInterface(IID_IDataObject, &object), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
-    for (int i = 0; i < 3; ++i) com.Release();  // the object is still there
-    EXPECT_EQ(com.DragLeave(), S_OK);
+    for (int i = 0; i < 3; ++i) com_.Release();  // the object is still there
+    EXPECT_EQ(com_.DragLeave(), S_OK);
 }
 
 TEST(DropTargetRegistration, RegistersTheOwnersWindowAndRevokesItWhenDestroyed) {

@@ -52,28 +52,28 @@ inline std::string TextOf(HWND hwnd) {
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        application.SetTitle("Mirevo");
-        iniPath = SettingsFilePath(host.ExeName());
-        std::filesystem::remove(iniPath);
+        application_.SetTitle("Mirevo");
+        iniPath_ = SettingsFilePath(host_.ExeName());
+        std::filesystem::remove(iniPath_);
     }
     void TearDown() override {
-        form.reset();
-        std::filesystem::remove(iniPath);
+        form_.reset();
+        std::filesystem::remove(iniPath_);
     }
     TMainForm& Open(const std::string& ini) {
-        std::ofstream(iniPath, std::ios::binary) << ini;
-        form = std::make_unique<TMainForm>(
-            application,
-            TMainFormServices{clipboard, files, writer, clock, dragDrop, versions, shell, fonts,
-                              clipboardFormats, charTypes, clipboardWatch},
-            settings);
-        host.Realize(*form);
-        host.Show(*form);
+        std::ofstream(iniPath_, std::ios::binary) << ini;
+        form_ = std::make_unique<TMainForm>(
+            application_,
+            TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_, fonts_,
+                              clipboardFormats_, charTypes_, clipboardWatch_},
+            settings_);
+        host_.Realize(*form_);
+        host_.Show(*form_);
         Pump();
-        return *form;
+        return *form_;
     }
     void Pump() {
-        for (int i = 0; i < 3; ++i) host.ProcessPendingMessages();
+        for (int i = 0; i < 3; ++i) host_.ProcessPendingMessages();
     }
     // Presses a key with Ctrl held, as the keyboard would deliver it to the focused window.
     void PressWithCtrl(HWND target, WPARAM key) {
@@ -91,23 +91,23 @@ protected:
         Pump();
     }
 
-    Win32Host host;
-    FakeDialogs dialogs;
-    Win32Clipboard clipboard;
-    Win32FileReader files;
-    Win32ProfileWriter writer;
-    CountingClock clock;
-    Win32TextDrops dragDrop;
-    Win32VersionResource versions;
-    FakeShell shell;
-    Win32ClipboardFormats clipboardFormats{kClipboardBlockFormatName};
-    Win32CharTypes charTypes;
-    Win32ClipboardWatch clipboardWatch;
-    TFontsInfoManager fonts{Win32DrawingResources()};
-    TApplication application{host, dialogs};
-    SessionSettings settings;
-    std::unique_ptr<TMainForm> form;
-    std::string iniPath;
+    Win32Host host_;
+    FakeDialogs dialogs_;
+    Win32Clipboard clipboard_;
+    Win32FileReader files_;
+    Win32ProfileWriter writer_;
+    CountingClock clock_;
+    Win32TextDrops dragDrop_;
+    Win32VersionResource versions_;
+    FakeShell shell_;
+    Win32ClipboardFormats clipboardFormats_{kClipboardBlockFormatName};
+    Win32CharTypes charTypes_;
+    Win32ClipboardWatch clipboardWatch_;
+    TFontsInfoManager fonts_{Win32DrawingResources()};
+    TApplication application_{host_, dialogs_};
+    SessionSettings settings_;
+    std::unique_ptr<TMainForm> form_;
+    std::string iniPath_;
 };
 
 }  // namespace mirevo::testing_support

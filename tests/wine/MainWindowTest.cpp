@@ -116,12 +116,12 @@ TEST_F(MainWindow, TypingLinkShortcutResultAndClipboardRoundTrip) {
     EXPECT_NE(code.find("a8mat=T1&"), std::string::npos) << code;
     EXPECT_NE(code.find(">商品</a>"), std::string::npos) << code;
     EXPECT_TRUE(IsWindowEnabled(HandleOf(f.ButtonCopyResult)));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs_.shown.empty());
 
-    clipboard.SetText("before");
+    clipboard_.SetText("before");
     SendMessageA(HandleOf(f.ButtonCopyResult), BM_CLICK, 0, 0);
     Pump();
-    EXPECT_EQ(clipboard.GetText(), code);
+    EXPECT_EQ(clipboard_.GetText(), code);
 }
 
 TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
@@ -139,7 +139,7 @@ TEST_F(MainWindow, ResizingWidensTheFieldsAndClosingWritesThePlacement) {
     Pump();
     EXPECT_TRUE(f.Closed());
     EXPECT_EQ(f.Peer(), nullptr);
-    const TMemIniFile ini = ReadIni(iniPath);
+    const TMemIniFile ini = ReadIni(iniPath_);
     EXPECT_EQ(ini.ReadNumber("Form", "Top", 0), 70);
     EXPECT_EQ(ini.ReadNumber("Form", "Left", 0), 60);
     EXPECT_EQ(ini.ReadNumber("Form", "Width", 0), 600);
@@ -171,9 +171,9 @@ TEST_F(MainWindow, EditShortcutsActOnTheFocusedFieldAndPassWhenDisabled) {
     SetWindowTextA(edit, "abc");
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, 2);
-    clipboard.SetText("");
+    clipboard_.SetText("");
     PressWithCtrl(edit, 'C');
-    EXPECT_EQ(clipboard.GetText(), "ab");
+    EXPECT_EQ(clipboard_.GetText(), "ab");
     SendMessageA(edit, EM_SETSEL, 1, 1);
     PostMessageA(edit, WM_KEYDOWN, VK_DELETE, 1);  // nothing selected: the key reaches the field
     Pump();
@@ -203,8 +203,8 @@ TEST_F(MainWindow, DraggedAddressesFillTheirFields) {
     EXPECT_EQ(f.EditUrl1.Text(), "");
     DragOnto(HandleOf(f), "plain words");
     Pump();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "楽天のURLではありません。");
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, "楽天のURLではありません。");
 }
 
 TEST_F(MainWindow, AboutBoxShowsTheRealVersionResource) {
@@ -216,7 +216,7 @@ TEST_F(MainWindow, AboutBoxShowsTheRealVersionResource) {
         char text[128] = {};
         GetWindowTextA(box, text, sizeof text);
         caption = text;
-        const TVersionInfo info(versions, host.ExeName());
+        const TVersionInfo info(versions_, host_.ExeName());
         version = info.FileVersion();
         PostMessageA(box, WM_CLOSE, 0, 0);
     });

@@ -59,7 +59,7 @@ protected:
                                    nullptr, &startup, &process));
         while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20000, QS_ALLINPUT) ==
                WAIT_OBJECT_0 + 1) {
-            host.ProcessPendingMessages();
+            host_.ProcessPendingMessages();
         }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
@@ -157,7 +157,7 @@ TEST_F(ResultView, TypingDeletingAndPastingChangeNothing) {
         PostMessageA(hwnd, WM_KEYDOWN, key, 1);
         Pump();
     }
-    clipboard.SetText("pasted");
+    clipboard_.SetText("pasted");
     PressWithCtrl(hwnd, 'V');
     PressWithCtrl(hwnd, 'X');
     SendMessageA(hwnd, WM_CLEAR, 0, 0);
@@ -166,7 +166,7 @@ TEST_F(ResultView, TypingDeletingAndPastingChangeNothing) {
     EXPECT_EQ(SendMessageA(hwnd, EM_UNDO, 0, 0), 0);
     EXPECT_EQ(view.Text(), kCode);
     EXPECT_FALSE(view.Modified());
-    EXPECT_TRUE(IsWindowEnabled(HandleOf(form->ButtonCopyResult)));
+    EXPECT_TRUE(IsWindowEnabled(HandleOf(form_->ButtonCopyResult)));
 }
 
 }  // namespace

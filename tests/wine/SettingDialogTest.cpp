@@ -24,24 +24,24 @@ HWND HandleOf(const TControl& control) { return reinterpret_cast<HWND>(control.P
 class RealSettingDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        application.SetTitle("Mirevo");
-        std::filesystem::remove(path);
+        application_.SetTitle("Mirevo");
+        std::filesystem::remove(path_);
     }
-    void TearDown() override { std::filesystem::remove(path); }
+    void TearDown() override { std::filesystem::remove(path_); }
 
     TModalResult Show(std::function<void(TSettingDialog&)> user) {
-        TSettingDialog dialog(application, nullptr, files, writer, settings, path);
+        TSettingDialog dialog(application_, nullptr, files_, writer_, settings_, path_);
         RunInNextLoop([&] { user(dialog); });
         return dialog.ShowModal();
     }
 
-    Win32Host host;
-    FakeDialogs dialogs;
-    Win32FileReader files;
-    Win32ProfileWriter writer;
-    TApplication application{host, dialogs};
-    SessionSettings settings;
-    std::string path = (std::filesystem::current_path() / "setting-dialog-test.ini").string();
+    Win32Host host_;
+    FakeDialogs dialogs_;
+    Win32FileReader files_;
+    Win32ProfileWriter writer_;
+    TApplication application_{host_, dialogs_};
+    SessionSettings settings_;
+    std::string path_ = (std::filesystem::current_path() / "setting-dialog-test.ini").string();
 };
 
 TEST_F(RealSettingDialog, TabKeyVisitsTheControlsInTheirDesignedOrder) {
@@ -76,13 +76,13 @@ TEST_F(RealSettingDialog, OkWritesTheFileThroughTheProfileWriter) {
         SendMessageA(HandleOf(d.btnOK), BM_CLICK, 0, 0);
     });
     EXPECT_EQ(result, mrOk);
-    const TMemIniFile ini = ReadIni(path);
+    const TMemIniFile ini = ReadIni(path_);
     EXPECT_EQ(ini.ReadText("Options", "a8matTxt", "?"), "識別子");
     EXPECT_EQ(ini.ReadText("Options", "a8matEsy", "?"), "");
     EXPECT_TRUE(ini.ReadFlag("Options", "autocopy", false));
     EXPECT_TRUE(ini.ReadFlag("Options", "errorcheck", false));
-    EXPECT_EQ(settings.a8matTxt, "識別子");
-    EXPECT_TRUE(settings.autocopy);
+    EXPECT_EQ(settings_.a8matTxt, "識別子");
+    EXPECT_TRUE(settings_.autocopy);
 }
 
 TEST_F(RealSettingDialog, CloseBoxCancels) {
@@ -91,7 +91,7 @@ TEST_F(RealSettingDialog, CloseBoxCancels) {
         PostMessageA(HandleOf(d), WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(result, mrCancel);
-    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
 }  // namespace

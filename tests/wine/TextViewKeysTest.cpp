@@ -34,16 +34,16 @@ protected:
 };
 
 TEST_F(TextViewKeys, AltBackspaceUndoesAndShiftAltBackspaceRedoes) {
-    view.SetReadOnly(false);
+    view_.SetReadOnly(false);
     HWND hwnd = Open();
     ASSERT_EQ(GetFocus(), hwnd);
     for (const char c : std::string("ab")) PostMessageA(hwnd, WM_CHAR, c, 1);
     Pump();
-    ASSERT_EQ(view.Text(), "ab");
+    ASSERT_EQ(view_.Text(), "ab");
     PressWithAlt(hwnd, VK_BACK);
-    EXPECT_EQ(view.Text(), "");
+    EXPECT_EQ(view_.Text(), "");
     PressWithAlt(hwnd, VK_BACK, true);
-    EXPECT_EQ(view.Text(), "ab");
+    EXPECT_EQ(view_.Text(), "ab");
     EXPECT_EQ(GetFocus(), hwnd);
 }
 

@@ -14,26 +14,26 @@ class TextViewMouse : public TextViewWindowFixture {
 protected:
     // The client point of the left edge of a cell (1-based column and row).
     LPARAM Cell(int column, int row) const {
-        const int x = view.GutterWidth() + 2 + (column - 1) * view.CharWidth() + 1;
-        const int y = (row - view.TopLine()) * view.LineHeight() + view.LineHeight() / 2;
+        const int x = view_.GutterWidth() + 2 + (column - 1) * view_.CharWidth() + 1;
+        const int y = (row - view_.TopLine()) * view_.LineHeight() + view_.LineHeight() / 2;
         return MAKELPARAM(x, y);
     }
 };
 
 TEST_F(TextViewMouse, PressMoveAndReleaseSelectText) {
     HWND hwnd = Open();
-    view.SetText("hello world\r\nsecond line");
+    view_.SetText("hello world\r\nsecond line");
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 1));
     EXPECT_EQ(GetCapture(), hwnd);
     EXPECT_EQ(GetFocus(), hwnd);
     SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, Cell(6, 1));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, Cell(6, 1));
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(view.SelectedText(), "hello");
+    EXPECT_EQ(view_.SelectedText(), "hello");
 
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, Cell(3, 2));
     SendMessageA(hwnd, WM_LBUTTONUP, MK_SHIFT, Cell(3, 2));
-    EXPECT_EQ(view.SelectedText(), "hello world\r\nse");
+    EXPECT_EQ(view_.SelectedText(), "hello world\r\nse");
 }
 
 TEST_F(TextViewMouse, OnlyTheLeftButtonsDoubleClickSelectsAWord) {
@@ -52,12 +52,12 @@ TEST_F(TextViewMouse, OnlyTheLeftButtonsDoubleClickSelectsAWord) {
          {Button{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, MK_LBUTTON, "world"},
           Button{WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, 0, MK_RBUTTON, ""},
           Button{WM_MBUTTONDOWN, WM_MBUTTONDBLCLK, WM_MBUTTONUP, MK_MBUTTON, ""}}) {
-        view.SetText("hello world");
+        view_.SetText("hello world");
         SendMessageA(hwnd, b.down, b.held, at);
         if (b.up) SendMessageA(hwnd, b.up, 0, at);
         SendMessageA(hwnd, b.doubleClick, b.held, at);
         if (b.up) SendMessageA(hwnd, b.up, 0, at);
-        EXPECT_EQ(view.SelectedText(), b.selected) << b.down;
+        EXPECT_EQ(view_.SelectedText(), b.selected) << b.down;
     }
 }
 
@@ -72,22 +72,22 @@ TEST_F(TextViewMouse, TimerAfterADragBelowTheTextScrolls) {
     HWND hwnd = Open();
     std::string text = "first";
     for (int i = 2; i <= 40; ++i) text += "\r\nline " + std::to_string(i);
-    view.SetText(text);
+    view_.SetText(text);
     Pump();
-    ASSERT_EQ(view.TopLine(), 1);
+    ASSERT_EQ(view_.TopLine(), 1);
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 1));
-    const int below = view.VisibleRows() * view.LineHeight() + 2;
+    const int below = view_.VisibleRows() * view_.LineHeight() + 2;
     const LPARAM outside = MAKELPARAM(LOWORD(Cell(1, 1)), below);
     SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, outside);
-    ASSERT_TRUE(view.ScrollTimerRunning());
+    ASSERT_TRUE(view_.ScrollTimerRunning());
     POINT screen{LOWORD(outside), below};
     ClientToScreen(hwnd, &screen);
     SetCursorPos(screen.x, screen.y);
     SendMessageA(hwnd, WM_TIMER, TCustomTextView::kScrollTimerId, 0);
-    EXPECT_EQ(view.TopLine(), 2);
-    EXPECT_EQ(view.BlockEnd().LineIndex, view.VisibleRows() + 1);
+    EXPECT_EQ(view_.TopLine(), 2);
+    EXPECT_EQ(view_.BlockEnd().LineIndex, view_.VisibleRows() + 1);
     SendMessageA(hwnd, WM_LBUTTONUP, 0, outside);
-    EXPECT_FALSE(view.ScrollTimerRunning());
+    EXPECT_FALSE(view_.ScrollTimerRunning());
 }
 
 }  // namespace

@@ -20,32 +20,32 @@ namespace mirevo::testing_support {
 class TextViewWindowFixture : public ::testing::Test {
 protected:
     TextViewWindowFixture() {
-        form.SetCaption("TextView");
-        form.SetBounds({40, 40, 460, 220});
-        form.SetClientSize({440, 180});
-        view.SetBounds({12, 12, 383, 120});
-        ApplyResultViewDesign(view);
+        form_.SetCaption("TextView");
+        form_.SetBounds({40, 40, 460, 220});
+        form_.SetClientSize({440, 180});
+        view_.SetBounds({12, 12, 383, 120});
+        ApplyResultViewDesign(view_);
     }
-    ~TextViewWindowFixture() override { host.Unrealize(form); }
+    ~TextViewWindowFixture() override { host_.Unrealize(form_); }
 
     // Shows the form and answers the view's window.
     HWND Open() {
-        host.Realize(form);
-        host.Show(form);
+        host_.Realize(form_);
+        host_.Show(form_);
         Pump();
-        return reinterpret_cast<HWND>(view.Peer()->Handle());
+        return reinterpret_cast<HWND>(view_.Peer()->Handle());
     }
     void Pump() {
-        for (int i = 0; i < 3; ++i) host.ProcessPendingMessages();
+        for (int i = 0; i < 3; ++i) host_.ProcessPendingMessages();
     }
 
-    Win32Host host;
-    FakeDialogs dialogs;
-    TApplication application{host, dialogs};
-    TForm form{application, "Form1"};
-    Win32CharTypes charTypes;
-    TFontsInfoManager fonts{Win32DrawingResources()};
-    TTextView view{&form, "TextMemo1", fonts, charTypes};
+    Win32Host host_;
+    FakeDialogs dialogs_;
+    TApplication application_{host_, dialogs_};
+    TForm form_{application_, "Form1"};
+    Win32CharTypes charTypes_;
+    TFontsInfoManager fonts_{Win32DrawingResources()};
+    TTextView view_{&form_, "TextMemo1", fonts_, charTypes_};
 };
 
 }  // namespace mirevo::testing_support

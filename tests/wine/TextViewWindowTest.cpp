@@ -64,34 +64,34 @@ TEST_F(TextViewWindow, HasItsOwnClassWithoutRedrawOnResizeAndWithASunkenBorder) 
     // Without a border the same window's client area grows by the frame.
     RECT sunken;
     GetClientRect(hwnd, &sunken);
-    view.SetBorderStyle(TViewBorderStyle::bsNone);
+    view_.SetBorderStyle(TViewBorderStyle::bsNone);
     Pump();
     RECT flat;
     GetClientRect(hwnd, &flat);
     EXPECT_EQ(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
     EXPECT_GT(flat.right, sunken.right);
-    EXPECT_EQ(reinterpret_cast<HWND>(view.Peer()->Handle()), hwnd);
+    EXPECT_EQ(reinterpret_cast<HWND>(view_.Peer()->Handle()), hwnd);
 }
 
 TEST_F(TextViewWindow, PaintsWrappedCodeWithGutterAndWrapGlyphs) {
     HWND hwnd = Open();
-    view.SetText(kCode);
+    view_.SetText(kCode);
     InvalidateRect(hwnd, nullptr, FALSE);
     UpdateWindow(hwnd);
     Pump();
-    ASSERT_GT(view.RowCount(), 3);
-    ASSERT_EQ(view.GutterWidth(), 15);
+    ASSERT_GT(view_.RowCount(), 3);
+    ASSERT_EQ(view_.GutterWidth(), 15);
 
     HDC dc = GetDC(hwnd);
-    const COLORREF gutter = GetPixel(dc, 2, view.LineHeight() / 2);
+    const COLORREF gutter = GetPixel(dc, 2, view_.LineHeight() / 2);
     // A pixel of the glyph's return arrow on the second row (its vertical stroke at glyph x 13).
-    const int rowTop = view.LineHeight();
-    const int glyphTop = view.LineHeight() >= 14 ? rowTop + (view.LineHeight() - 14) / 2
-                                                 : rowTop - (14 - view.LineHeight()) / 2;
+    const int rowTop = view_.LineHeight();
+    const int glyphTop = view_.LineHeight() >= 14 ? rowTop + (view_.LineHeight() - 14) / 2
+                                                 : rowTop - (14 - view_.LineHeight()) / 2;
     const COLORREF arrow = GetPixel(dc, -4 + 13, glyphTop + 6);
     int inked = 0;
     for (int x = 17; x < 300; ++x) {
-        if (GetPixel(dc, x, view.LineHeight() / 2) != GetPixel(dc, 399, 100)) ++inked;
+        if (GetPixel(dc, x, view_.LineHeight() / 2) != GetPixel(dc, 399, 100)) ++inked;
     }
     ReleaseDC(hwnd, dc);
     EXPECT_EQ(gutter, GetSysColor(COLOR_BTNFACE));
@@ -106,10 +106,10 @@ TEST_F(TextViewWindow, ScrollMessagesMoveTheTopLine) {
     HWND hwnd = Open();
     std::string text = kCode;
     for (int i = 0; i < 30; ++i) text += "\r\nline";
-    view.SetText(text);
+    view_.SetText(text);
     Pump();
     SendMessageA(hwnd, WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(view.TopLine(), 2);
+    EXPECT_EQ(view_.TopLine(), 2);
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_POS;
