@@ -25,7 +25,7 @@ void KeepNewest(std::vector<THistoryRecord>& records, std::size_t capacity) {
 struct THistory::Contents {
     std::vector<THistoryRecord> records;  // oldest first, all the file holds
     std::size_t skippedLines = 0;
-    bool endsWithBreak = true;
+    std::string_view unendedLine;  // what ends the file's last line, when it has no LF
 };
 
 THistory::THistory(IHistoryFile& file, std::size_t capacity) : file_(file), capacity_(capacity) {
@@ -58,13 +58,13 @@ void THistory::Add(const THistoryRecord& record) {
         return;
     }
     // After a partial line left by a kill the record starts on a line of its own.
-    std::string bytes(endsWithBreak_ ? "" : kLineBreak);
+    std::string bytes(unendedLine_);
     bytes += HistoryLine(record);
     bytes += kLineBreak;
     file_.Append(bytes);
     records_.push_back(record);
     ++recordsInFile_;
-    endsWithBreak_ = true;
+    unendedLine_ = {};
 }
 
 void THistory::Delete(const std::vector<std::size_t>& indexes) {
@@ -86,7 +86,9 @@ THistory::Contents THistory::Read() const {
         const auto end = rest.find('\n');
         const auto line = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (end == std::string_view::npos) contents.endsWithBreak = false;
+        if (end == std::string_view::npos) {
+            contents.unendedLine = line.ends_with('\r') ? kLineBreak.substr(1) : kLineBreak;
+        }
         if (line.empty() || line == "\r") continue;
         auto record = ParseHistoryLine(line);
         if (record) {
@@ -104,7 +106,7 @@ void THistory::Take(Contents contents) {
     KeepNewest(records, capacity_);
     records_ = std::move(records);
     skippedLines_ = contents.skippedLines;
-    endsWithBreak_ = contents.endsWithBreak;
+    unendedLine_ = contents.unendedLine;
 }
 
 std::size_t THistory::DeleteEqual(const std::vector<THistoryRecord>& doomed) {

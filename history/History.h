@@ -68,7 +68,7 @@ private:
     std::vector<THistoryRecord> records_;  // oldest first, as in the file
     std::size_t recordsInFile_ = 0;
     std::size_t skippedLines_ = 0;
-    bool endsWithBreak_ = true;  // false after a partial last line
+    std::string_view unendedLine_;  // CR LF or LF after a last line without its LF
 };
 
 }  // namespace mirevo

@@ -88,16 +88,29 @@ TEST(History, AppendsOneWholeLinePerRecord) {
     EXPECT_EQ(Numbers(THistory(file)), Numbers(history));
 }
 
-TEST(History, AfterAPartialLineTheNextRecordStartsOnAFreshLine) {
-    FakeHistoryFile file;
-    file.bytes = Lines(1, 2) + kCut;
-    THistory history(file);
-    history.Add(Numbered(4));
-    history.Add(Numbered(5));
-    EXPECT_EQ(file.bytes, Lines(1, 2) + kCut + "\r\n" + Line(4) + Line(5));
-    const THistory reloaded(file);
-    EXPECT_EQ(Numbers(reloaded), (std::vector<int>{5, 4, 2, 1}));
-    EXPECT_EQ(reloaded.SkippedLines(), 1u);
+TEST(History, AfterALastLineWithoutBreakTheNextRecordStartsOnAFreshLine) {
+    struct {
+        std::string tail, breakAdded;
+        std::vector<int> newestFirst;
+        std::size_t skipped;
+    } const cases[] = {
+        {kCut, "\r\n", {5, 4, 2, 1}, 1},
+        {kCut + "\r", "\n", {5, 4, 2, 1}, 1},
+        {HistoryLine(Numbered(3)), "\r\n", {5, 4, 3, 2, 1}, 0},
+        {HistoryLine(Numbered(3)) + "\r", "\n", {5, 4, 3, 2, 1}, 0},
+    };
+    for (const auto& c : cases) {
+        FakeHistoryFile file;
+        file.bytes = Lines(1, 2) + c.tail;
+        THistory history(file);
+        history.Add(Numbered(4));
+        history.Add(Numbered(5));
+        EXPECT_EQ(file.bytes, Lines(1, 2) + c.tail + c.breakAdded + Line(4) + Line(5));
+        const THistory reloaded(file);
+        EXPECT_EQ(Numbers(reloaded), c.newestFirst);
+        EXPECT_EQ(Numbers(history), c.newestFirst);
+        EXPECT_EQ(reloaded.SkippedLines(), c.skipped);
+    }
 }
 
 TEST(History, KeepsTheNewestUpToItsCapacityByReplacingTheFile) {
