@@ -47,9 +47,9 @@ std::string HistoryCsv(std::span<const THistoryRecord> records) {
     std::string csv;
     AppendRow(csv, kHeader);
     for (const auto& r : records) {
-        const std::string_view row[] = {r.time,     HistoryKindName(r.kind), r.destination,
-                                        r.linkText, r.imageUrl,              r.identifier,
-                                        r.code};
+        const std::string_view row[] = {
+            r.time, HistoryKindName(r.kind), r.destination, r.linkText, r.imageUrl, r.identifier,
+            r.code};
         AppendRow(csv, row);
     }
     return csv;

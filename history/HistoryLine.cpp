@@ -75,11 +75,16 @@ void AppendEscaped(std::string& line, std::string_view value) {
 // The byte an escape stands for; nullopt for no escape of ours.
 std::optional<char> Unescaped(char byte) {
     switch (byte) {
-        case '\\': return '\\';
-        case 't': return '\t';
-        case 'r': return '\r';
-        case 'n': return '\n';
-        default: return IsLeadByte(byte) ? std::optional<char>(byte) : std::nullopt;
+        case '\\':
+            return '\\';
+        case 't':
+            return '\t';
+        case 'r':
+            return '\r';
+        case 'n':
+            return '\n';
+        default:
+            return IsLeadByte(byte) ? std::optional<char>(byte) : std::nullopt;
     }
 }
 

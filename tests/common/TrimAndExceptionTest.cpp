@@ -28,7 +28,8 @@ TEST(Assertion, NamesFileAndLine) {
 
 TEST(FileErrors, NameThePathAndTheReason) {
     EXPECT_EQ(EFOpenError("a.txt", "なし").Message(), "ファイル \"a.txt\". なし は開けません");
-    EXPECT_EQ(EFCreateError("a.txt", "なし").Message(), "ファイル \"a.txt\" を作成できません. なし");
+    EXPECT_EQ(EFCreateError("a.txt", "なし").Message(),
+              "ファイル \"a.txt\" を作成できません. なし");
     EXPECT_EQ(EFCreateError("own words").Message(), "own words");
 }
 

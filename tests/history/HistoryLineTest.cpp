@@ -11,8 +11,8 @@ namespace mirevo {
 namespace {
 
 THistoryRecord Plain() {
-    return {"2024-05-06 07:08:09", 2,          "https://example.com/p?a=1&b=2", "商品",
-            "https://example.com/i.png",        "ABC+DEF", "<a href=\"x\">商品</a>"};
+    return {"2024-05-06 07:08:09",       2,         "https://example.com/p?a=1&b=2", "商品",
+            "https://example.com/i.png", "ABC+DEF", "<a href=\"x\">商品</a>"};
 }
 
 struct RoundTripCase {
@@ -61,7 +61,8 @@ THistoryRecord HugeCode() {
 INSTANTIATE_TEST_SUITE_P(
     Cases, HistoryLineRoundTripTest,
     testing::Values(RoundTripCase{"Plain", Plain()}, RoundTripCase{"EmptyFields", Empty()},
-                    RoundTripCase{"Tab", With("a\tb\t")}, RoundTripCase{"CrLf", With("a\r\nb\n\rc\r")},
+                    RoundTripCase{"Tab", With("a\tb\t")},
+                    RoundTripCase{"CrLf", With("a\r\nb\n\rc\r")},
                     RoundTripCase{"Backslashes", With("\\\\\\t\\n\\")},
                     RoundTripCase{"TrailBackslash", With("表示ソフト表")},
                     RoundTripCase{"TrailBackslashBeforeEscapes", With("表\\表\t表\n")},
@@ -70,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundTripCase{"LeadBeforeLead", With("\x81\x81\x81")},
                     RoundTripCase{"Nul", With(std::string("a\0b\0", 4))},
                     RoundTripCase{"Marker", With("MirevoHistory1\t0")},
-                    RoundTripCase{"EveryByte",
-                                  With([] {
+                    RoundTripCase{"EveryByte", With([] {
                                       std::string all;
                                       for (int b = 255; b >= 0; --b) all += static_cast<char>(b);
                                       return all;
@@ -84,8 +84,7 @@ TEST(HistoryLine, WritesTheFormItReads) {
     EXPECT_EQ(HistoryLineCheck("123456789"), "cbf43926");
     EXPECT_EQ(HistoryLineCheck(""), "00000000");
     const THistoryRecord record{"2024-01-02 03:04:05", 1, "u", "表\t", "", "id", "a\r\nb\\"};
-    const std::string body =
-        "MirevoHistory1\t2024-01-02 03:04:05\t1\tu\t表\\t\t\tid\ta\\r\\nb\\\\";
+    const std::string body = "MirevoHistory1\t2024-01-02 03:04:05\t1\tu\t表\\t\t\tid\ta\\r\\nb\\\\";
     EXPECT_EQ(HistoryLine(record), body + "\t" + HistoryLineCheck(body));
 }
 

@@ -27,22 +27,22 @@ TEST_P(HistorySearchTest, MatchesDestinationTextAndIdentifier) {
     EXPECT_EQ(THistorySearch(GetParam().search).Matches(kRecord), GetParam().matches);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HistorySearchTest,
-    testing::Values(SearchCase{"Empty", "", true},
-                    SearchCase{"DestinationAnyCase", "exemple.COM/item", true},
-                    SearchCase{"IdentifierLowerCase", "3zk9m1+5qdos", true},
-                    SearchCase{"JapaneseText", "すすめ", true},
-                    SearchCase{"WholeCharacterAfterLetter", "アソ", true},
-                    SearchCase{"NotFromASecondByte", "A", false},
-                    SearchCase{"NotFromASecondByteLowerCase", "a", false},
-                    SearchCase{"NotFromASecondBackslash", "\\", false},
-                    SearchCase{"ASecondByteIsNoLetterToFold", "\x83\x61", false},
-                    SearchCase{"ImageUrlNotSearched", "cover.png", false},
-                    SearchCase{"CodeNotSearched", "secret", false},
-                    SearchCase{"TimeNotSearched", "2024", false},
-                    SearchCase{"Missing", "zzz", false}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, HistorySearchTest,
+                         testing::Values(SearchCase{"Empty", "", true},
+                                         SearchCase{"DestinationAnyCase", "exemple.COM/item", true},
+                                         SearchCase{"IdentifierLowerCase", "3zk9m1+5qdos", true},
+                                         SearchCase{"JapaneseText", "すすめ", true},
+                                         SearchCase{"WholeCharacterAfterLetter", "アソ", true},
+                                         SearchCase{"NotFromASecondByte", "A", false},
+                                         SearchCase{"NotFromASecondByteLowerCase", "a", false},
+                                         SearchCase{"NotFromASecondBackslash", "\\", false},
+                                         SearchCase{"ASecondByteIsNoLetterToFold", "\x83\x61",
+                                                    false},
+                                         SearchCase{"ImageUrlNotSearched", "cover.png", false},
+                                         SearchCase{"CodeNotSearched", "secret", false},
+                                         SearchCase{"TimeNotSearched", "2024", false},
+                                         SearchCase{"Missing", "zzz", false}),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace mirevo

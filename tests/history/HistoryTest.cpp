@@ -18,8 +18,13 @@ using testing_support::FakeHistoryFile;
 // A record told apart by its number, which it carries in every text field.
 THistoryRecord Numbered(int number) {
     const auto text = std::to_string(number);
-    return {"2024-05-06 07:08:09", number % kHistoryKindCount, "https://example.com/" + text,
-            "text" + text, "img" + text, "id" + text, "<a>" + text + "</a>\r\n"};
+    return {"2024-05-06 07:08:09",
+            number % kHistoryKindCount,
+            "https://example.com/" + text,
+            "text" + text,
+            "img" + text,
+            "id" + text,
+            "<a>" + text + "</a>\r\n"};
 }
 
 std::string Line(int number) { return HistoryLine(Numbered(number)) + "\r\n"; }
@@ -61,19 +66,23 @@ const std::string kCut = Line(3).substr(0, 40);
 INSTANTIATE_TEST_SUITE_P(
     Cases, HistoryLoadTest,
     testing::Values(
-        LoadCase{"NoFile", "", {}, 0},
-        LoadCase{"Records", Lines(1, 3), {3, 2, 1}, 0},
-        LoadCase{"LfOnly", HistoryLine(Numbered(1)) + "\n" + HistoryLine(Numbered(2)) + "\n", {2, 1}, 0},
+        LoadCase{"NoFile", "", {}, 0}, LoadCase{"Records", Lines(1, 3), {3, 2, 1}, 0},
+        LoadCase{
+            "LfOnly", HistoryLine(Numbered(1)) + "\n" + HistoryLine(Numbered(2)) + "\n", {2, 1}, 0},
         LoadCase{"BlankLinesPassed", "\r\n\n" + Line(1) + "\r\n\r\n" + Line(2), {2, 1}, 0},
         LoadCase{"PartialLastLine", Lines(1, 2) + kCut, {2, 1}, 1},
         LoadCase{"PartialLineInside", Lines(1, 2) + kCut + "\r\n" + Line(4), {4, 2, 1}, 1},
         LoadCase{"WholeLastLineWithoutBreak", Lines(1, 2) + HistoryLine(Numbered(3)), {3, 2, 1}, 0},
-        LoadCase{"LastLineWithoutItsLf", Lines(1, 2) + HistoryLine(Numbered(3)) + "\r", {3, 2, 1}, 0},
+        LoadCase{
+            "LastLineWithoutItsLf", Lines(1, 2) + HistoryLine(Numbered(3)) + "\r", {3, 2, 1}, 0},
         LoadCase{"Foreign", "name,url\r\n" + Line(1) + "MirevoHistory9\tx\r\n\x81\r\n", {1}, 3},
         LoadCase{"DamagedByte", Line(1) + "x" + Line(2).substr(1) + Line(3), {3, 1}, 1},
         LoadCase{"TwoLinesRunTogether", Line(1) + HistoryLine(Numbered(2)) + Line(3), {1}, 1},
         LoadCase{"BinaryNoise", std::string("\0\xFF\x81\n\t\t\t\n", 8) + Line(5), {5}, 2},
-        LoadCase{"CrBreaksOnly", HistoryLine(Numbered(1)) + "\r" + HistoryLine(Numbered(2)) + "\r", {}, 1}),
+        LoadCase{"CrBreaksOnly",
+                 HistoryLine(Numbered(1)) + "\r" + HistoryLine(Numbered(2)) + "\r",
+                 {},
+                 1}),
     [](const auto& info) { return info.param.name; });
 
 TEST(History, AppendsOneWholeLinePerRecord) {
@@ -82,7 +91,8 @@ TEST(History, AppendsOneWholeLinePerRecord) {
     THistory history(file);
     history.Add(Numbered(3));
     history.Add(Numbered(4));
-    EXPECT_EQ(file.calls, (std::vector<std::string>{"Read", "Append " + Line(3), "Append " + Line(4)}));
+    EXPECT_EQ(file.calls,
+              (std::vector<std::string>{"Read", "Append " + Line(3), "Append " + Line(4)}));
     EXPECT_EQ(Numbers(history), (std::vector<int>{4, 3, 2, 1}));
     EXPECT_EQ(history.At(0), Numbered(4));
     EXPECT_EQ(Numbers(THistory(file)), Numbers(history));

@@ -97,8 +97,8 @@ private:
         using Convert = char* (*)(const wchar_t*);
         const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
-        char* const unixPath = convert ? convert(std::filesystem::path(path_).wstring().c_str())
-                                       : nullptr;
+        char* const unixPath =
+            convert ? convert(std::filesystem::path(path_).wstring().c_str()) : nullptr;
         if (!unixPath) return;
         std::string command = std::string("/usr/bin/chattr ") + flag + " \"" + unixPath + "\"";
         HeapFree(GetProcessHeap(), 0, unixPath);
@@ -146,8 +146,9 @@ TEST(Win32HistoryFile, CarriesTheHistory) {
     const auto path = dir.File("Mirevo.history");
     Win32HistoryFile file(path);
     const auto record = [](std::int32_t kind) {
-        return THistoryRecord{"2024-05-06 07:08:09", kind, "https://example.com/表", "テキスト",
-                              "",                    "ID",  "<a>\r\n</a>"};
+        return THistoryRecord{
+            "2024-05-06 07:08:09", kind, "https://example.com/表", "テキスト", "", "ID",
+            "<a>\r\n</a>"};
     };
     THistory history(file, 3);
     history.Add(record(0));
