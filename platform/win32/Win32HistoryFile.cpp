@@ -18,8 +18,8 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 // One WriteFile of all the bytes; false when it fails or writes fewer.
 bool WriteAll(const Win32FileHandle& file, std::string_view bytes) {
-    MIREVO_ASSERT(bytes.size() <= MAXDWORD);
     const auto size = static_cast<DWORD>(bytes.size());
+    MIREVO_ASSERT(size == bytes.size());  // also where a size_t holds no more than a DWORD
     DWORD written = 0;
     if (!WriteFile(file.Get(), bytes.data(), size, &written, nullptr)) return false;
     if (written == size) return true;
