@@ -1,4 +1,4 @@
-// The error of a file that exists but cannot be opened for reading.
+// The errors of files that cannot be opened for reading or cannot be written.
 #pragma once
 
 #include <string>
@@ -11,6 +11,14 @@ namespace mirevo {
 class EFOpenError : public Exception {
 public:
     EFOpenError(const std::string& path, const std::string& reason);
+};
+
+// A file that cannot be created, opened for writing or written. With a path and the system's
+// reason: "ファイル "<path>" を作成できません. <reason>"; or with a message of the caller's.
+class EFCreateError : public Exception {
+public:
+    using Exception::Exception;
+    EFCreateError(const std::string& path, const std::string& reason);
 };
 
 // The system's short text for an errno value.

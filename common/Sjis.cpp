@@ -30,4 +30,16 @@ std::size_t PosSjis(std::string_view needle, std::string_view text, std::size_t 
     return 0;
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+    std::string lower(text);
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (IsLeadByte(lower[i])) {
+            ++i;
+        } else if (lower[i] >= 'A' && lower[i] <= 'Z') {
+            lower[i] = static_cast<char>(lower[i] - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
 }  // namespace mirevo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace mirevo {
@@ -11,6 +12,13 @@ constexpr bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 constexpr bool IsLeadByte(char byte) { return IsLeadByte(static_cast<unsigned char>(byte)); }
+
+// True for a byte that may be the second byte of a two-byte character: 0x40..0x7E or
+// 0x80..0xFC. A lead byte before any other byte stands for no character.
+constexpr bool IsTrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+constexpr bool IsTrailByte(char byte) { return IsTrailByte(static_cast<unsigned char>(byte)); }
 
 enum class ByteKind { Single, Lead, Trail };
 
@@ -27,5 +35,9 @@ std::string_view WholeCharacters(std::string_view text);
 // position from, skipping matches that would begin on the second byte of a two-byte
 // character; 0 when there is none. An empty needle is never found.
 std::size_t PosSjis(std::string_view needle, std::string_view text, std::size_t from = 1);
+
+// The text with ASCII capitals in lower case; the second byte of a two-byte character stays
+// as it is ("ア" is 0x83 0x41, whose 'A' is no letter). For searches that ignore ASCII case.
+std::string AsciiLowerCase(std::string_view text);
 
 }  // namespace mirevo

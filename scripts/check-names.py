@@ -21,8 +21,8 @@ import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 WINDOWS_ONLY = ("platform/win32/", "tests/wine/", "tests/journeys/")
-CHECKED = ("common/", "platform/", "ui/", "linkgen/", "settings/", "about/", "droptarget/",
-           "textview/", "app/", "tests/", "bench/", "fuzz/")
+CHECKED = ("common/", "platform/", "ui/", "linkgen/", "history/", "settings/", "about/",
+           "droptarget/", "textview/", "app/", "tests/", "bench/", "fuzz/")
 # The compiler's code-page options: clang knows UTF-8 only.
 DROPPED_FLAGS = ("-fexec-charset", "-finput-charset")
 

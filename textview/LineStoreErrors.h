@@ -20,12 +20,6 @@ public:
     using Exception::Exception;
 };
 
-// A file that cannot be created or truncated for writing.
-class EFCreateError : public Exception {
-public:
-    using Exception::Exception;
-};
-
 // A stream that fails while it is read.
 class EReadError : public Exception {
 public:

@@ -15,10 +15,6 @@ namespace mirevo {
 
 namespace {
 
-constexpr bool IsTrailByte(unsigned char byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
 std::int32_t CharacterCount(std::string_view text) {
     std::int32_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i, ++count) {

@@ -63,5 +63,27 @@ TEST(WholeCharacters, DropsOnlyALastLeadByteWithoutItsPartner) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(WholeCharacters(text), expected);
 }
 
+// 0x83 0x41 is "ア": its 'A' is a second byte; 0x83 0x5A "ゼ" likewise.
+TEST(AsciiLowerCase, LowersOnlyLettersThatAreCharacters) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"HTTP://Example.COM/a?B=1", "http://example.com/a?b=1"},
+        {"\x83\x41\x83\x5A", "\x83\x41\x83\x5A"},
+        {"A\x83\x41Z", "a\x83\x41z"},
+        {"\x83\x81Z", "\x83\x81z"},  // 0x81 is the second byte, Z a character again
+        {"\xC1Z@[", "\xC1z@["},      // single-byte katakana, and the bytes around the capitals
+        {"Z\x83", "z\x83"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(AsciiLowerCase(text), expected);
+}
+
+TEST(IsTrailByte, TakesTheRangesOfSecondBytes) {
+    const std::pair<unsigned char, bool> cases[] = {
+        {0x09, false}, {0x3F, false}, {0x40, true}, {0x5C, true},  {0x7E, true},
+        {0x7F, false}, {0x80, true},  {0xFC, true}, {0xFD, false}, {0xFF, false},
+    };
+    for (const auto& [byte, expected] : cases) EXPECT_EQ(IsTrailByte(byte), expected) << +byte;
+}
+
 }  // namespace
 }  // namespace mirevo

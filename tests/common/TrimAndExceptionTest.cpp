@@ -1,4 +1,5 @@
 #include "common/Exception.h"
+#include "common/FileErrors.h"
 #include "common/Trim.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,13 @@ TEST(Assertion, NamesFileAndLine) {
         EXPECT_NE(message.find("TrimAndExceptionTest.cpp"), std::string::npos) << message;
         EXPECT_NE(message.find("line"), std::string::npos) << message;
     }
+}
+
+TEST(FileErrors, NameThePathAndTheReason) {
+    EXPECT_EQ(EFOpenError("a.txt", "なし").Message(), "ファイル \"a.txt\". なし は開けません");
+    EXPECT_EQ(EFCreateError("a.txt", "なし").Message(),
+              "ファイル \"a.txt\" を作成できません. なし");
+    EXPECT_EQ(EFCreateError("own words").Message(), "own words");
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+// An owned file handle, closed when it goes; and the system's message for an error code.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace mirevo {
+
+class Win32FileHandle {
+public:
+    explicit Win32FileHandle(HANDLE handle) : handle_(handle) {}
+    ~Win32FileHandle() { Close(); }
+    Win32FileHandle(const Win32FileHandle&) = delete;
+    Win32FileHandle& operator=(const Win32FileHandle&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    // Closes it now (a file must be closed before it is renamed); false when that fails.
+    bool Close() {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return handle == INVALID_HANDLE_VALUE || CloseHandle(handle) != FALSE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// FormatMessageA's text for the error, in the system's language; "(<code>)" when it has none.
+std::string Win32ErrorText(DWORD error);
+
+}  // namespace mirevo
