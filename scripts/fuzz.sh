@@ -10,7 +10,8 @@
 #   --runs N     run each target for N executions instead
 #   --max-len N  longest input tried, in bytes (default 1024, which keeps the corpus small)
 #   --jobs N     build with N jobs (default: every core)
-#   --merge      after the runs, minimise the kept corpus with the new inputs (-merge=1)
+#   --merge      after each run, minimise the kept corpus with the new inputs (-merge=1);
+#                the kept corpus's finding-* files stay
 #   TARGET       names or shell patterns of targets (IntegerText, 'Sel*'); default all
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
@@ -109,7 +110,9 @@ for source in fuzz/*.cpp; do
     merged=$out/merged/$name
     rm -rf "$merged" && mkdir -p "$merged"
     if "$binary" -merge=1 -max_len="$max_len" "$merged" "$kept" "$scratch" >"$out/logs/$name-merge.log" 2>&1; then
-      rm -f "$kept"/* && cp "$merged"/* "$kept"/ 2>/dev/null
+      # Inputs that once found a fault stay, named finding-*, whatever their coverage.
+      find "$kept" -type f ! -name 'finding-*' -delete
+      cp -n "$merged"/* "$kept"/ 2>/dev/null
     else
       status=1
       findings="merge failed (see $out/logs/$name-merge.log)"
