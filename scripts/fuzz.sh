@@ -83,7 +83,9 @@ for source in fuzz/*.cpp; do
   scratch=$out/corpus/$name
   runlog=$out/logs/$name.log
   mkdir -p "$kept" "$scratch"
-  options=("${limit[@]}" -max_len="$max_len" -timeout=10 -print_final_stats=1 -artifact_prefix="$out/crashes/$name-")
+  [ -x "$binary" ] || { echo "fuzz.sh: $binary was not built"; status=1; continue; }
+  options=("${limit[@]}" -max_len="$max_len" -timeout=10 -print_final_stats=1
+    -artifact_prefix="$out/crashes/$name-")
   [ -n "${dictionary[$name]:-}" ] && options+=(-dict="fuzz/dict/${dictionary[$name]}.dict")
 
   echo "== $name"
@@ -109,7 +111,8 @@ for source in fuzz/*.cpp; do
   if [ $merge -eq 1 ] && [ $rc -eq 0 ]; then
     merged=$out/merged/$name
     rm -rf "$merged" && mkdir -p "$merged"
-    if "$binary" -merge=1 -max_len="$max_len" "$merged" "$kept" "$scratch" >"$out/logs/$name-merge.log" 2>&1; then
+    if "$binary" -merge=1 -max_len="$max_len" "$merged" "$kept" "$scratch" \
+      >"$out/logs/$name-merge.log" 2>&1; then
       # Inputs that once found a fault stay, named finding-*, whatever their coverage.
       find "$kept" -type f ! -name 'finding-*' -delete
       cp -n "$merged"/* "$kept"/ 2>/dev/null
