@@ -13,6 +13,12 @@ if(MIREVO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer is guided by the coverage of the program's code, not only of the targets' own, so
+# every library carries its counters; the targets alone link the fuzzer's main.
+if(MIREVO_LIBFUZZER)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
   add_link_options(-static -static-libgcc -static-libstdc++)

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -124,34 +123,36 @@ constexpr TEditorCommand kCommands[] = {
 
 constexpr char kCharacters[] = {'a', 'Z', ' ', '_', '\x82', '\xA0', '\x88', '\x9F', '\x61'};
 
-// Names the broken invariant, so a failing input can be told from the others.
-void Check(bool condition, std::source_location where = std::source_location::current()) {
+// Names the broken invariant, so a failing input can be told from the others (a macro for
+// __LINE__: clang 14 over libstdc++ has no std::source_location).
+void CheckAt(bool condition, int line) {
     if (condition) return;
-    std::fprintf(stderr, "invariant at line %u failed\n", static_cast<unsigned>(where.line()));
+    std::fprintf(stderr, "invariant at line %d failed\n", line);
     std::abort();
 }
+#define CHECK(...) CheckAt((__VA_ARGS__), __LINE__)
 
 // p lies on the text: line 1..max(1, count), index from 1, at most length + 1 unless the
 // view lets it pass the end, and never on a trail byte.
 void CheckOnText(const TLineStore& lines, TBufferCoord p, bool pastEnd) {
-    Check(p.LineIndex >= 1 && p.LineIndex <= std::max(1, lines.Count()));
-    Check(p.CharIndex >= 1);
+    CHECK(p.LineIndex >= 1 && p.LineIndex <= std::max(1, lines.Count()));
+    CHECK(p.CharIndex >= 1);
     const std::string_view line = lines.Get(p.LineIndex - 1);
     const auto end = static_cast<std::int32_t>(line.size()) + 1;
-    Check(pastEnd || p.CharIndex <= end);
+    CHECK(pastEnd || p.CharIndex <= end);
     if (p.CharIndex < end)
-        Check(ByteKindAt(line, static_cast<std::size_t>(p.CharIndex - 1)) != ByteKind::Trail);
+        CHECK(ByteKindAt(line, static_cast<std::size_t>(p.CharIndex - 1)) != ByteKind::Trail);
 }
 
 // The view's layout, read through its conversions, equals a plugin laid out afresh.
 void CheckLayout(TTextView& view) {
     TWordWrapPlugin fresh(&view);
-    Check(testing_support::CheckWrapInvariants(fresh, view.Lines()).empty());
-    Check(view.RowCount() == (view.Lines().Count() == 0 ? 0 : fresh.RowCount()));
+    CHECK(testing_support::CheckWrapInvariants(fresh, view.Lines()).empty());
+    CHECK(view.RowCount() == (view.Lines().Count() == 0 ? 0 : fresh.RowCount()));
     for (std::int32_t line = 1; line <= view.Lines().Count(); ++line) {
         const auto length = static_cast<std::int32_t>(view.Lines().Get(line - 1).size());
         for (std::int32_t index = 1; index <= length + 1; ++index) {
-            Check(view.BufferToDisplay({index, line}) == fresh.BufferToDisplayPos({index, line}));
+            CHECK(view.BufferToDisplay({index, line}) == fresh.BufferToDisplayPos({index, line}));
         }
     }
 }
@@ -209,12 +210,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              : nullptr;
         view.ProcessCommand(command, character, argument);
         CheckView(view);
-        if (readOnly) Check(view.Text() == original);
+        if (readOnly) CHECK(view.Text() == original);
         if (command == ecClearAll || command == ecColumnSelect) undoable = false;
     }
     if (undoable) {
         while (view.CanUndo()) view.ProcessCommand(ecUndo, 0, nullptr);
-        Check(view.Text() == original);
+        CHECK(view.Text() == original);
     }
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests and the fuzz targets' seeded
-# random inputs (plain and under AddressSanitizer/UBSan), the benchmarks' build, both Windows
-# builds, and the Windows tests under Wine. Coverage-guided fuzzing is scripts/fuzz.sh.
+# random inputs and kept corpora (plain and under AddressSanitizer/UBSan), the benchmarks'
+# build, both Windows builds, and the Windows tests under Wine. Coverage-guided fuzzing is
+# scripts/fuzz.sh.
 # Full logs are kept in build/logs.
 set -uo pipefail
 cd "$(dirname "$0")/.."

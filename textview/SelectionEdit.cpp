@@ -66,12 +66,30 @@ void RemoveNormal(TLineStore& lines, TBufferCoord first, TBufferCoord last) {
     lines.DeleteLines(first.LineIndex, last.LineIndex - first.LineIndex);
 }
 
+// The bytes of a line that a column block from first to last takes.
+std::pair<std::size_t, std::size_t> ColumnBytes(std::string_view line, TBufferCoord first,
+                                                TBufferCoord last) {
+    return WholeCharacters(line, std::min(first.CharIndex, last.CharIndex) - 1,
+                           std::max(first.CharIndex, last.CharIndex) - 1);
+}
+
+// What RemoveColumns takes, line by line: no blanks for the halves of cut characters and no
+// padding, so that undo puts back exactly that.
+std::string RemovedColumns(const TLineStore& lines, TBufferCoord first, TBufferCoord last) {
+    std::string text;
+    for (std::int32_t line = first.LineIndex; line <= last.LineIndex; ++line) {
+        if (line > first.LineIndex) text += "\r\n";
+        const std::string_view bytes = lines.Get(line - 1);
+        const auto [begin, end] = ColumnBytes(bytes, first, last);
+        text += bytes.substr(begin, end - begin);
+    }
+    return text;
+}
+
 void RemoveColumns(TLineStore& lines, TBufferCoord first, TBufferCoord last) {
-    const std::int32_t left = std::min(first.CharIndex, last.CharIndex) - 1;
-    const std::int32_t right = std::max(first.CharIndex, last.CharIndex) - 1;
     for (std::int32_t line = first.LineIndex; line <= last.LineIndex; ++line) {
         std::string text = LineOf(lines, line);
-        const auto [begin, end] = WholeCharacters(text, left, right);
+        const auto [begin, end] = ColumnBytes(text, first, last);
         if (begin == end) continue;
         text.erase(begin, end - begin);
         lines.Put(line - 1, text);
@@ -159,6 +177,9 @@ TUndoItem DeletionRecord(const TLineStore& lines, const TSelection& selection, T
                          bool removedWhole) {
     const TBufferCoord first = selection.First();
     const TBufferCoord last = selection.Last();
+    if (mode == TSelectionMode::smColumn)
+        return Record(TChangeKind::ChangeDelete, first, last, RemovedColumns(lines, first, last),
+                      mode);
     if (!removedWhole || mode != TSelectionMode::smLine || first.LineIndex <= 1 ||
         last.LineIndex < lines.Count()) {
         return Record(TChangeKind::ChangeDelete, first, last, selection.SelectedText(), mode);
@@ -216,6 +237,22 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
     }
     selection.SetEnds(edit.Caret, edit.Caret);
     return edit;
+}
+
+void RestoreColumns(TLineStore& lines, TBufferCoord at, std::string_view text) {
+    const StoreUpdate update(lines);
+    const std::vector<std::string> pieces = Pieces(text);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].empty()) continue;
+        const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
+        EnsureLine(lines, lineIndex);
+        std::string line = PaddedTo(LineOf(lines, lineIndex), at.CharIndex);
+        // The deletion kept a character the column cut and took what followed it.
+        auto where = static_cast<std::size_t>(at.CharIndex - 1);
+        if (where < line.size() && ByteKindAt(line, where) == ByteKind::Trail) ++where;
+        line.insert(where, pieces[i]);
+        lines.Put(lineIndex - 1, line);
+    }
 }
 
 }  // namespace mirevo

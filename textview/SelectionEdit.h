@@ -26,4 +26,9 @@ struct TSelectionEdit {
 // selection ends collapsed on the returned caret. Does not consult ReadOnly.
 TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection, std::string_view text);
 
+// Puts back what a column block's deletion took (its DeleteRecord's text, in smColumn): each
+// CR LF separated piece at column at.CharIndex of successive lines, behind a double-byte
+// character that column cuts, since the deletion kept that character.
+void RestoreColumns(TLineStore& lines, TBufferCoord at, std::string_view text);
+
 }  // namespace mirevo

@@ -6,6 +6,7 @@
 #include "textview/CustomTextView.h"
 #include "textview/LineStoreUpdate.h"
 #include "textview/PaintLock.h"
+#include "textview/SelectionEdit.h"
 
 namespace mirevo {
 
@@ -118,7 +119,12 @@ void TCustomTextView::UndoDeletion(const TUndoItem& item) {
     }
     SetCaretXY(at);
     // At the point itself: the caret is kept to the text, the text goes where it came from.
-    ReplaceRange(at, at, item.SavedText, item.SelectionModeAtChange);
+    if (item.SelectionModeAtChange == TSelectionMode::smColumn) {
+        const TPaintLock lock(*this);
+        RestoreColumns(lines_, at, item.SavedText);
+    } else {
+        ReplaceRange(at, at, item.SavedText, item.SelectionModeAtChange);
+    }
     const TBufferCoord caret = IsAfterCaret(kind) ? item.RangeStart : item.RangeEnd;
     if (IsSilent(kind)) {
         SetCaretXY(caret);

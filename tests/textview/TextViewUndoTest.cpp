@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Sjis.h"
 #include "tests/fakes/FakeClipboardFormats.h"
 #include "tests/textview/TextViewFixture.h"
 
@@ -253,6 +254,39 @@ TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
         EXPECT_EQ(view_->CaretXY(), c.UndoneCaret);
         EXPECT_EQ(view_->ActiveSelectionMode(), view_->SelectionMode());
         EXPECT_TRUE(view_->HasSelection());
+        Run(ecRedo);
+        EXPECT_EQ(view_->Text(), c.Deleted);
+    }
+}
+
+// A column block keeps the double-byte characters its edges cut and leaves short lines as
+// they are; undo gives back exactly what it took, where it took it (it used to put a blank
+// for a cut half before the kept character and pad short lines).
+TEST_F(TextViewUndoTest, DeletedColumnsComeBackExactlyAroundCutCharactersAndShortLines) {
+    struct Case {
+        std::string Text;
+        TBufferCoord Anchor, Active;
+        std::string Deleted;
+    };
+    const std::vector<Case> cases = {
+        {"\x82\xA0zzzz\r\n \x82\xA0", {7, 1}, {2, 2}, "\x82\xA0\r\n "},
+        {"ab\x82\xA0\r\nabcd", {2, 1}, {4, 2}, "a\x82\xA0\r\nad"},
+        {"abcdef\r\nab\r\nabcdef", {2, 1}, {5, 3}, "aef\r\na\r\naef"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Deleted);
+        view_->SetText(c.Text);
+        Run(ecColumnSelect);
+        view_->SetCaretAndSelection(c.Active, c.Anchor, c.Active);
+        Run(ecDeleteChar);
+        EXPECT_EQ(view_->Text(), c.Deleted);
+        Run(ecUndo);
+        EXPECT_EQ(view_->Text(), c.Text);
+        for (const TBufferCoord p : {view_->CaretXY(), view_->BlockBegin(), view_->BlockEnd()}) {
+            const std::string_view line = view_->Lines().Get(p.LineIndex - 1);
+            const auto index = static_cast<std::size_t>(p.CharIndex - 1);
+            EXPECT_TRUE(index >= line.size() || ByteKindAt(line, index) != ByteKind::Trail);
+        }
         Run(ecRedo);
         EXPECT_EQ(view_->Text(), c.Deleted);
     }
