@@ -2,7 +2,7 @@
 """Packs a built Mirevo.exe into a release zip whose bytes depend only on its inputs.
 
 Every entry has the same timestamp (1980-01-01, the earliest a zip can hold), the same modes
-and a fixed order; the guide's placeholders come from the build's configuration. Writes the
+and a fixed order; the program's header carries no time; the guide's placeholders come from the build's configuration. Writes the
 zip and ZIP.sha256 beside it, then packs a second time and fails if the bytes differ.
 
 Usage: package.py --version V --strip STRIP --program EXE --cache CMakeCache.txt --out ZIP
@@ -43,6 +43,27 @@ def licence():
     return (ROOT / "LICENSE").read_text(encoding="utf-8").replace("\n", "\r\n").encode("ascii")
 
 
+def settle_pe_header(image):
+    """The program with no time in its header and the header's checksum made again.
+
+    The linker leaves the time out, but strip writes its own; the checksum then follows."""
+    data = bytearray(image)
+    header = int.from_bytes(data[0x3C:0x40], "little")
+    if data[header:header + 4] != b"PE\0\0":
+        sys.exit("package: the program is no PE image")
+    data[header + 8:header + 12] = bytes(4)
+    checksum_at = header + 24 + 64
+    data[checksum_at:checksum_at + 4] = bytes(4)
+    total = 0
+    padded = data + bytes(len(data) % 2)
+    for i in range(0, len(padded), 2):
+        total += padded[i] | padded[i + 1] << 8
+        total = (total & 0xFFFF) + (total >> 16)
+    total = (total & 0xFFFF) + (total >> 16)
+    data[checksum_at:checksum_at + 4] = (total + len(data)).to_bytes(4, "little")
+    return bytes(data)
+
+
 def pack(out, files):
     sums = "".join(f"{hashlib.sha256(data).hexdigest()}  {name}\r\n" for name, data in files)
     entries = files + [("SHA256SUMS.txt", sums.encode("ascii"))]
@@ -64,7 +85,7 @@ def main():
     with tempfile.TemporaryDirectory() as scratch:
         stripped = pathlib.Path(scratch) / "Mirevo.exe"
         subprocess.run([args.strip, "--strip-all", "-o", str(stripped), args.program], check=True)
-        files = [("Mirevo.exe", stripped.read_bytes()),
+        files = [("Mirevo.exe", settle_pe_header(stripped.read_bytes())),
                  ("guide-ja.txt", guide(args.version, cache)),
                  ("LICENSE.txt", licence())]
         out = pathlib.Path(args.out)
