@@ -60,6 +60,11 @@ if(WIN32)
     ole32 oleaut32 uuid comctl32 comdlg32 version shell32 imm32 gdi32 user32 uxtheme)
 
   add_executable(Mirevo WIN32 app/main.cpp resources/Mirevo.rc)
+  # The resource compiler reports no dependencies: name the generated and embedded files.
+  file(GLOB resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
+       ${PROJECT_SOURCE_DIR}/resources/*.ico)
+  set_source_files_properties(resources/Mirevo.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_BINARY_DIR}/generated/resources/Mirevo.manifest;${CMAKE_BINARY_DIR}/generated/resources/MirevoVersion.h;${resource_files}")
   target_link_libraries(Mirevo PRIVATE mirevo_app mirevo_win32)
   target_include_directories(Mirevo PRIVATE ${PROJECT_SOURCE_DIR}/resources
                                             ${CMAKE_BINARY_DIR}/generated/resources)

@@ -1,4 +1,5 @@
-// The built program carries the project's version in its version block and its manifest.
+// The built program carries the project's version in its version block and its manifest, and
+// its manifest asks for the Japanese code page.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -34,7 +35,7 @@ TEST(ProgramVersion, TheVersionBlockHoldsTheProjectsVersionEverywhere) {
     }
 }
 
-TEST(ProgramVersion, TheManifestNamesTheProjectsVersion) {
+TEST(ProgramVersion, TheManifestNamesTheProjectsVersionAndTheJapaneseCodePage) {
     const HMODULE program = LoadLibraryExA(MIREVO_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     const HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
@@ -46,6 +47,8 @@ TEST(ProgramVersion, TheManifestNamesTheProjectsVersion) {
                             "\""),
               std::string::npos)
         << manifest;
+    // The Japanese code page on Windows 11 whatever the system locale.
+    EXPECT_NE(manifest.find("WindowsSettings\">ja-JP</activeCodePage>"), std::string::npos);
 }
 
 }  // namespace
