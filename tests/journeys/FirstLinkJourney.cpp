@@ -5,11 +5,6 @@
 namespace mirevo::journeys {
 namespace {
 
-// Where the design puts the tabs' captions and the menu bar's menus (client coordinates of
-// the tab control and the menu bar).
-constexpr POINT kTabCaption[] = {{33, 10}, {112, 10}, {190, 10}, {280, 10}};
-constexpr POINT kFileMenu{28, 11};
-
 class FirstLink : public Journey {};
 
 TEST_F(FirstLink, FromEmptySettingsToTheClipboard) {

@@ -7,9 +7,6 @@
 namespace mirevo::journeys {
 namespace {
 
-constexpr POINT kTabCaption[] = {{33, 10}, {112, 10}, {190, 10}, {280, 10}};
-constexpr POINT kFileMenu{28, 11};
-
 class SecureLinks : public Journey {
 protected:
     // Opens the settings dialog, walks by Tab from the first field to the https box, flips

@@ -15,6 +15,11 @@
 
 namespace mirevo::journeys {
 
+// Where the design puts the tabs' captions and the file menu, in client coordinates of the
+// tab control and of the menu bar.
+inline constexpr POINT kTabCaption[] = {{33, 10}, {112, 10}, {190, 10}, {280, 10}};
+inline constexpr POINT kFileMenu{28, 11};
+
 class Journey : public ::testing::Test {
 protected:
     Journey();

@@ -7,7 +7,6 @@
 namespace mirevo::journeys {
 namespace {
 
-constexpr POINT kTabCaption[] = {{33, 10}, {112, 10}, {190, 10}, {280, 10}};
 constexpr POINT kHelpMenu{172, 11};
 
 class WorkingByKeyboard : public Journey {

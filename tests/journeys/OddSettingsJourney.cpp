@@ -7,8 +7,6 @@
 namespace mirevo::journeys {
 namespace {
 
-constexpr POINT kFileMenu{28, 11};
-
 class OddSettings : public Journey {
 protected:
     // Opens the settings dialog from the file menu.
