@@ -10,8 +10,10 @@ namespace {
 const TFontSpec kDialogFont{"ＭＳ Ｐゴシック", -12, kShiftJisCharSet};
 }  // namespace
 
+std::string TAboutBox::DefaultHomePage() { return config::HomePage; }
+
 TAboutBox::TAboutBox(TApplication& application, TForm* owner, IVersionResource& versions,
-                     IShell& shell)
+                     IShell& shell, std::string homePage)
     : TForm(application, "AboutBox", owner),
       Panel1(this, "Panel1"),
       ProgramIcon(&Panel1, "ProgramIcon"),
@@ -21,7 +23,8 @@ TAboutBox::TAboutBox(TApplication& application, TForm* owner, IVersionResource& 
       Comments(&Panel1, "Comments"),
       OKButton(this, "OKButton"),
       VersionInfo1(versions, application.ExeName()),
-      shell_(shell) {
+      shell_(shell),
+      homePage_(std::move(homePage)) {
     Design();
     Comments.OnClick = [this](TObject* sender) { CommentsClick(sender); };
     FormCreate(this);
@@ -65,12 +68,12 @@ void TAboutBox::FormCreate(TObject*) {
     ProductName.SetCaption(Application().Title());
     Version.SetCaption(VersionInfo1.FileVersion());
     Copyright.SetCaption(VersionInfo1.LegalCopyright());
-    Comments.SetCaption(config::HomePage);
+    Comments.SetCaption(homePage_);
 }
 
 void TAboutBox::CommentsClick(TObject*) {
     const std::uintptr_t window = Peer() ? Peer()->Handle() : 0;
-    shell_.Open(window, config::HomePage);
+    shell_.Open(window, homePage_);
 }
 
 }  // namespace mirevo

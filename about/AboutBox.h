@@ -2,6 +2,8 @@
 // line of its own version block, and links to the home page.
 #pragma once
 
+#include <string>
+
 #include "about/VersionInfo.h"
 #include "ui/Form.h"
 #include "ui/StdControls.h"
@@ -12,8 +14,12 @@ class IShell;
 
 class TAboutBox : public TForm {
 public:
-    // Owned by the main window; reads the running executable's version block at once.
-    TAboutBox(TApplication& application, TForm* owner, IVersionResource& versions, IShell& shell);
+    // Owned by the main window; reads the running executable's version block at once. The
+    // home page is the built-in one unless the caller has another.
+    TAboutBox(TApplication& application, TForm* owner, IVersionResource& versions, IShell& shell,
+              std::string homePage = DefaultHomePage());
+
+    static std::string DefaultHomePage();
 
     TPanel Panel1;
     TImage ProgramIcon;
@@ -32,6 +38,7 @@ public:
 private:
     void Design();
     IShell& shell_;
+    const std::string homePage_;
 };
 
 }  // namespace mirevo

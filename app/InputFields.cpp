@@ -16,18 +16,31 @@ void Mark(const std::array<TEdit*, N>& group, bool marked) {
 
 // All texts are written before any colour is set; a write fires the member's own handler,
 // and writes of an unchanged text are skipped, so the cascade ends with one verdict.
-template <std::size_t N>
+template <std::size_t N, typename Check>
 void TMainForm::SynchronizeGroup(const std::array<TEdit*, N>& group, const TEdit& changed,
-                                 bool (*check)(std::string_view)) {
+                                 const Check& check) {
     const std::string text = changed.Text();
     for (TEdit* member : group) member->SetText(text);
     Mark(group, check(text));
 }
 
-void TMainForm::EditUrl1Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl1, UrlAcceptable); }
-void TMainForm::EditUrl2Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl2, UrlAcceptable); }
-void TMainForm::EditUrl3Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl3, UrlAcceptable); }
-void TMainForm::EditUrl4Change(TObject*) { SynchronizeGroup(UrlGroup(), EditUrl4, UrlAcceptable); }
+bool TMainForm::UrlOk(std::string_view text) const { return UrlAcceptable(text, service_); }
+bool TMainForm::ImageUrlOk(std::string_view text) const {
+    return ImageUrlAcceptable(text, service_);
+}
+
+void TMainForm::EditUrl1Change(TObject*) {
+    SynchronizeGroup(UrlGroup(), EditUrl1, [this](std::string_view t) { return UrlOk(t); });
+}
+void TMainForm::EditUrl2Change(TObject*) {
+    SynchronizeGroup(UrlGroup(), EditUrl2, [this](std::string_view t) { return UrlOk(t); });
+}
+void TMainForm::EditUrl3Change(TObject*) {
+    SynchronizeGroup(UrlGroup(), EditUrl3, [this](std::string_view t) { return UrlOk(t); });
+}
+void TMainForm::EditUrl4Change(TObject*) {
+    SynchronizeGroup(UrlGroup(), EditUrl4, [this](std::string_view t) { return UrlOk(t); });
+}
 void TMainForm::EditTxt2Change(TObject*) {
     SynchronizeGroup(TextGroup(), EditTxt2, LinkTextAcceptable);
 }
@@ -35,10 +48,10 @@ void TMainForm::EditTxt4Change(TObject*) {
     SynchronizeGroup(TextGroup(), EditTxt4, LinkTextAcceptable);
 }
 void TMainForm::EditImg3Change(TObject*) {
-    SynchronizeGroup(ImageGroup(), EditImg3, ImageUrlAcceptable);
+    SynchronizeGroup(ImageGroup(), EditImg3, [this](std::string_view t) { return ImageUrlOk(t); });
 }
 void TMainForm::EditImg4Change(TObject*) {
-    SynchronizeGroup(ImageGroup(), EditImg4, ImageUrlAcceptable);
+    SynchronizeGroup(ImageGroup(), EditImg4, [this](std::string_view t) { return ImageUrlOk(t); });
 }
 
 void TMainForm::URLDropTarget1Drop(TURLDropTarget& Sender) {
@@ -46,10 +59,10 @@ void TMainForm::URLDropTarget1Drop(TURLDropTarget& Sender) {
 }
 
 bool TMainForm::RouteAddress(const std::string& text) {
-    if (ImageUrlAcceptable(text)) {
+    if (ImageUrlOk(text)) {
         for (TEdit* member : ImageGroup()) member->SetText(text);
         Mark(ImageGroup(), true);
-    } else if (UrlAcceptable(text)) {
+    } else if (UrlOk(text)) {
         for (TEdit* member : UrlGroup()) member->SetText(text);
         Mark(UrlGroup(), true);
     } else {

@@ -3,6 +3,7 @@
 
 #include "about/AboutBox.h"
 #include "app/CodePreview.h"
+#include "linkgen/BuiltInServices.h"
 #include "linkgen/LinkCode.h"
 #include "linkgen/ServerNumber.h"
 #include "platform/Clipboard.h"
@@ -10,6 +11,7 @@
 #include "settings/IniFile.h"
 #include "settings/MemIniFile.h"
 #include "settings/SettingDialog.h"
+#include "settings/ServiceOverride.h"
 #include "settings/SettingsFile.h"
 #include "ui/Application.h"
 
@@ -20,8 +22,9 @@ namespace keys = settings_keys;
 const char kCopiedMessage[] = "以下のコードをクリップボードにコピーしました：\r\n\r\n";
 bool Marked(const TEdit& edit) { return edit.Color() == clInfoBk; }
 InputField FieldOf(const TEdit& edit) { return {edit.Text(), Marked(edit)}; }
-LinkOptions OptionsOf(const SessionSettings& s) {
-    return {s.a8matEsy, s.a8matTxt, s.a8matImg, s.linefeed, s.errorcheck, s.https.value_or(false)};
+LinkOptions OptionsOf(const SessionSettings& s, const ServiceAddresses& service) {
+    return {s.a8matEsy, s.a8matTxt, s.a8matImg, s.linefeed, s.errorcheck, s.https.value_or(false),
+            service};
 }
 }  // namespace
 
@@ -48,6 +51,11 @@ void TMainForm::LoadSettings() {
     PageControl1.SetActivePageIndex(
         ini.ReadNumber(keys::kForm, keys::kPage, PageControl1.ActivePageIndex()));
     settings_ = LoadSessionSettings(ini);
+    const TServiceOverride service = ReadServiceOverride(ini, BuiltInServiceAddresses());
+    service_ = service.addresses;
+    if (!service.refusedKeys.empty()) {
+        Application().MessageDialog(ServiceRefusalMessage(SettingsFile(), service.refusedKeys));
+    }
 }
 
 // A file that cannot be read is reported; the run then goes on as without a file, with
@@ -93,8 +101,8 @@ LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) const {
 void TMainForm::ActionExecExecute(TObject*) {
     const std::int32_t serverNumber = DrawServerNumber(services_.Clock.Count());
     const std::int32_t tabIndex = PageControl1.ActivePageIndex();
-    const LinkCodeResult result =
-        AssembleLinkCode(tabIndex, InputsOfTab(tabIndex), OptionsOf(settings_), serverNumber);
+    const LinkCodeResult result = AssembleLinkCode(tabIndex, InputsOfTab(tabIndex),
+                                                   OptionsOf(settings_, service_), serverNumber);
     if (result.refusal) {
         ShowRefusal(*result.refusal);
     } else {
@@ -121,7 +129,8 @@ void TMainForm::ActionSettingExecute(TObject*) {
 }
 
 void TMainForm::ActionAboutExecute(TObject*) {
-    TAboutBox box(Application(), this, services_.VersionResource, services_.Shell);
+    TAboutBox box(Application(), this, services_.VersionResource, services_.Shell,
+                  service_.homePage);
     box.ShowModal();
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "droptarget/URLDropTarget.h"
+#include "linkgen/BuiltInServices.h"
 #include "platform/ClipboardWatch.h"
 #include "linkgen/LinkInputs.h"
 #include "settings/MemIniFile.h"
@@ -145,9 +146,11 @@ private:
     void FollowClipboardSetting();
     // Copies the text of a changed field into every member of its group, then marks or
     // unmarks them all by the group's check.
-    template <std::size_t N>
+    template <std::size_t N, typename Check>
     void SynchronizeGroup(const std::array<TEdit*, N>& group, const TEdit& changed,
-                          bool (*check)(std::string_view));
+                          const Check& check);
+    bool UrlOk(std::string_view text) const;
+    bool ImageUrlOk(std::string_view text) const;
     std::array<TEdit*, 4> UrlGroup() { return {&EditUrl1, &EditUrl2, &EditUrl3, &EditUrl4}; }
     std::array<TEdit*, 2> TextGroup() { return {&EditTxt2, &EditTxt4}; }
     std::array<TEdit*, 2> ImageGroup() { return {&EditImg3, &EditImg4}; }
@@ -155,6 +158,8 @@ private:
     const TMainFormServices services_;
     SessionSettings& settings_;
     std::unique_ptr<IClipboardWatching> clipboardWatching_;
+    // The built-in addresses, or those of the settings file's [Service] section.
+    ServiceAddresses service_ = BuiltInServiceAddresses();
 };
 
 }  // namespace mirevo

@@ -1,7 +1,7 @@
 #include "linkgen/InputChecks.h"
 
-#include "BuildConfig.h"
 #include "common/Sjis.h"
+#include "linkgen/BuiltInServices.h"
 
 namespace mirevo {
 
@@ -13,13 +13,19 @@ bool FoundAfterFirstByte(std::string_view needle, std::string_view text) {
 
 }  // namespace
 
-bool UrlAcceptable(std::string_view text) {
-    return PosSjis("http://", text) == 1 && (FoundAfterFirstByte(config::MerchantDomainA, text) ||
-                                             FoundAfterFirstByte(config::MerchantDomainB, text));
+bool UrlAcceptable(std::string_view text, const ServiceAddresses& service) {
+    return PosSjis("http://", text) == 1 && (FoundAfterFirstByte(service.merchantDomainA, text) ||
+                                             FoundAfterFirstByte(service.merchantDomainB, text));
 }
 
+bool UrlAcceptable(std::string_view text) { return UrlAcceptable(text, BuiltInServiceAddresses()); }
+
 bool ImageUrlAcceptable(std::string_view text) {
-    if (!UrlAcceptable(text)) return false;
+    return ImageUrlAcceptable(text, BuiltInServiceAddresses());
+}
+
+bool ImageUrlAcceptable(std::string_view text, const ServiceAddresses& service) {
+    if (!UrlAcceptable(text, service)) return false;
     for (const std::string_view extension : {".jpeg", ".jpg", ".gif", ".png"}) {
         if (FoundAfterFirstByte(extension, text)) return true;
     }

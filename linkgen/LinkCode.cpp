@@ -54,7 +54,7 @@ std::string ImagePart(const LinkTemplates& t, bool linefeed) {
 
 std::string BuildCode(LinkKind kind, const LinkInputs& in, const LinkOptions& s,
                       std::int32_t serverNumber) {
-    const auto t = MakeLinkTemplates(serverNumber, s.https);
+    const auto t = MakeLinkTemplates(serverNumber, s.https, s.service);
     const auto& url = in.url.text;
     const auto textCode = [&] {
         return Fill(TextPart(t, s.linefeed), s.a8matTxt, url, kPlaceholderText, in.text.text);

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "linkgen/BuiltInServices.h"
+
 namespace mirevo {
 
 struct LinkOptions {
@@ -12,6 +14,7 @@ struct LinkOptions {
     bool linefeed = false;    // line breaks in the code
     bool errorcheck = false;  // check the input before building code
     bool https = false;       // click address and pixel over https
+    ServiceAddresses service = BuiltInServiceAddresses();
 };
 
 }  // namespace mirevo

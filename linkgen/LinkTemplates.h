@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/ServiceAddresses.h"
+
 namespace mirevo {
 
 inline constexpr std::string_view kPlaceholderA8mat = "[[a8mat]]";       // every occurrence
@@ -15,7 +17,7 @@ inline constexpr std::string_view kPlaceholderImage = "[[RakutenImg]]";  // firs
 inline constexpr std::string_view kLineBreak = "\r\n";
 inline constexpr std::string_view kBreakTag = "<br />\r\n";
 
-// Built afresh for every run, with ClickHost and PixelDomain of the build, over http or,
+// Built afresh for every run, with the service's click host and pixel domain, over http or,
 // with https on, over https.
 struct LinkTemplates {
     std::string clickUrl;    // the bare click address
@@ -25,6 +27,7 @@ struct LinkTemplates {
     std::string pixel;       // the impression pixel on server www<serverNumber>
 };
 
-LinkTemplates MakeLinkTemplates(std::int32_t serverNumber, bool https);
+LinkTemplates MakeLinkTemplates(std::int32_t serverNumber, bool https,
+                                const ServiceAddresses& service);
 
 }  // namespace mirevo

@@ -33,6 +33,7 @@ def guide(version, cache):
         "@PIXEL_DOMAIN@": cache_value(cache, "MIREVO_PIXEL_DOMAIN"),
         "@MERCHANT_A@": cache_value(cache, "MIREVO_MERCHANT_DOMAIN_A"),
         "@MERCHANT_B@": cache_value(cache, "MIREVO_MERCHANT_DOMAIN_B"),
+        "@HOME_PAGE@": cache_value(cache, "MIREVO_HOME_PAGE"),
     }.items():
         text = text.replace(placeholder, value)
     # Notepad, old and new, reads UTF-8 with its byte-order mark and Windows line ends.

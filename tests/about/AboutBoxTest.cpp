@@ -67,6 +67,16 @@ TEST_F(AboutBoxTest, ClickingTheHomePageOpensItAndKeepsTheBoxOpen) {
     EXPECT_EQ(shell_.opened[0].second, config::HomePage);
 }
 
+TEST_F(AboutBoxTest, AHomePageFromTheSettingsFileIsShownAndOpened) {
+    FakeVersionResource versions = Versions(host_.exeName, "1.0");
+    TAboutBox box(application_, nullptr, versions, shell_, "https://home.real.example/");
+    EXPECT_EQ(box.Comments.Caption(), "https://home.real.example/");
+    host_.onModal = [&](TForm&) { box.Comments.Click(); };
+    box.ShowModal();
+    ASSERT_EQ(shell_.opened.size(), 1u);
+    EXPECT_EQ(shell_.opened[0].second, "https://home.real.example/");
+}
+
 TEST_F(AboutBoxTest, EscapeClosesTheBoxAsEnterDoes) {
     FakeVersionResource versions = Versions(host_.exeName, "1.0");
     TAboutBox box(application_, nullptr, versions, shell_);

@@ -140,6 +140,30 @@ TEST_F(MainFormFields, TheSettingsDialogStartsAndStopsTheClipboardWatch) {
     EXPECT_EQ(clipboardWatch_.watchesStarted, 2);
 }
 
+// The settings file's [Service] section puts other addresses in without a rebuild; a value
+// that is no address is refused at start and the built-in one kept.
+TEST_F(MainFormFields, TheServiceSectionReplacesTheBuiltInAddresses) {
+    TMainForm& f = Create(std::string(kIdentifiers) +
+                          "[Service]\r\nClickHost=click.real.example\r\n"
+                          "MerchantDomainA=shop.real.example\r\nPixelDomain=bad/value\r\n"
+                          "HomePage=https://home.real.example/\r\n");
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_NE(dialogs_.shown[0].text.find("PixelDomain"), std::string::npos);
+    dialogs_.shown.clear();
+    f.EditUrl1.SetText(PageUrl());  // the built-in domain A no longer counts
+    EXPECT_EQ(f.EditUrl1.Color(), clWindow);
+    f.EditUrl1.SetText(std::string("http://item.") + config::MerchantDomainB + "/1/");
+    EXPECT_EQ(f.EditUrl1.Color(), clInfoBk);  // B is the built-in one still
+    f.EditUrl1.SetText("http://item.shop.real.example/1/");
+    EXPECT_EQ(f.EditUrl1.Color(), clInfoBk);
+    f.PageControl1.SetActivePageIndex(1);
+    f.EditTxt2.SetText("item");
+    f.ActionExec.Execute();
+    const std::string code = f.TextMemo1.Text();
+    EXPECT_EQ(code.rfind("<a href=\"http://click.real.example/", 0), 0u) << code;
+    EXPECT_NE(code.find("." + std::string(config::PixelDomain) + "/0.gif"), std::string::npos);
+}
+
 TEST_F(MainFormFields, AutomaticCopyPutsTheCodeOnTheClipboardAndSaysSo) {
     TMainForm& f = Create(std::string(kIdentifiers) + "autocopy=1\r\n");
     f.EditUrl1.SetText(PageUrl());

@@ -101,6 +101,24 @@ TEST_F(OddSettings, AFileThatCannotBeReadIsReportedInTheSystemsWords) {
     CloseHandle(held);
 }
 
+TEST_F(OddSettings, AServiceValueThatIsNoAddressIsRefusedAtStartAndTheOthersAreUsed) {
+    folder_.WriteIni(
+        "[Options]\r\na8matEsy=E\r\n[Service]\r\nClickHost=click.real.example\r\n"
+        "PixelDomain=\"><script>\r\n");
+    Start();
+    const std::string text = AnswerMessageBox();
+    EXPECT_NE(text.find("PixelDomain"), std::string::npos) << text;
+    EXPECT_EQ(text.find("ClickHost"), std::string::npos) << text;
+    ClickControl("EditUrl1");
+    TypeAscii(PageUrl());
+    Chord({VK_CONTROL, VK_RETURN});
+    std::string code;
+    ASSERT_TRUE(WaitFor([&] { return !(code = TextOf(Control("TextMemo1"))).empty(); }));
+    EXPECT_EQ(code.rfind("http://click.real.example/svt/ejp?a8mat=E&", 0), 0u) << code;
+    Shot("code-with-the-files-click-host");
+    ASSERT_TRUE(Quit());
+}
+
 TEST_F(OddSettings, AReadOnlyFileIsReportedAtOkAndAtCloseAndKeepsWhatWasTyped) {
     const std::string original = "[Options]\r\na8matEsy=OLD\r\n";
     folder_.WriteIni(original);
