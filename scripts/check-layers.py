@@ -3,7 +3,7 @@
 
 A source may include its own folder, the folders its layer lists, and the standard library.
 Windows' own headers (<windows.h> and the rest of the SDK) belong to platform/win32 alone;
-tests/wine and tests/journeys, which run on Windows, may use them too. Tests, benchmarks and
+tests/wine (with its journeys), which runs on Windows, may use them too. Tests, benchmarks and
 fuzz targets may include any layer. Prints each include that breaks a rule and exits with 1.
 
 Usage: check-layers.py [ROOT]   (default: the repository this script lives in)
@@ -19,7 +19,7 @@ WINDOWS_HEADERS = {
     "commdlg.h", "ole2.h", "oleidl.h", "objbase.h", "objidl.h", "shellapi.h", "shlobj.h",
     "uxtheme.h", "imm.h", "winnls.h", "winerror.h", "wtypes.h", "unknwn.h", "shellscalingapi.h",
 }
-WINDOWS_FOLDERS = ("platform/win32", "tests/wine", "tests/journeys")
+WINDOWS_FOLDERS = ("platform/win32", "tests/wine")
 FREE_FOLDERS = ("tests", "bench", "fuzz")
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
 

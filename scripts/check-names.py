@@ -2,7 +2,7 @@
 """Checks the names the program chooses against .clang-tidy (readability-identifier-naming).
 
 Every header is checked, in two translation units that include them all (the portable ones,
-and the Windows-only ones of platform/win32, tests/wine and tests/journeys against the
+and the Windows-only ones of platform/win32 and tests/wine (with its journeys) against the
 MinGW-w64 headers), so the declarations of the whole tree cost two parses. Source files are
 checked when they changed (in the working tree or the last commit), or all of them with
 --all; a source costs a parse of its own.
@@ -20,7 +20,7 @@ import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-WINDOWS_ONLY = ("platform/win32/", "tests/wine/", "tests/journeys/")
+WINDOWS_ONLY = ("platform/win32/", "tests/wine/")
 CHECKED = ("common/", "platform/", "ui/", "linkgen/", "history/", "settings/", "about/",
            "droptarget/", "textview/", "app/", "tests/", "bench/", "fuzz/")
 # The compiler's code-page options: clang knows UTF-8 only.

@@ -1,4 +1,4 @@
-#include "tests/journeys/Png.h"
+#include "tests/wine/journeys/Png.h"
 
 #include <array>
 #include <fstream>

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // Copying a generated code: automatically, with a confirmation that fits on the screen
 // however long the code, and the whole code on the clipboard.
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 namespace mirevo::journeys {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // written: the program starts, shows what it can, says what went wrong, and loses nothing.
 #include <string>
 
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 namespace mirevo::journeys {
 namespace {

@@ -1,6 +1,6 @@
 // Working the window by keyboard: switching link kinds from anywhere, Tab into a page after
 // a click on its tab, and the About box closed by Escape.
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 // the browser appears in the program's fields at once; typing in the program is left alone.
 #include <string>
 
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 namespace mirevo::journeys {
 namespace {

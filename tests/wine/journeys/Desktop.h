@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/journeys/Png.h"
+#include "tests/wine/journeys/Png.h"
 
 namespace mirevo::journeys {
 

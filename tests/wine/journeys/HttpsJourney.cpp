@@ -2,7 +2,7 @@
 // then a text link whose click address and pixel are https; ticked off again, http returns.
 #include <string>
 
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 namespace mirevo::journeys {
 namespace {

@@ -1,10 +1,10 @@
-#include "tests/journeys/Program.h"
+#include "tests/wine/journeys/Program.h"
 
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include "tests/journeys/Desktop.h"
+#include "tests/wine/journeys/Desktop.h"
 
 namespace mirevo::journeys {
 

@@ -2,7 +2,7 @@
 // user left it, with its lower half laid out to the window's width, and always on screen.
 #include <string>
 
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 namespace mirevo::journeys {
 namespace {

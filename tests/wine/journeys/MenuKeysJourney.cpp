@@ -1,7 +1,7 @@
 // The menu bar by keyboard alone: Alt+letter, Alt or F10 and the arrows, Escape one level
 // at a time, with the focus in a field or in the result view; the window's own Alt keys
 // (Alt+Space, Alt+F4) still work.
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 #include <commctrl.h>
 

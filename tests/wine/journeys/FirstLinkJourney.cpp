@@ -1,6 +1,6 @@
 // A new user's first link, by mouse and typing: identifiers into the settings, an address and
 // a text on the text-link tab, the code, the copy button, and the window closed.
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 
 namespace mirevo::journeys {
 namespace {

@@ -1,6 +1,6 @@
 // The fixture of a journey: the program in a folder of its own, started and restarted as a
 // user does, with screenshots of what the user sees along the way. Journeys drive it by keys
-// and mouse only (tests/journeys/Desktop.h) and judge it by what another program can see:
+// and mouse only (tests/wine/journeys/Desktop.h) and judge it by what another program can see:
 // windows, texts, the screen's pixels, the clipboard and the settings file.
 #pragma once
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "tests/journeys/Desktop.h"
-#include "tests/journeys/Program.h"
+#include "tests/wine/journeys/Desktop.h"
+#include "tests/wine/journeys/Program.h"
 
 namespace mirevo::journeys {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "tests/journeys/Journey.h"
+#include "tests/wine/journeys/Journey.h"
 #include "tests/wine/DropTargetTestObjects.h"
 
 namespace mirevo::journeys {

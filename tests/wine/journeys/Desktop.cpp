@@ -1,4 +1,4 @@
-#include "tests/journeys/Desktop.h"
+#include "tests/wine/journeys/Desktop.h"
 
 #include <algorithm>
 #include <cstdio>
