@@ -3,11 +3,13 @@
 
 #include "about/AboutBox.h"
 #include "app/CodePreview.h"
+#include "history/HistoryForm.h"
 #include "linkgen/BuiltInServices.h"
 #include "linkgen/LinkCode.h"
 #include "linkgen/ServerNumber.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/HistoryFile.h"
 #include "settings/IniFile.h"
 #include "settings/MemIniFile.h"
 #include "settings/SettingDialog.h"
@@ -107,7 +109,75 @@ void TMainForm::ActionExecExecute(TObject*) {
         ShowRefusal(*result.refusal);
     } else {
         ShowResult(result.code);
+        RecordInHistory(tabIndex, result.code);
     }
+}
+
+void TMainForm::RecordInHistory(std::int32_t tabIndex, const std::string& code) {
+    const LinkInputs inputs = InputsOfTab(tabIndex);
+    THistoryRecord record{HistoryTime(services_.Clock.LocalTime()),
+                          tabIndex,
+                          inputs.url.text,
+                          inputs.text.text,
+                          inputs.image.text,
+                          IdentifierOfKind(tabIndex),
+                          code};
+    History().Add(record);
+}
+
+std::string TMainForm::IdentifierOfKind(std::int32_t tabIndex) const {
+    switch (tabIndex) {
+        case 0:
+            return settings_.a8matEsy;
+        case 1:
+            return settings_.a8matTxt;
+        case 2:
+            return settings_.a8matImg;
+        default:
+            return settings_.a8matTxt + " " + settings_.a8matImg;
+    }
+}
+
+THistory& TMainForm::History() {
+    if (!history_) {
+        auto file = services_.HistoryFiles.Open(HistoryFilePath(Application().ExeName()));
+        history_ = std::make_unique<THistory>(*file);
+        historyFile_ = std::move(file);
+    }
+    return *history_;
+}
+
+void TMainForm::ActionHistoryExecute(TObject*) {
+    THistory& history = History();
+    const TMemIniFile ini = ReadSettingsOrDefaults();
+    const TSize stored{
+        ini.ReadNumber(keys::kHistory, keys::kWidth, THistoryForm::kDefaultSize.Width),
+        ini.ReadNumber(keys::kHistory, keys::kHeight, THistoryForm::kDefaultSize.Height)};
+    THistoryForm form(Application(), this, history, services_.Clipboard, services_.HistoryFiles,
+                      stored);
+    form.OnRestore = [this](const THistoryRecord& record) { RestoreFromHistory(record); };
+    form.ShowModal();
+    TIniFile out(SettingsFile(), services_.ProfileWriter);
+    out.WriteNumber(keys::kHistory, keys::kWidth, form.ClientSize().Width);
+    out.WriteNumber(keys::kHistory, keys::kHeight, form.ClientSize().Height);
+}
+
+void TMainForm::RestoreFromHistory(const THistoryRecord& record) {
+    struct TabFields {
+        TEdit* url;
+        TEdit* text;
+        TEdit* image;
+    };
+    const std::array<TabFields, kHistoryKindCount> tabs = {{{&EditUrl1, nullptr, nullptr},
+                                                            {&EditUrl2, &EditTxt2, nullptr},
+                                                            {&EditUrl3, nullptr, &EditImg3},
+                                                            {&EditUrl4, &EditTxt4, &EditImg4}}};
+    if (record.kind < 0 || record.kind >= kHistoryKindCount) return;
+    const TabFields& fields = tabs[static_cast<std::size_t>(record.kind)];
+    PageControl1.SetActivePageIndex(record.kind);
+    fields.url->SetText(record.destination);
+    if (fields.text) fields.text->SetText(record.linkText);
+    if (fields.image) fields.image->SetText(record.imageUrl);
 }
 
 void TMainForm::ShowRefusal(LinkMessage message) {

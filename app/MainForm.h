@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "droptarget/URLDropTarget.h"
+#include "history/History.h"
 #include "linkgen/BuiltInServices.h"
 #include "platform/ClipboardWatch.h"
 #include "linkgen/LinkInputs.h"
@@ -33,6 +34,7 @@ class IClipboardFormats;
 class IClock;
 class ITextDrops;
 class IFileReader;
+class IHistoryFiles;
 class IProfileWriter;
 class IShell;
 class IVersionResource;
@@ -53,6 +55,8 @@ struct TMainFormServices {
     ICharTypes& CharTypes;
     // Text copied in other programs, while the user wants it entered.
     IClipboardWatch& ClipboardWatch;
+    // The history of generated links beside the executable, and the files it is saved to.
+    IHistoryFiles& HistoryFiles;
 };
 
 class TMainForm : public TForm {
@@ -67,6 +71,7 @@ public:
     TActionList ActionManager1;
     TAction ActionExec;
     TAction ActionSetting;
+    TAction ActionHistory;
     TAction FileExit1;
     TAction EditUndo1;
     TAction EditCut1;
@@ -105,6 +110,10 @@ public:
     void ActionExecExecute(TObject* Sender);
     void ActionClearExecute(TObject* Sender);
     void ActionSettingExecute(TObject* Sender);
+    // Opens the history window; its size is kept in the settings file.
+    void ActionHistoryExecute(TObject* Sender);
+    // Puts a history entry's fields into the tab of its kind and shows that tab.
+    void RestoreFromHistory(const THistoryRecord& record);
     void ActionAboutExecute(TObject* Sender);
 
     void EditUrl1Change(TObject* Sender);
@@ -139,6 +148,12 @@ private:
     void SavePlacement();
     LinkInputs InputsOfTab(std::int32_t tabIndex) const;
     void ShowRefusal(LinkMessage message);
+    // Adds the built code to the history; a failure is raised after the code is shown.
+    void RecordInHistory(std::int32_t tabIndex, const std::string& code);
+    // The history, read from its file when first needed.
+    THistory& History();
+    // The identifier the kind's code carries (both, for text and image links).
+    std::string IdentifierOfKind(std::int32_t tabIndex) const;
     // Fills the image or destination fields with an acceptable address; false for any other.
     bool RouteAddress(const std::string& text);
     bool AFieldHasTheFocus() const;
@@ -158,6 +173,8 @@ private:
     const TMainFormServices services_;
     SessionSettings& settings_;
     std::unique_ptr<IClipboardWatching> clipboardWatching_;
+    std::unique_ptr<IHistoryFile> historyFile_;
+    std::unique_ptr<THistory> history_;
     // The built-in addresses, or those of the settings file's [Service] section.
     ServiceAddresses service_ = BuiltInServiceAddresses();
 };

@@ -26,6 +26,7 @@ TMainForm::TMainForm(TApplication& application, const TMainFormServices& service
       ActionManager1(*this, services.Clipboard),
       ActionExec(ActionManager1, "ActionExec"),
       ActionSetting(ActionManager1, "ActionSetting"),
+      ActionHistory(ActionManager1, "ActionHistory"),
       FileExit1(ActionManager1, "FileExit1", TStandardAction::FileExit),
       EditUndo1(ActionManager1, "EditUndo1", TStandardAction::EditUndo),
       EditCut1(ActionManager1, "EditCut1", TStandardAction::EditCut),
@@ -89,6 +90,7 @@ void TMainForm::DesignActions() {
     };
     set(ActionExec, "ファイル", "リンク作成", ShortCut(vkReturn, scCtrl), 0, "");
     set(ActionSetting, "ファイル", "設定", scNone, 3, "");
+    set(ActionHistory, "ファイル", "履歴", ShortCut('H', scCtrl), -1, "");
     set(FileExit1, "ファイル", "終了", scNone, 2, "終了|アプリケーションを終了する");
     set(EditUndo1, "編集", "元に戻す(&U)", ShortCut('Z', scCtrl), 3,
         "元に戻す|直前の変更を元に戻す");
@@ -117,6 +119,7 @@ void TMainForm::DesignMenuBar() {
          {{&ActionExec, "リンク作成(&M)", 0},
           separator,
           {&ActionSetting, "設定...(&S)", 3},
+          {&ActionHistory, "履歴(&R)..."},
           separator,
           {&FileExit1, "終了(&X)", 43}}},
         {"編集(&E)",
@@ -186,6 +189,7 @@ void TMainForm::ConnectHandlers() {
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
     ActionExec.OnExecute = [this](TObject* sender) { ActionExecExecute(sender); };
     ActionSetting.OnExecute = [this](TObject* sender) { ActionSettingExecute(sender); };
+    ActionHistory.OnExecute = [this](TObject* sender) { ActionHistoryExecute(sender); };
     ActionAbout.OnExecute = [this](TObject* sender) { ActionAboutExecute(sender); };
     ActionClear.OnExecute = [this](TObject* sender) { ActionClearExecute(sender); };
     EditUrl1.OnChange = [this](TObject* sender) { EditUrl1Change(sender); };

@@ -14,12 +14,12 @@ int RunProgram(IPlatform& platform) {
     application.SetTitle("Mirevo");
     SessionSettings settings;
     const auto clipboardFormats = platform.MakeClipboardFormats(kClipboardBlockFormatName);
-    TMainForm mainForm(
-        application,
-        {platform.Clipboard(), platform.Files(), platform.ProfileWriter(), platform.Clock(),
-         platform.DragDrop(), platform.VersionResource(), platform.Shell(), fonts,
-         *clipboardFormats, platform.CharTypes(), platform.ClipboardWatch()},
-        settings);
+    TMainForm mainForm(application,
+                       {platform.Clipboard(), platform.Files(), platform.ProfileWriter(),
+                        platform.Clock(), platform.DragDrop(), platform.VersionResource(),
+                        platform.Shell(), fonts, *clipboardFormats, platform.CharTypes(),
+                        platform.ClipboardWatch(), platform.HistoryFiles()},
+                       settings);
     application.Run(mainForm);
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "history/HistoryRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 
 namespace mirevo {
 
@@ -22,6 +24,14 @@ std::int32_t NumberAt(std::string_view time, std::size_t index) {
 std::string_view HistoryKindName(std::int32_t kind) {
     if (kind < 0 || kind >= kHistoryKindCount) return {};
     return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+std::string HistoryTime(const TLocalTime& time) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d %02d:%02d:%02d",
+                  std::clamp(time.year, 0, 9999), time.month, time.day, time.hour, time.minute,
+                  time.second);
+    return text.data();
 }
 
 bool IsHistoryTime(std::string_view time) {

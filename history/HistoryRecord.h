@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Clock.h"
+
 namespace mirevo {
 
 // The number of link kinds: the main window's tabs, 0..3.
@@ -24,6 +26,9 @@ struct THistoryRecord {
 
 // The kind's name as its tab shows it ("簡易リンク", ...); empty for no kind of a tab.
 std::string_view HistoryKindName(std::int32_t kind);
+
+// The time in the record's form; a year past 9999 is written as 9999.
+std::string HistoryTime(const TLocalTime& time);
 
 // True for a time in the record's form: digits and separators at their places, month 1..12,
 // day 1..31, hour 0..23, minute and second 0..59.

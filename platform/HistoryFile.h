@@ -1,6 +1,7 @@
 // Port: the file that keeps the history of generated links, one record a line.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,14 @@ public:
     // the old one or the new one, never half of either. EFCreateError on failure, which
     // leaves the file as it was and no temporary file behind.
     virtual void Replace(std::string_view bytes) = 0;
+};
+
+// Opens files by path for the history: its own file, and the files it is exported to, which
+// are written whole by Replace like the history itself.
+class IHistoryFiles {
+public:
+    virtual ~IHistoryFiles() = default;
+    virtual std::unique_ptr<IHistoryFile> Open(std::string path) = 0;
 };
 
 }  // namespace mirevo

@@ -10,6 +10,7 @@
 #include "platform/ClipboardFormats.h"
 #include "platform/Clock.h"
 #include "platform/FileReader.h"
+#include "platform/HistoryFile.h"
 #include "platform/ProfileWriter.h"
 #include "platform/Shell.h"
 #include "platform/TextDrops.h"
@@ -28,6 +29,7 @@ public:
     virtual IClipboard& Clipboard() = 0;
     virtual IClipboardWatch& ClipboardWatch() = 0;
     virtual IFileReader& Files() = 0;
+    virtual IHistoryFiles& HistoryFiles() = 0;
     virtual IProfileWriter& ProfileWriter() = 0;
     virtual IClock& Clock() = 0;
     virtual ITextDrops& DragDrop() = 0;

@@ -4,7 +4,9 @@
 
 namespace mirevo {
 
-std::string SettingsFilePath(std::string_view exePath) {
+namespace {
+
+std::string WithExtension(std::string_view exePath, std::string_view extension) {
     std::size_t dot = std::string_view::npos;
     for (std::size_t i = 0; i < exePath.size(); i += IsLeadByte(exePath[i]) ? 2 : 1) {
         const char c = exePath[i];
@@ -14,7 +16,13 @@ std::string SettingsFilePath(std::string_view exePath) {
             dot = std::string_view::npos;
         }
     }
-    return std::string(exePath.substr(0, dot)) + ".ini";
+    return std::string(exePath.substr(0, dot)) + std::string(extension);
 }
+
+}  // namespace
+
+std::string SettingsFilePath(std::string_view exePath) { return WithExtension(exePath, ".ini"); }
+
+std::string HistoryFilePath(std::string_view exePath) { return WithExtension(exePath, ".history"); }
 
 }  // namespace mirevo

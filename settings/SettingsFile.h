@@ -1,4 +1,4 @@
-// Where the settings file lies and the names of its sections and keys.
+// Where the settings and history files lie, and the names of the settings' sections and keys.
 #pragma once
 
 #include <string>
@@ -10,6 +10,8 @@ namespace mirevo {
 // last "." that no backslash or colon follows; without one, ".ini" is appended. A backslash
 // that is the second byte of a two-byte character is no separator.
 std::string SettingsFilePath(std::string_view exePath);
+// The history of generated links beside it, the same way with ".history".
+std::string HistoryFilePath(std::string_view exePath);
 
 namespace settings_keys {
 
@@ -32,6 +34,9 @@ inline constexpr char kErrorcheck[] = "errorcheck";
 // Written only once the user has chosen them, so a file that never had them stays as it was.
 inline constexpr char kHttps[] = "https";
 inline constexpr char kClipwatch[] = "clipwatch";
+
+// The history window's client size (kWidth, kHeight).
+inline constexpr char kHistory[] = "History";
 
 }  // namespace settings_keys
 

@@ -30,6 +30,7 @@ enum class TControlKind : std::uint8_t {
     TabSheet,
     MenuBar,
     ToolBar,
+    ListView,
     Custom  // a control of another layer made on this model
 };
 

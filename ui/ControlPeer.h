@@ -19,7 +19,9 @@ enum class TControlState : std::uint8_t {
     Checked,
     ActivePage,
     ReadOnly,
-    Frame  // the control's border style
+    Frame,     // the control's border style
+    Rows,      // a list's row count or the texts of its rows
+    Selection  // a list's selected rows
 };
 
 class IControlPeer {

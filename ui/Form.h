@@ -38,6 +38,8 @@ public:
     // Outer bounds are the control's bounds; children are laid out in the client area.
     TSize ClientSize() const override { return clientSize_; }
     void SetClientSize(TSize size);
+    // The smallest size the user can give the window: outer, or a client size for a form
+    // designed by its client size (a dialog, or a form whose bounds are not set).
     TSize MinSize() const { return minSize_; }
     void SetMinSize(TSize size) { minSize_ = size; }
     TBorderStyle BorderStyle() const { return borderStyle_; }

@@ -1,6 +1,7 @@
 // The history file in standard C++; a failure's reason is the C library's text for errno.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/HistoryFile.h"
@@ -18,6 +19,13 @@ public:
 
 private:
     std::string path_;
+};
+
+class PortableHistoryFiles final : public IHistoryFiles {
+public:
+    std::unique_ptr<IHistoryFile> Open(std::string path) override {
+        return std::make_unique<PortableHistoryFile>(std::move(path));
+    }
 };
 
 }  // namespace mirevo

@@ -10,4 +10,10 @@ std::uint64_t Win32Clock::Count() {
     return GetTickCount();
 }
 
+TLocalTime Win32Clock::LocalTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 }  // namespace mirevo

@@ -1,4 +1,4 @@
-// The clock on Windows: QueryPerformanceCounter, else GetTickCount.
+// The clock on Windows: QueryPerformanceCounter, else GetTickCount; GetLocalTime.
 #pragma once
 
 #include "platform/Clock.h"
@@ -8,6 +8,7 @@ namespace mirevo {
 class Win32Clock final : public IClock {
 public:
     std::uint64_t Count() override;
+    TLocalTime LocalTime() override;
 };
 
 }  // namespace mirevo

@@ -1,4 +1,5 @@
-// Peers of the standard controls: edits, labels, buttons, check boxes and the tab control.
+// Peers of the standard controls: edits, labels, buttons, check boxes and the tab control;
+// the makers of every peer.
 #include <windows.h>
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -7,6 +8,7 @@
 #include "platform/win32/Win32Container.h"
 #include "platform/win32/Win32FormPeer.h"
 #include "platform/win32/Win32Host.h"
+#include "platform/win32/Win32ListView.h"
 #include "platform/win32/Win32PeerFactory.h"
 #include "platform/win32/Win32TextView.h"
 #include "ui/Edit.h"
@@ -260,6 +262,8 @@ std::unique_ptr<Win32Peer> MakePeer(TControl& control, Win32Host& host) {
         case TControlKind::MenuBar:
             return std::make_unique<Win32MenuBarPeer>(static_cast<TActionMainMenuBar&>(control),
                                                       host);
+        case TControlKind::ListView:
+            return std::make_unique<Win32ListViewPeer>(static_cast<TListView&>(control), host);
         case TControlKind::ToolBar:
             return std::make_unique<Win32ToolBarPeer>(static_cast<TActionToolBar&>(control), host);
         default:

@@ -1,4 +1,4 @@
-// Message boxes on Windows.
+// Message boxes and the save dialog on Windows.
 #pragma once
 
 #include "platform/Dialogs.h"
@@ -10,6 +10,7 @@ public:
     std::int32_t ShowMessageBox(const std::string& text, const std::string& caption,
                                 std::uint32_t flags) override;
     void MessageDialog(const std::string& text, const std::string& caption) override;
+    std::optional<std::string> AskSaveFileName(const TSaveFileQuestion& question) override;
 };
 
 }  // namespace mirevo

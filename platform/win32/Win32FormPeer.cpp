@@ -56,6 +56,12 @@ std::vector<TRect> WorkAreas() {
     return areas;
 }
 
+RECT OuterOf(TSize client, DWORD style, DWORD exStyle) {
+    RECT r{0, 0, client.Width, client.Height};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return r;
+}
+
 }  // namespace
 
 void Win32FormPeer::Create(HWND owner) {
@@ -63,10 +69,11 @@ void Win32FormPeer::Create(HWND owner) {
     const DWORD style = dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
                                : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     const DWORD exStyle = WS_EX_CONTROLPARENT | (dialog ? WS_EX_DLGMODALFRAME : 0);
-    if (dialog) {
-        // A dialog's design size is its client area; the window is made around it.
-        RECT r{0, 0, form_.ClientSize().Width, form_.ClientSize().Height};
-        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    // A dialog's design size is its client area, and so is that of a form without bounds of
+    // its own; the window is made around it.
+    aroundClient_ = dialog || form_.Bounds().Width <= 0 || form_.Bounds().Height <= 0;
+    if (aroundClient_) {
+        const RECT r = OuterOf(form_.ClientSize(), style, exStyle);
         TBounds bounds = form_.Bounds();
         bounds.Width = r.right - r.left;
         bounds.Height = r.bottom - r.top;
@@ -149,8 +156,14 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            if (form_.MinSize().Width > 0) info->ptMinTrackSize.x = form_.MinSize().Width;
-            if (form_.MinSize().Height > 0) info->ptMinTrackSize.y = form_.MinSize().Height;
+            const TSize min = form_.MinSize();
+            RECT outer{0, 0, min.Width, min.Height};
+            if (aroundClient_) {
+                outer = OuterOf(min, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
+                                static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+            }
+            if (min.Width > 0) info->ptMinTrackSize.x = outer.right - outer.left;
+            if (min.Height > 0) info->ptMinTrackSize.y = outer.bottom - outer.top;
             return 0;
         }
         case WM_MOVE:

@@ -28,6 +28,7 @@ private:
     void BringWithinReach();
     TForm& form_;
     HWND lastFocus_ = nullptr;
+    bool aroundClient_ = false;  // made around its client size, which its minimum is too
 };
 
 }  // namespace mirevo

@@ -3,6 +3,7 @@
 // A failure's reason is the system's own message, in the system's language.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/HistoryFile.h"
@@ -19,6 +20,13 @@ public:
 
 private:
     std::string path_;
+};
+
+class Win32HistoryFiles final : public IHistoryFiles {
+public:
+    std::unique_ptr<IHistoryFile> Open(std::string path) override {
+        return std::make_unique<Win32HistoryFile>(std::move(path));
+    }
 };
 
 }  // namespace mirevo

@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32TextDrops.h"
 #include "platform/win32/Win32FileReader.h"
+#include "platform/win32/Win32HistoryFile.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32ProfileWriter.h"
 #include "platform/win32/Win32Shell.h"
@@ -25,6 +26,7 @@ public:
     IClipboard& Clipboard() override { return clipboard_; }
     IClipboardWatch& ClipboardWatch() override { return clipboardWatch_; }
     IFileReader& Files() override { return files_; }
+    IHistoryFiles& HistoryFiles() override { return historyFiles_; }
     IProfileWriter& ProfileWriter() override { return profileWriter_; }
     IClock& Clock() override { return clock_; }
     ITextDrops& DragDrop() override { return dragDrop_; }
@@ -41,6 +43,7 @@ private:
     Win32Dialogs dialogs_;
     Win32Clipboard clipboard_;
     Win32FileReader files_;
+    Win32HistoryFiles historyFiles_;
     Win32ProfileWriter profileWriter_;
     Win32Clock clock_;
     Win32VersionResource versions_;

@@ -21,6 +21,7 @@ TEST_F(MainFormDesign, ActionsCarryTheirCategoryCaptionShortcutImageAndHint) {
     const Row rows[] = {
         {&f.ActionExec, "ファイル", "リンク作成", "Ctrl+Enter", 0, ""},
         {&f.ActionSetting, "ファイル", "設定", "", 3, ""},
+        {&f.ActionHistory, "ファイル", "履歴", "Ctrl+H", -1, ""},
         {&f.FileExit1, "ファイル", "終了", "", 2, "終了|アプリケーションを終了する"},
         {&f.EditUndo1, "編集", "元に戻す(&U)", "Ctrl+Z", 3, "元に戻す|直前の変更を元に戻す"},
         {&f.EditCut1, "編集", "切り取り(&T)", "Ctrl+X", 0,
@@ -72,13 +73,14 @@ TEST_F(MainFormDesign, MenuBarHasThreeMenusWithTheirItemsInOrder) {
     EXPECT_EQ(menus[2].Caption, "ヘルプ(&H)");
     using V = std::vector<std::string>;
     EXPECT_EQ(Describe(menus[0], f.ImageList1),
-              (V{"リンク作成(&M)\tCtrl+Enter[0]", "-", "設定...(&S)[3]", "-", "終了(&X)"}));
+              (V{"リンク作成(&M)\tCtrl+Enter[0]", "-", "設定...(&S)[3]", "履歴(&R)...\tCtrl+H", "-",
+                 "終了(&X)"}));
     EXPECT_EQ(Describe(menus[1], f.ImageList1),
               (V{"元に戻す(&U)\tCtrl+Z", "-", "切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C",
                  "貼り付け(&P)\tCtrl+V", "削除(&D)\tDel", "-", "すべてを選択(&A)\tCtrl+A",
                  "クリア(&Z)"}));
     EXPECT_EQ(Describe(menus[2], f.ImageList1), (V{"Mirevo について(&A)"}));
-    EXPECT_EQ(menus[0].Items[4].ImageIndex, 43);
+    EXPECT_EQ(menus[0].Items[5].ImageIndex, 43);
     EXPECT_EQ(f.ActionMainMenuBar1.ColorMap.HighlightColor, Rgb(247, 246, 238));
     EXPECT_EQ(f.ActionMainMenuBar1.Font().Name, "MS UI Gothic");
 }

@@ -10,6 +10,7 @@
 #include "app/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/portable/PortableFileReader.h"
+#include "platform/portable/PortableHistoryFile.h"
 #include "platform/portable/PortableProfileWriter.h"
 #include "platform/portable/CharTypes.h"
 #include "tests/fakes/FakeClipboardFormats.h"
@@ -27,7 +28,9 @@ namespace mirevo::testing_support {
 class FixedClock final : public IClock {
 public:
     std::uint64_t Count() override { return ++count; }
+    TLocalTime LocalTime() override { return now; }
     std::uint64_t count = 12345;
+    TLocalTime now{2026, 12, 8, 9, 5, 7};
 };
 
 class MainFormTest : public ::testing::Test {
@@ -46,7 +49,8 @@ protected:
         form_ = std::make_unique<TMainForm>(
             application_,
             TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_,
-                              fonts_, clipboardFormats_, charTypes_, clipboardWatch_},
+                              fonts_, clipboardFormats_, charTypes_, clipboardWatch_,
+                              historyFiles_},
             settings_);
         return *form_;
     }
@@ -71,6 +75,7 @@ protected:
     FakeDialogs dialogs_;
     FakeClipboard clipboard_;
     PortableFileReader files_;
+    PortableHistoryFiles historyFiles_;
     PortableProfileWriter writer_;
     FixedClock clock_;
     FakeTextDrops dragDrop_;

@@ -26,4 +26,23 @@ void FakeHistoryFile::Replace(std::string_view replacement) {
     bytes = replacement;
 }
 
+namespace {
+
+class OpenedFile final : public IHistoryFile {
+public:
+    explicit OpenedFile(FakeHistoryFile& file) : file_(file) {}
+    std::string ReadAll() override { return file_.ReadAll(); }
+    void Append(std::string_view bytes) override { file_.Append(bytes); }
+    void Replace(std::string_view bytes) override { file_.Replace(bytes); }
+
+private:
+    FakeHistoryFile& file_;
+};
+
+}  // namespace
+
+std::unique_ptr<IHistoryFile> FakeHistoryFiles::Open(std::string path) {
+    return std::make_unique<OpenedFile>(files[path]);
+}
+
 }  // namespace mirevo::testing_support

@@ -1,6 +1,8 @@
 // A history file in memory: its bytes, the writes made to it, and failures on demand.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,13 @@ public:
     // Reads raise EFOpenError, writes EFCreateError, leaving the bytes as they are.
     bool failReads = false;
     bool failWrites = false;
+};
+
+// Files in memory by path; each opened file is the fake kept under its path.
+class FakeHistoryFiles final : public IHistoryFiles {
+public:
+    std::unique_ptr<IHistoryFile> Open(std::string path) override;
+    std::map<std::string, FakeHistoryFile> files;
 };
 
 }  // namespace mirevo::testing_support

@@ -26,12 +26,19 @@ public:
     std::int32_t ShowMessageBox(const std::string& text, const std::string& caption,
                                 std::uint32_t flags) override {
         shown.push_back({text, caption, flags, false});
-        return 1;
+        return answer;
     }
     void MessageDialog(const std::string& text, const std::string& caption) override {
         shown.push_back({text, caption, 0, true});
     }
+    std::optional<std::string> AskSaveFileName(const TSaveFileQuestion& question) override {
+        asked.push_back(question);
+        return savePath;
+    }
     std::vector<ShownMessage> shown;
+    std::int32_t answer = 1;  // the button every message box returns
+    std::vector<TSaveFileQuestion> asked;
+    std::optional<std::string> savePath;  // what every save dialog returns
 };
 
 // A host without windows: forms run headless; a modal form runs the test's callback.

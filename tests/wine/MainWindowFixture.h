@@ -19,6 +19,7 @@
 #include "platform/win32/Win32ClipboardFormats.h"
 #include "platform/win32/Win32TextDrops.h"
 #include "platform/win32/Win32FileReader.h"
+#include "platform/win32/Win32HistoryFile.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32Surface.h"
 #include "platform/win32/Win32ProfileWriter.h"
@@ -34,6 +35,7 @@ namespace mirevo::testing_support {
 class CountingClock final : public IClock {
 public:
     std::uint64_t Count() override { return ++count_; }
+    TLocalTime LocalTime() override { return {2026, 12, 8, 9, 5, 7}; }
 
 private:
     std::uint64_t count_ = 0;
@@ -64,8 +66,9 @@ protected:
         std::ofstream(iniPath_, std::ios::binary) << ini;
         form_ = std::make_unique<TMainForm>(
             application_,
-            TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_, fonts_,
-                              clipboardFormats_, charTypes_, clipboardWatch_},
+            TMainFormServices{clipboard_, files_, writer_, clock_, dragDrop_, versions_, shell_,
+                              fonts_, clipboardFormats_, charTypes_, clipboardWatch_,
+                              historyFiles_},
             settings_);
         host_.Realize(*form_);
         host_.Show(*form_);
@@ -95,6 +98,7 @@ protected:
     FakeDialogs dialogs_;
     Win32Clipboard clipboard_;
     Win32FileReader files_;
+    Win32HistoryFiles historyFiles_;
     Win32ProfileWriter writer_;
     CountingClock clock_;
     Win32TextDrops dragDrop_;

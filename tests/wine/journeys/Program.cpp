@@ -128,6 +128,11 @@ TRunningProgram::~TRunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
+void TRunningProgram::Kill() {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+}
+
 std::vector<HWND> TRunningProgram::Windows() const {
     TTopSearch search{process_.dwProcessId, true, {}};
     EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));

@@ -61,6 +61,8 @@ public:
     // Waits for the process to end; true when it did.
     bool WaitForExit(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
     bool Running() const;
+    // Ends the process at once, as a crash or the task manager does; nothing of it runs.
+    void Kill();
 
 private:
     HWND FindMain() const;
