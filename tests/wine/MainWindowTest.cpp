@@ -76,7 +76,7 @@ TEST_F(MainWindow, MenusListTheirItemsWithShortcutsAndState) {
     HWND barWindow = bar->Hwnd();
     ASSERT_EQ(SendMessageA(barWindow, TB_BUTTONCOUNT, 0, 0), 3);
     const std::vector<std::vector<std::string>> expected = {
-        {"リンク作成(&M)\tCtrl+Enter", "", "設定...(&S)", "", "終了(&X)"},
+        {"リンク作成(&M)\tCtrl+Enter", "", "設定...(&S)", "履歴(&R)...\tCtrl+H", "", "終了(&X)"},
         {"元に戻す(&U)\tCtrl+Z", "", "切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C",
          "貼り付け(&P)\tCtrl+V", "削除(&D)\tDel", "", "すべてを選択(&A)\tCtrl+A", "クリア(&Z)"},
         {"Mirevo について(&A)"}};

@@ -35,6 +35,25 @@ protected:
         return static_cast<int>(
             SendMessageA(ControlOf(window, "ListHistory"), LVM_GETITEMCOUNT, 0, 0));
     }
+    // Saves the list through the save dialog, typing the file's name, and checks the file.
+    void ExportByKeyboard(HWND window) {
+        Chord({VK_MENU, 'S'});
+        HWND dialog = Program().WaitForWindow("#32770", "履歴を CSV で保存");
+        ASSERT_NE(dialog, nullptr);
+        Shot("save-dialog");
+        const std::filesystem::path csv = folder_.Path() / "list.csv";
+        TypeAscii(csv.string());
+        Tap(VK_RETURN);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+        EXPECT_TRUE(
+            WaitFor([&] { return TextOf(ControlOf(window, "LabelStatus")) == "保存しました"; }));
+        std::ifstream in(csv, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
+        EXPECT_EQ(bytes.rfind("\"日時\",\"種類\"", 0), 0u) << bytes;
+        EXPECT_NE(bytes.find("first/"), std::string::npos);  // the one entry shown
+        SetForegroundWindow(window);
+    }
     // Builds the code of the first tab for an address and returns it.
     std::string BuildSimpleLink(const std::string& url) {
         ClickControl("EditUrl1");
@@ -81,6 +100,7 @@ TEST_F(History, ListsFindsCopiesRestoresAndDeletesByKeyboard) {
     Chord({VK_CONTROL, 'A'});
     Tap(VK_BACK);
     EXPECT_TRUE(WaitFor([&] { return Rows(window) == 1; }));
+    ExportByKeyboard(window);
     Chord({VK_MENU, 'I'});  // back into the main window's tab
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(window); }));
     EXPECT_EQ(TextOf(Control("EditUrl1")), PageUrl() + "first/");
