@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/Sjis.h"
 #include "settings/MemIniFile.h"
 
 namespace mirevo {
@@ -34,6 +35,9 @@ bool IsPlainWebAddress(std::string_view text) {
     };
     const std::size_t scheme = starts("http://") ? 7 : starts("https://") ? 8 : 0;
     if (scheme == 0 || text.size() == scheme) return false;
+    // The shell is handed whole characters only: a converter would take the terminating NUL
+    // for the second byte of a last lead byte and read on.
+    if (WholeCharacters(text).size() != text.size()) return false;
     return std::none_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte <= 0x20 || byte == 0x7F || c == '"' || c == '\'' || c == '<' || c == '>';

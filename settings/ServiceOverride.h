@@ -20,7 +20,8 @@ struct TServiceOverride {
 // built-in value when present and not empty. A host or domain must be a plain host name
 // (ASCII letters, digits, "-" and ".", not starting or ending with "." or "-"); the home page
 // an "http://" or "https://" address without blanks, quotes, angle brackets or control
-// bytes. A value that is not is refused: its key is listed and the built-in value kept.
+// bytes, ending in a whole character. A value that is not is refused: its key is listed and
+// the built-in value kept.
 // The settings dialog neither shows nor writes the section.
 TServiceOverride ReadServiceOverride(const TMemIniFile& ini, ServiceAddresses builtIn);
 

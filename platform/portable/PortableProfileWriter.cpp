@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "common/IniText.h"
+#include "common/Trim.h"
 
 namespace mirevo {
 
@@ -62,8 +63,12 @@ bool Holds(std::string_view text, std::string_view characters) {
 bool Storable(const std::string& section, const std::string& key, const std::string& value) {
     using namespace std::string_view_literals;
     const auto breaks = "\r\n\0"sv;
-    return !Holds(section, breaks) && !Holds(key, breaks) && !Holds(value, breaks) &&
-           !Holds(key, "=") && !key.starts_with(';') && !key.starts_with('[');
+    if (Holds(section, breaks) || Holds(key, breaks) || Holds(value, breaks)) return false;
+    // The reader trims the key before it looks at its first character.
+    const std::string name = Trim(key);
+    if (Holds(name, "=") || name.starts_with(';') || name.starts_with('[')) return false;
+    // A name ending in a lead byte would take the closing "]" for its second byte.
+    return ClassifyIniLine("[" + section + "]").kind == IniLineKind::Header;
 }
 
 // Where the section's entries and the key stand in the counted part of the file.
@@ -74,8 +79,9 @@ struct Location {
 
 std::optional<Location> Locate(std::string_view text, const std::vector<IniLineSpan>& lines,
                                const std::string& section, const std::string& key) {
-    const std::string sectionKey = IniNameKey(section);
-    const std::string keyKey = IniNameKey(key);
+    // The reader sees names without the blanks at their ends.
+    const std::string sectionKey = IniNameKey(Trim(section));
+    const std::string keyKey = IniNameKey(Trim(key));
     std::optional<Location> found;
     bool inside = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {

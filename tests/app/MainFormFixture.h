@@ -34,6 +34,15 @@ public:
 };
 
 class MainFormTest : public ::testing::Test {
+public:
+    // Addresses the field checks take; public for tables built outside a test.
+    static std::string PageUrl() {
+        return std::string("http://item.") + config::MerchantDomainA + "/shop/item-1/";
+    }
+    static std::string ImageUrl() {
+        return std::string("http://image.") + config::MerchantDomainB + "/shop/cabinet/a.jpg";
+    }
+
 protected:
     MainFormTest() {
         host_.exeName = dir_.File("Mirevo.exe");
@@ -61,12 +70,6 @@ protected:
     }
     std::string IniText() const { return dir_.Read("Mirevo.ini"); }
 
-    static std::string PageUrl() {
-        return std::string("http://item.") + config::MerchantDomainA + "/shop/item-1/";
-    }
-    static std::string ImageUrl() {
-        return std::string("http://image.") + config::MerchantDomainB + "/shop/cabinet/a.jpg";
-    }
     static constexpr const char* kIdentifiers =
         "[Options]\r\na8matEsy=ESY\r\na8matTxt=TXT\r\na8matImg=IMG\r\n";
 

@@ -69,6 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "; c\n[form]\ntop = 1\nx=2\n",
                    {{"Form", "Top", "150"}},
                    "; c\n[form]\ntop=150\nx=2\n"},
+        // Names match as the reader sees them, without the blanks at their ends; otherwise
+        // a second header of the name would hide the first section.
+        LayoutCase{"SectionWithBlanksWritesIntoItsSection",
+                   "[S]\r\nk=1\r\n",
+                   {{" S\t", "j", "2"}, {"s ", "k", "3"}},
+                   "[S]\r\nk=3\r\nj=2\r\n"},
+        LayoutCase{"KeyWithBlanksReplacesItsEntry",
+                   "[S]\r\nk=1\r\n",
+                   {{"S", " k ", "2"}},
+                   "[S]\r\nk=2\r\n"},
         LayoutCase{"WritesLastDuplicateSectionAndKey",
                    "[S]\nk=1\n[S]\nk=2\nk=3\n",
                    {{"S", "k", "9"}},
@@ -101,8 +111,12 @@ TEST(PortableProfileWriter, RefusesWhatWouldNotReadBackAndLeavesTheFile) {
                                             {"S", std::string("k\0", 2), "1"},
                                             {"S", "a=b", "1"},
                                             {"S", ";k", "1"},
-                                            {"S", "[k", "1]"}}) {
-        EXPECT_FALSE(writer.WriteString(w.section, w.key, w.value, path)) << w.key;
+                                            {"S", "[k", "1]"},
+                                            {"S", " ;k", "1"},
+                                            {"S", "\t[k", "1]"},
+                                            {"S\x83", "k", "1"},
+                                            {"\x83", "k", "1"}}) {
+        EXPECT_FALSE(writer.WriteString(w.section, w.key, w.value, path)) << w.section << w.key;
     }
     EXPECT_EQ(dir.Read("a.ini"), "[S]\r\nk=1\r\n");
     EXPECT_FALSE(writer.WriteString("S", "k", "1", dir.File("no-such-folder/a.ini")));

@@ -54,6 +54,8 @@ TEST(ServiceOverride, HostNamesAtTheirEdges) {
     EXPECT_TRUE(IsPlainWebAddress("http://a"));
     EXPECT_FALSE(IsPlainWebAddress("ftp://a"));
     EXPECT_FALSE(IsPlainWebAddress("http://a\x7f"));
+    EXPECT_TRUE(IsPlainWebAddress("http://a/\x93\xFA\x96\x7B"));
+    EXPECT_FALSE(IsPlainWebAddress("http://a/\x93\xFA\x96"));  // ends in a lone lead byte
 }
 
 TEST(ServiceOverride, TheMessageNamesTheFileAndTheRefusedKeys) {
