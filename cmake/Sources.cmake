@@ -75,4 +75,6 @@ if(WIN32)
   # The baseline of the start-up benchmark (scripts/bench-startup.sh).
   add_executable(minimal_window WIN32 platform/win32/bench/MinimalWindow.cpp)
   set_target_properties(minimal_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_executable(startup_timer platform/win32/bench/StartupTimer.cpp)
+  set_target_properties(startup_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()

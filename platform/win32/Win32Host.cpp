@@ -93,7 +93,24 @@ void Win32Host::CreatePeers(TControl& control, HWND parent) {
     Win32Peer& created = *peer;
     control.AttachPeer(std::move(peer));
     created.Create(parent);
+    if (control.Kind() == TControlKind::TabSheet && !control.Visible()) {
+        waitingPages_.push_back(&control);
+        return;
+    }
     for (TControl* child : control.Children()) CreatePeers(*child, created.Hwnd());
+}
+
+void Win32Host::CreateWaitingPeers(const TForm& form, bool shownPagesOnly) {
+    std::vector<TControl*> pages;
+    std::swap(pages, waitingPages_);
+    for (TControl* page : pages) {
+        if (page->OwnerForm() != &form || (shownPagesOnly && !page->Visible())) {
+            waitingPages_.push_back(page);
+            continue;
+        }
+        const HWND window = static_cast<Win32Peer*>(page->Peer())->Hwnd();
+        for (TControl* child : page->Children()) CreatePeers(*child, window);
+    }
 }
 
 void Win32Host::Realize(TForm& form) {
@@ -109,9 +126,12 @@ void Win32Host::Realize(TForm& form) {
 void Win32Host::Show(TForm& form) {
     auto* peer = static_cast<Win32FormPeer*>(form.Peer());
     if (!peer) return;
+    // The hidden pages' controls are made after the first paint, so the window shows sooner.
+    CreateWaitingPeers(form, true);
     peer->PlaceForShow();
     ShowWindow(peer->Hwnd(), SW_SHOW);
     UpdateWindow(peer->Hwnd());
+    CreateWaitingPeers(form, false);
     // The first control in tab order takes the focus, as in a dialog.
     if (HWND first = GetNextDlgTabItem(peer->Hwnd(), nullptr, FALSE)) ::SetFocus(first);
 }
@@ -226,6 +246,7 @@ void Win32Host::RunModal(TForm& form) {
 void Win32Host::Unrealize(TForm& form) {
     if (!form.Peer()) return;
     HWND hwnd = reinterpret_cast<HWND>(form.Peer()->Handle());
+    std::erase_if(waitingPages_, [&form](TControl* page) { return page->OwnerForm() == &form; });
     DetachPeers(form);
     const auto peer = form.DetachPeer();
     DestroyWindow(hwnd);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <vector>
 #include <memory>
 #include <tuple>
 
@@ -64,7 +65,11 @@ public:
     static const char* ContainerClass();
 
 private:
+    // Makes the control's window and those of its children; the children of a hidden tab
+    // page wait (see Show).
     void CreatePeers(TControl& control, HWND parent);
+    // Makes the waiting children of the form's pages, of the shown pages only or of all.
+    void CreateWaitingPeers(const TForm& form, bool shownPagesOnly);
     bool HandleMenuBarKey(const MSG& message);
     bool HandleShortCut(const MSG& message);
     void UpdateActions(TForm& form);
@@ -73,6 +78,8 @@ private:
     TForm* mainForm_ = nullptr;
     std::map<std::tuple<std::string, std::int32_t, std::uint8_t, bool>, HFONT> fonts_;
     std::map<TColor, HBRUSH> brushes_;
+    // Hidden tab pages whose children have no windows yet.
+    std::vector<TControl*> waitingPages_;
 };
 
 }  // namespace mirevo
