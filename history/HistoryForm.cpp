@@ -109,6 +109,7 @@ void THistoryForm::ConnectHandlers() {
 void THistoryForm::FormShow(TObject*) {
     SetActiveControl(&EditSearch);
     EditSearch.SetFocus();
+    Filter();  // what was read before stays listed when the file cannot be read again
     history_.Load();
     Filter();
     if (history_.SkippedLines() > 0) {

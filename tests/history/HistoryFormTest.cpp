@@ -189,6 +189,16 @@ TEST_F(HistoryFormTest, AStoredSizeIsKeptWithinItsLimits) {
     }
 }
 
+TEST_F(HistoryFormTest, AFileThatCannotBeReadAgainLeavesWhatWasRead) {
+    history_.Load();
+    file_.failReads = true;
+    THistoryForm& form = Show();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].flags, kMbIconError);
+    EXPECT_EQ(form.ListHistory.RowCount(), 3u);
+    EXPECT_TRUE(form.btnCopy.Enabled());
+}
+
 TEST_F(HistoryFormTest, CountsLinesThatHoldNoRecord) {
     file_.bytes += "damaged line\r\n";
     EXPECT_EQ(Show().LabelStatus.Caption(), "読めない行 1");
