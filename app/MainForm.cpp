@@ -85,19 +85,25 @@ void TMainForm::SavePlacement() {
     ini.WriteNumber(keys::kForm, keys::kPage, PageControl1.ActivePageIndex());
 }
 
-LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) const {
+TMainForm::TTabFields TMainForm::FieldsOfTab(std::int32_t tabIndex) {
     switch (tabIndex) {
         case 0:
-            return {FieldOf(EditUrl1), {}, {}};
+            return {&EditUrl1, nullptr, nullptr};
         case 1:
-            return {FieldOf(EditUrl2), FieldOf(EditTxt2), {}};
+            return {&EditUrl2, &EditTxt2, nullptr};
         case 2:
-            return {FieldOf(EditUrl3), {}, FieldOf(EditImg3)};
+            return {&EditUrl3, nullptr, &EditImg3};
         case 3:
-            return {FieldOf(EditUrl4), FieldOf(EditTxt4), FieldOf(EditImg4)};
+            return {&EditUrl4, &EditTxt4, &EditImg4};
         default:
             return {};
     }
+}
+
+LinkInputs TMainForm::InputsOfTab(std::int32_t tabIndex) {
+    const TTabFields fields = FieldsOfTab(tabIndex);
+    const auto field = [](const TEdit* edit) { return edit ? FieldOf(*edit) : InputField{}; };
+    return {field(fields.url), field(fields.text), field(fields.image)};
 }
 
 void TMainForm::ActionExecExecute(TObject*) {
@@ -163,17 +169,8 @@ void TMainForm::ActionHistoryExecute(TObject*) {
 }
 
 void TMainForm::RestoreFromHistory(const THistoryRecord& record) {
-    struct TabFields {
-        TEdit* url;
-        TEdit* text;
-        TEdit* image;
-    };
-    const std::array<TabFields, kHistoryKindCount> tabs = {{{&EditUrl1, nullptr, nullptr},
-                                                            {&EditUrl2, &EditTxt2, nullptr},
-                                                            {&EditUrl3, nullptr, &EditImg3},
-                                                            {&EditUrl4, &EditTxt4, &EditImg4}}};
-    if (record.kind < 0 || record.kind >= kHistoryKindCount) return;
-    const TabFields& fields = tabs[static_cast<std::size_t>(record.kind)];
+    const TTabFields fields = FieldsOfTab(record.kind);
+    if (!fields.url) return;
     PageControl1.SetActivePageIndex(record.kind);
     fields.url->SetText(record.destination);
     if (fields.text) fields.text->SetText(record.linkText);

@@ -146,7 +146,15 @@ private:
     void LoadSettings();
     TMemIniFile ReadSettingsOrDefaults();
     void SavePlacement();
-    LinkInputs InputsOfTab(std::int32_t tabIndex) const;
+    // A tab's fields: its address field and, where it has them, its text and image fields;
+    // none for no tab.
+    struct TTabFields {
+        TEdit* url = nullptr;
+        TEdit* text = nullptr;
+        TEdit* image = nullptr;
+    };
+    TTabFields FieldsOfTab(std::int32_t tabIndex);
+    LinkInputs InputsOfTab(std::int32_t tabIndex);
     void ShowRefusal(LinkMessage message);
     // Adds the built code to the history; a failure is raised after the code is shown.
     void RecordInHistory(std::int32_t tabIndex, const std::string& code);
