@@ -5,9 +5,9 @@
 # corpus; crashes, leaks and hangs to build/fuzz/crashes/, each run's log to build/fuzz/logs/.
 # Fails when a target does not build or a run finds anything.
 #
-# Usage: scripts/fuzz.sh [--seconds N | --runs N] [--max-len N] [--jobs N] [--merge] [TARGET...]
-#   --seconds N  run each target for N seconds (default 60)
-#   --runs N     run each target for N executions instead
+# Usage: scripts/fuzz.sh [--seconds N] [--runs N] [--max-len N] [--jobs N] [--merge] [TARGET...]
+#   --seconds N  run each target for at most N seconds (default 60 when --runs is not given)
+#   --runs N     run each target for at most N executions; with --seconds, whichever comes first
 #   --max-len N  longest input tried, in bytes (default 1024, which keeps the corpus small)
 #   --jobs N     build with N jobs (default: every core)
 #   --merge      after each run, minimise the kept corpus with the new inputs (-merge=1);
@@ -16,15 +16,15 @@
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-limit=(-max_total_time=60)
+limit=()
 max_len=1024
 jobs=$(nproc)
 merge=0
 patterns=()
 while [ $# -gt 0 ]; do
   case $1 in
-    --seconds) limit=(-max_total_time="$2"); shift 2 ;;
-    --runs) limit=(-runs="$2"); shift 2 ;;
+    --seconds) limit+=(-max_total_time="$2"); shift 2 ;;
+    --runs) limit+=(-runs="$2"); shift 2 ;;
     --max-len) max_len=$2; shift 2 ;;
     --jobs) jobs=$2; shift 2 ;;
     --merge) merge=1; shift ;;
@@ -33,6 +33,8 @@ while [ $# -gt 0 ]; do
     *) patterns+=("$1"); shift ;;
   esac
 done
+
+[ ${#limit[@]} -gt 0 ] || limit=(-max_total_time=60)
 
 # The dictionary of each target whose input has keywords.
 declare -A dictionary=(
