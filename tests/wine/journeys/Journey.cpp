@@ -68,10 +68,14 @@ void Journey::SetUnwritable(const std::filesystem::path& file, bool unwritable) 
     // The read-only attribute does not stop root; the immutable flag does.
     const std::string path = UnixPathOf(file);
     ASSERT_TRUE(RunUnixProgram("/usr/bin/chattr", (unwritable ? "+i \"" : "-i \"") + path + "\""));
-    // The Unix program may still be running when its process handle reports it ended.
-    const auto writable = [&file] {
-        HANDLE handle = CreateFileA(file.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
+    // The Unix program may still be running when its process handle reports it ended. A
+    // folder is writable while a file can be made in it.
+    const bool folder = std::filesystem::is_directory(file);
+    const auto writable = [&file, folder] {
+        const std::filesystem::path probe = folder ? file / "writable.probe" : file;
+        HANDLE handle = CreateFileA(probe.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    folder ? CREATE_NEW : OPEN_EXISTING,
+                                    folder ? FILE_FLAG_DELETE_ON_CLOSE : 0, nullptr);
         if (handle == INVALID_HANDLE_VALUE) return false;
         CloseHandle(handle);
         return true;

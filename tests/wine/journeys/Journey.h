@@ -33,8 +33,9 @@ protected:
     bool Quit();
     // Clicks a control near its left edge, where a field's text starts.
     void ClickControl(std::string_view name, int x = 8);
-    // Makes a file unwritable for everyone, root included (which the tests run as), or
-    // writable again.
+    // Makes a file or a folder unwritable for everyone, root included (which the tests run
+    // as), or writable again. In an unwritable folder no file can be made, renamed or removed;
+    // the files already there stay writable.
     static void SetUnwritable(const std::filesystem::path& file, bool unwritable);
     // Writes a picture of the program's windows as the screen shows them now.
     void Shot(std::string_view what);
