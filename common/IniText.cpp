@@ -1,11 +1,15 @@
 #include "common/IniText.h"
 
+#include <optional>
+
 #include "common/Sjis.h"
 #include "common/Trim.h"
 
 namespace mirevo {
 
 namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
@@ -89,6 +93,92 @@ std::string IniNameKey(std::string_view name) {
         }
     }
     return key;
+}
+
+namespace {
+
+bool Holds(std::string_view text, std::string_view characters) {
+    return text.find_first_of(characters) != std::string_view::npos;
+}
+
+bool Storable(const std::string& section, const std::string& key, const std::string& value) {
+    using namespace std::string_view_literals;
+    const auto breaks = "\r\n\0"sv;
+    if (Holds(section, breaks) || Holds(key, breaks) || Holds(value, breaks)) return false;
+    // The reader trims the key before it looks at its first character.
+    const std::string name = Trim(key);
+    if (Holds(name, "=") || name.starts_with(';') || name.starts_with('[')) return false;
+    // A name ending in a lead byte would take the closing "]" for its second byte.
+    return ClassifyIniLine("[" + section + "]").kind == IniLineKind::Header;
+}
+
+// Where the section's entries and the key stand in the counted part of the file.
+struct Location {
+    std::optional<std::size_t> keyLine;         // the key's line, when the key exists
+    std::optional<std::size_t> lastFilledLine;  // the section's last non-blank line
+};
+
+std::optional<Location> Locate(std::string_view text, const std::vector<IniLineSpan>& lines,
+                               const std::string& section, const std::string& key) {
+    // The reader sees names without the blanks at their ends.
+    const std::string sectionKey = IniNameKey(Trim(section));
+    const std::string keyKey = IniNameKey(Trim(key));
+    std::optional<Location> found;
+    bool inside = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& span = lines[i];
+        const auto line = ClassifyIniLine(text.substr(span.begin, span.contentEnd - span.begin));
+        if (line.kind == IniLineKind::Header) {
+            inside = IniNameKey(line.name) == sectionKey;
+            // A later section of the same name is the one the reader sees.
+            if (inside) found = Location{std::nullopt, i};
+        } else if (inside && line.kind != IniLineKind::Blank) {
+            found->lastFilledLine = i;
+            if (line.kind == IniLineKind::Entry && IniNameKey(line.name) == keyKey) {
+                found->keyLine = i;
+            }
+        }
+    }
+    return found;
+}
+
+// The text with one line put in after the given line, which may lack its break.
+std::string InsertAfter(std::string_view text, const IniLineSpan& after, std::string_view line) {
+    std::string result(text.substr(0, after.end));
+    if (after.end == after.contentEnd) result += kCrLf;
+    result += line;
+    result += kCrLf;
+    result += text.substr(after.end);
+    return result;
+}
+
+std::string Rewrite(std::string_view text, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    const auto lines = SplitIniLines(text);
+    const std::string entry = key + "=" + value;
+    const auto location = Locate(text, lines, section, key);
+    if (location && location->keyLine) {
+        // The key keeps the spelling it has in the file, as on Windows.
+        const auto& span = lines[*location->keyLine];
+        const auto line = ClassifyIniLine(text.substr(span.begin, span.contentEnd - span.begin));
+        return std::string(text.substr(0, span.begin)) + line.name + "=" + value +
+               std::string(text.substr(span.contentEnd));
+    }
+    if (location) return InsertAfter(text, lines[*location->lastFilledLine], entry);
+    std::string result(text);
+    if (!result.empty() && result.back() != '\r' && result.back() != '\n') result += kCrLf;
+    return result + "[" + section + "]" + std::string(kCrLf) + entry + std::string(kCrLf);
+}
+
+}  // namespace
+
+std::optional<std::string> IniTextWithValue(std::string_view bytes, const std::string& section,
+                                            const std::string& key, const std::string& value) {
+    if (!Storable(section, key, value)) return std::nullopt;
+    // Bytes from a NUL on are invisible to the reader; they stay behind the counted text.
+    const std::string_view counted = IniTextBeforeNul(bytes);
+    const std::string_view rest = bytes.substr(counted.size());
+    return Rewrite(counted, section, key, value) + std::string(rest);
 }
 
 }  // namespace mirevo

@@ -1,8 +1,10 @@
-// The INI text as the settings reader sees it: lines, headers, entries, and how names compare.
-// The portable profile writer uses the same rules, so what it writes reads back.
+// The INI text as the settings reader sees it: lines, headers, entries, and how names compare;
+// and the text with one value stored, by the same rules, so that what the profile writers
+// write reads back.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,5 +45,13 @@ IniLine ClassifyIniLine(std::string_view line);
 // The form in which section names and keys are compared: upper case by the rules of code
 // page 932, with the second byte of a two-byte character left alone.
 std::string IniNameKey(std::string_view name);
+
+// The file's bytes with value stored under section and key, laid out as Windows lays out
+// profile files (PortableProfileWriter describes the layout); bytes from a NUL on stay behind
+// the text. Nullopt for a section, key or value holding CR, LF or NUL, a section ending in a
+// lead byte (its header would not close) and a key holding "=" or starting with ";" or "["
+// after its blanks, since none of them would read back as written.
+std::optional<std::string> IniTextWithValue(std::string_view bytes, const std::string& section,
+                                            const std::string& key, const std::string& value);
 
 }  // namespace mirevo

@@ -1,4 +1,4 @@
-// The profile writer in standard C++, for systems without WritePrivateProfileStringA.
+// The profile writer in standard C++, for the native build.
 #pragma once
 
 #include "platform/ProfileWriter.h"

@@ -1,9 +1,11 @@
-// An owned file handle, closed when it goes; and the system's message for an error code.
+// An owned file handle, closed when it goes; writing a file whole; and the system's message for
+// an error code.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace mirevo {
 
@@ -26,6 +28,14 @@ public:
 private:
     HANDLE handle_;
 };
+
+// One WriteFile of all the bytes; false when it fails or writes fewer (the last error says why).
+bool WriteAll(const Win32FileHandle& file, std::string_view bytes);
+
+// Replaces the file (or makes it) with the bytes: writes "<path>.tmp", flushes it and moves it
+// over the file, writing through, so that the file is either as it was or holds all the bytes.
+// Raises EFCreateError with the system's reason when that fails; no temporary is left then.
+void ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
 // FormatMessageA's text for the error, in the system's language; "(<code>)" when it has none.
 std::string Win32ErrorText(DWORD error);

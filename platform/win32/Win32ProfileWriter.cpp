@@ -1,17 +1,27 @@
 #include "platform/win32/Win32ProfileWriter.h"
 
-#include <windows.h>
+#include "common/FileErrors.h"
+#include "common/IniText.h"
+#include "platform/win32/Win32FileHandle.h"
+#include "platform/win32/Win32FileReader.h"
 
 namespace mirevo {
 
 bool Win32ProfileWriter::WriteString(const std::string& section, const std::string& key,
                                      const std::string& value, const std::string& path) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
-           FALSE;
+    try {
+        const std::string bytes = Win32FileReader().ReadWholeFile(path).value_or(std::string());
+        const auto rewritten = IniTextWithValue(bytes, section, key, value);
+        if (!rewritten) return false;
+        ReplaceWholeFile(path, *rewritten);
+        return true;
+    } catch (const EFOpenError&) {
+        return false;
+    } catch (const EFCreateError&) {
+        return false;
+    }
 }
 
-void Win32ProfileWriter::Flush(const std::string& path) {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-}
+void Win32ProfileWriter::Flush(const std::string&) {}
 
 }  // namespace mirevo

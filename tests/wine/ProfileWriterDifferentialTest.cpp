@@ -1,4 +1,5 @@
-// The portable profile writer against the platform's, over random writes from a fixed seed:
+// The profile writers' layout (the portable writer's, which the Windows writer shares) against
+// the system's own writer, over random writes from a fixed seed:
 // both files must read the same through the settings reader. Only the readings are compared:
 // Wine writes the whole file anew in a layout of its own (names and values trimmed, CR LF
 // throughout).
@@ -17,10 +18,10 @@
 
 #include "common/Trim.h"
 #include "platform/portable/PortableProfileWriter.h"
-#include "platform/win32/Win32ProfileWriter.h"
 #include "settings/MemIniFile.h"
 #include "tests/fakes/IniRead.h"
 #include "tests/fakes/TempDir.h"
+#include "tests/wine/Win32PrivateProfileWriter.h"
 
 namespace mirevo {
 namespace {
@@ -191,7 +192,7 @@ std::string Described(const std::string& start, const std::vector<Write>& writes
 
 TEST(ProfileWriterDifferential, RandomWritesReadTheSameAsThePlatformsWrites) {
     const TempDir dir;
-    Win32ProfileWriter windows;
+    testing_support::Win32PrivateProfileWriter windows;
     PortableProfileWriter portable;
     int writes = 0;
     int refused = 0;

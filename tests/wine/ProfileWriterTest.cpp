@@ -1,7 +1,10 @@
-// The platform's profile writer, and the portable one beside it, read back by TMemIniFile.
+// The profile writers, read back by TMemIniFile and laid out as the system's own profile writer
+// lays a file out.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
+#include <iterator>
 #include <vector>
 
 #include "tests/fakes/IniRead.h"
@@ -10,6 +13,7 @@
 #include "settings/IniFile.h"
 #include "settings/MemIniFile.h"
 #include "tests/fakes/TempDir.h"
+#include "tests/wine/Win32PrivateProfileWriter.h"
 
 namespace mirevo {
 namespace {
@@ -17,6 +21,7 @@ namespace {
 using testing_support::ReadIni;
 
 using testing_support::TempDir;
+using testing_support::Win32PrivateProfileWriter;
 
 struct Write {
     std::string section, key, value;
@@ -59,27 +64,33 @@ TEST(ProfileWriter, WhatWindowsWritesReadsBack) {
     EXPECT_TRUE(ini.ReadFlag("Options", "linefeed", false));
 }
 
-TEST(ProfileWriter, PortableWriterMatchesWindows) {
-    const TempDir dir;
-    Win32ProfileWriter windows;
-    PortableProfileWriter portable;
-    WriteAll(windows, dir.File("windows.ini"));
-    WriteAll(portable, dir.File("portable.ini"));
-    EXPECT_EQ(Lookups(dir.File("portable.ini")), Lookups(dir.File("windows.ini")));
-    EXPECT_EQ(dir.Read("portable.ini"), dir.Read("windows.ini"));
-}
-
-TEST(ProfileWriter, PortableWriterMatchesWindowsOnAHandWrittenFile) {
-    const std::string before = "; kept\r\n[form]\r\ntop = 1\r\n\r\n[Options]\r\nx=1\r\n";
-    const TempDir dir;
-    Win32ProfileWriter windows;
-    PortableProfileWriter portable;
-    WriteAll(windows, dir.Write("windows.ini", before));
-    WriteAll(portable, dir.Write("portable.ini", before));
-    const auto seen = Lookups(dir.File("windows.ini"));
-    EXPECT_EQ(Lookups(dir.File("portable.ini")), seen);
-    const TMemIniFile ini = ReadIni(dir.File("portable.ini"));
-    EXPECT_EQ(ini.ReadText("Options", "x", ""), "1");
+TEST(ProfileWriter, BothWritersLayOutTheFileAsTheSystemDoes) {
+    const std::string handWritten = "; kept\r\n[form]\r\ntop = 1\r\n\r\n[Options]\r\nx=1\r\n";
+    for (const std::string& before : {std::string(), handWritten}) {
+        const TempDir dir;
+        Win32PrivateProfileWriter system;
+        Win32ProfileWriter windows;
+        PortableProfileWriter portable;
+        for (const char* name : {"system.ini", "windows.ini", "portable.ini"}) {
+            if (!before.empty()) dir.Write(name, before);
+        }
+        WriteAll(system, dir.File("system.ini"));
+        WriteAll(windows, dir.File("windows.ini"));
+        WriteAll(portable, dir.File("portable.ini"));
+        const std::string seen = Lookups(dir.File("system.ini"));
+        EXPECT_EQ(Lookups(dir.File("windows.ini")), seen) << before;
+        EXPECT_EQ(Lookups(dir.File("portable.ini")), seen) << before;
+        if (before.empty()) {
+            // The system rewrites a hand-written file's lines in its own spacing; on a file of
+            // its own making the bytes agree.
+            EXPECT_EQ(dir.Read("windows.ini"), dir.Read("system.ini"));
+            EXPECT_EQ(dir.Read("portable.ini"), dir.Read("system.ini"));
+        } else {
+            EXPECT_EQ(ReadIni(dir.File("windows.ini")).ReadText("Options", "x", ""), "1");
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3)
+            << "a temporary file was left behind";
+    }
 }
 
 TEST(ProfileWriter, RefusedWriteNamesThePath) {

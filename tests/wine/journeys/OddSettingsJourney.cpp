@@ -1,6 +1,8 @@
 // Starting with a settings file that holds odd or hostile bytes, or that cannot be read or
 // written: the program starts, shows what it can, says what went wrong, and loses nothing.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "tests/wine/journeys/Journey.h"
 
@@ -151,6 +153,212 @@ TEST_F(OddSettings, AReadOnlyFileIsReportedAtOkAndAtCloseAndKeepsWhatWasTyped) {
     EXPECT_EQ(folder_.ReadIni(), before);
     SetUnwritable(folder_.Ini(), false);
 }
+
+// The ways the settings file fails a user: the program reads what it can at the start, and a
+// write at OK in the settings dialog or at close that cannot be made is reported, leaves the
+// file exactly as it was and no stray file beside it; the dialog stays open with what was
+// typed, and the window still closes. Reading a locked file or a folder at the start, and the
+// read-only file at OK and at close, are journeys of their own above.
+enum class TFault : std::uint8_t {
+    ReadOnlyFile,
+    ReadOnlyFolder,
+    ReadOnlyFolderWithoutFile,
+    HeldWithoutSharing,
+    FullDisk,
+    FolderInItsPlace,
+};
+
+struct TFaultCase {
+    const char* name;
+    TFault fault;
+    bool fromStart;  // in place before the start, which then reads under it
+    bool writes;     // OK and close are tried under it
+};
+
+// Name, fault, in place before the start, tried at OK and at close.
+const TFaultCase kFaultCases[] = {
+    {"ReadOnlyFile", TFault::ReadOnlyFile, true, false},
+    {"ReadOnlyFolder", TFault::ReadOnlyFolder, true, true},
+    {"ReadOnlyFolderWithoutFile", TFault::ReadOnlyFolderWithoutFile, true, true},
+    {"HeldWithoutSharing", TFault::HeldWithoutSharing, false, true},
+    {"FullDisk", TFault::FullDisk, true, true},
+    {"FolderInItsPlace", TFault::FolderInItsPlace, false, true},
+};
+
+// Nearly a page of a small file system long, so that a write that rewrote it in place
+// would need a second page, which a full disk does not have.
+std::string OriginalIni() {
+    std::string ini = "[Form]\r\nWidth=500\r\n[Options]\r\na8matEsy=OLD\r\n";
+    ini += "; " + std::string(4060 - ini.size() - 4, 'c') + "\r\n";
+    return ini;
+}
+
+class SettingsFaults : public OddSettings, public ::testing::WithParamInterface<TFaultCase> {
+protected:
+    void TearDown() override {
+        if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
+        if (mounted_) {
+            // Lazily, since a program that failed the journey may still have files open there.
+            RunUnixProgram("/usr/bin/umount", "-l \"" + UnixPathOf(folder_.Path()) + "\"");
+        }
+    }
+    // Puts the program's folder on a file system of its own that the program just fits.
+    bool MountSmallDisk() {
+        const std::string path = UnixPathOf(folder_.Path());
+        if (!RunUnixProgram("/usr/bin/mount",
+                            "-t tmpfs -o size=9m mirevo-journey \"" + path + "\"") ||
+            !WaitFor([&] { return !std::filesystem::exists(folder_.Exe()); })) {
+            return false;
+        }
+        mounted_ = true;
+        char exe[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        std::filesystem::copy_file(std::filesystem::path(exe).parent_path() / "Mirevo.exe",
+                                   folder_.Exe());
+        return true;
+    }
+    // Writes a file until the disk takes no more.
+    void FillDisk() {
+        HANDLE filler = CreateFileA(Filler().string().c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(filler, INVALID_HANDLE_VALUE);
+        const std::string block(4096, 'f');
+        DWORD written = static_cast<DWORD>(block.size());
+        while (written == block.size()) {
+            if (!WriteFile(filler, block.data(), static_cast<DWORD>(block.size()), &written,
+                           nullptr)) {
+                break;
+            }
+        }
+        CloseHandle(filler);
+    }
+    std::filesystem::path Filler() const { return folder_.Path() / "filler"; }
+
+    void Apply(TFault fault, bool on) {
+        switch (fault) {
+            case TFault::ReadOnlyFile:
+                SetUnwritable(folder_.Ini(), on);
+                break;
+            case TFault::ReadOnlyFolder:
+            case TFault::ReadOnlyFolderWithoutFile:
+                SetUnwritable(folder_.Path(), on);
+                break;
+            case TFault::HeldWithoutSharing:
+                if (on) {
+                    held_ =
+                        CreateFileA(folder_.Ini().string().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                    ASSERT_NE(held_, INVALID_HANDLE_VALUE);
+                } else {
+                    CloseHandle(held_);
+                    held_ = INVALID_HANDLE_VALUE;
+                }
+                break;
+            case TFault::FullDisk:
+                if (on) {
+                    FillDisk();
+                } else {
+                    std::filesystem::remove(Filler());
+                }
+                break;
+            case TFault::FolderInItsPlace:
+                if (on) {
+                    std::filesystem::remove(folder_.Ini());
+                    std::filesystem::create_directory(folder_.Ini());
+                } else {
+                    std::filesystem::remove(folder_.Ini());
+                }
+                break;
+        }
+    }
+    // What lies where the settings file should be, and what else is in the folder.
+    std::string IniState() const {
+        if (std::filesystem::is_directory(folder_.Ini())) return "(a folder)";
+        if (!std::filesystem::exists(folder_.Ini())) return "(nothing)";
+        if (held_ == INVALID_HANDLE_VALUE) return folder_.ReadIni();
+        // Only the handle that holds it can read it.
+        std::string bytes(1 << 16, '\0');
+        DWORD read = 0;
+        SetFilePointer(held_, 0, nullptr, FILE_BEGIN);
+        ReadFile(held_, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+        bytes.resize(read);
+        return bytes;
+    }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    HANDLE held_ = INVALID_HANDLE_VALUE;
+    bool mounted_ = false;
+};
+
+TEST_P(SettingsFaults, AreReportedAndLeaveTheFileWholeAtStartOkAndClose) {
+    const TFaultCase& c = GetParam();
+    if (c.fault == TFault::FullDisk && !MountSmallDisk()) {
+        GTEST_SKIP() << "no small file system could be mounted on the program's folder";
+    }
+    const bool withFile = c.fault != TFault::ReadOnlyFolderWithoutFile;
+    if (withFile) folder_.WriteIni(OriginalIni());
+    std::string before;
+    std::vector<std::string> entries;
+    const auto applyFault = [&] {
+        Apply(c.fault, true);
+        before = IniState();
+        entries = Entries();
+    };
+    if (c.fromStart) applyFault();
+    Start();
+    if (c.fromStart) {
+        HWND box = Program().WaitForWindow("#32770", {}, std::chrono::milliseconds(1000));
+        EXPECT_EQ(box, nullptr) << MessageText(box);
+        const RECT r = ScreenRect(Program().Main());
+        if (withFile) {
+            EXPECT_EQ(r.right - r.left, 500) << "the file was not read";
+        }
+        Shot("started");
+    }
+    if (!c.writes) {
+        Apply(c.fault, false);
+        EXPECT_TRUE(Quit());
+        return;
+    }
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(ControlOf(dialog, "EditA8matEsy")), withFile ? "OLD" : "");
+    if (!c.fromStart) applyFault();
+    const std::string typed = "NEW" + std::string(300, 'n');
+    SetClipboardText(typed);
+    Click(ClientPoint(ControlOf(dialog, "EditA8matEsy"), 5, 5));
+    Chord({VK_CONTROL, 'A'});
+    Chord({VK_CONTROL, 'V'});
+    Tap(VK_RETURN);
+    const std::string atOk = AnswerMessageBox();
+    EXPECT_NE(atOk.find("\\Mirevo.ini に書き込めません"), std::string::npos) << atOk;
+    ASSERT_TRUE(IsWindow(dialog)) << "the dialog closed and lost what was typed";
+    EXPECT_EQ(TextOf(ControlOf(dialog, "EditA8matEsy")), typed);
+    EXPECT_EQ(IniState(), before);
+    EXPECT_EQ(Entries(), entries);
+    SetForegroundWindow(dialog);
+    Click(CentreOf(ControlOf(dialog, "btnCancel")));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+
+    SetForegroundWindow(Program().Main());
+    Chord({VK_MENU, VK_F4});
+    const std::string atClose = AnswerMessageBox();
+    EXPECT_NE(atClose.find("\\Mirevo.ini に書き込めません"), std::string::npos) << atClose;
+    EXPECT_TRUE(Program().WaitForExit()) << "the window did not close";
+    EXPECT_EQ(IniState(), before);
+    EXPECT_EQ(Entries(), entries);
+    Apply(c.fault, false);
+}
+
+INSTANTIATE_TEST_SUITE_P(, SettingsFaults, ::testing::ValuesIn(kFaultCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace mirevo::journeys
