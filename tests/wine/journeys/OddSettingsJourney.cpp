@@ -159,7 +159,7 @@ TEST_F(OddSettings, AReadOnlyFileIsReportedAtOkAndAtCloseAndKeepsWhatWasTyped) {
 // file exactly as it was and no stray file beside it; the dialog stays open with what was
 // typed, and the window still closes. Reading a locked file or a folder at the start, and the
 // read-only file at OK and at close, are journeys of their own above.
-enum class TFault : std::uint8_t {
+enum class SettingsFault : std::uint8_t {
     ReadOnlyFile,
     ReadOnlyFolder,
     ReadOnlyFolderWithoutFile,
@@ -168,21 +168,21 @@ enum class TFault : std::uint8_t {
     FolderInItsPlace,
 };
 
-struct TFaultCase {
+struct FaultCase {
     const char* name;
-    TFault fault;
+    SettingsFault fault;
     bool fromStart;  // in place before the start, which then reads under it
     bool writes;     // OK and close are tried under it
 };
 
 // Name, fault, in place before the start, tried at OK and at close.
-const TFaultCase kFaultCases[] = {
-    {"ReadOnlyFile", TFault::ReadOnlyFile, true, false},
-    {"ReadOnlyFolder", TFault::ReadOnlyFolder, true, true},
-    {"ReadOnlyFolderWithoutFile", TFault::ReadOnlyFolderWithoutFile, true, true},
-    {"HeldWithoutSharing", TFault::HeldWithoutSharing, false, true},
-    {"FullDisk", TFault::FullDisk, true, true},
-    {"FolderInItsPlace", TFault::FolderInItsPlace, false, true},
+const FaultCase kFaultCases[] = {
+    {"ReadOnlyFile", SettingsFault::ReadOnlyFile, true, false},
+    {"ReadOnlyFolder", SettingsFault::ReadOnlyFolder, true, true},
+    {"ReadOnlyFolderWithoutFile", SettingsFault::ReadOnlyFolderWithoutFile, true, true},
+    {"HeldWithoutSharing", SettingsFault::HeldWithoutSharing, false, true},
+    {"FullDisk", SettingsFault::FullDisk, true, true},
+    {"FolderInItsPlace", SettingsFault::FolderInItsPlace, false, true},
 };
 
 // Nearly a page of a small file system long, so that a write that rewrote it in place
@@ -193,7 +193,7 @@ std::string OriginalIni() {
     return ini;
 }
 
-class SettingsFaults : public OddSettings, public ::testing::WithParamInterface<TFaultCase> {
+class SettingsFaults : public OddSettings, public ::testing::WithParamInterface<FaultCase> {
 protected:
     void TearDown() override {
         if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
@@ -234,16 +234,16 @@ protected:
     }
     std::filesystem::path Filler() const { return folder_.Path() / "filler"; }
 
-    void Apply(TFault fault, bool on) {
+    void Apply(SettingsFault fault, bool on) {
         switch (fault) {
-            case TFault::ReadOnlyFile:
+            case SettingsFault::ReadOnlyFile:
                 SetUnwritable(folder_.Ini(), on);
                 break;
-            case TFault::ReadOnlyFolder:
-            case TFault::ReadOnlyFolderWithoutFile:
+            case SettingsFault::ReadOnlyFolder:
+            case SettingsFault::ReadOnlyFolderWithoutFile:
                 SetUnwritable(folder_.Path(), on);
                 break;
-            case TFault::HeldWithoutSharing:
+            case SettingsFault::HeldWithoutSharing:
                 if (on) {
                     held_ =
                         CreateFileA(folder_.Ini().string().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
@@ -254,14 +254,14 @@ protected:
                     held_ = INVALID_HANDLE_VALUE;
                 }
                 break;
-            case TFault::FullDisk:
+            case SettingsFault::FullDisk:
                 if (on) {
                     FillDisk();
                 } else {
                     std::filesystem::remove(Filler());
                 }
                 break;
-            case TFault::FolderInItsPlace:
+            case SettingsFault::FolderInItsPlace:
                 if (on) {
                     std::filesystem::remove(folder_.Ini());
                     std::filesystem::create_directory(folder_.Ini());
@@ -298,11 +298,11 @@ protected:
 };
 
 TEST_P(SettingsFaults, AreReportedAndLeaveTheFileWholeAtStartOkAndClose) {
-    const TFaultCase& c = GetParam();
-    if (c.fault == TFault::FullDisk && !MountSmallDisk()) {
+    const FaultCase& c = GetParam();
+    if (c.fault == SettingsFault::FullDisk && !MountSmallDisk()) {
         GTEST_SKIP() << "no small file system could be mounted on the program's folder";
     }
-    const bool withFile = c.fault != TFault::ReadOnlyFolderWithoutFile;
+    const bool withFile = c.fault != SettingsFault::ReadOnlyFolderWithoutFile;
     if (withFile) folder_.WriteIni(OriginalIni());
     std::string before;
     std::vector<std::string> entries;
