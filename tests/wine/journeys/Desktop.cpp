@@ -85,12 +85,16 @@ void Release(WORD key) {
     Settle(std::chrono::milliseconds(50));
 }
 
-void Chord(std::initializer_list<WORD> keys) {
+void SendChord(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs;
     for (const WORD key : keys) inputs.push_back(KeyInput(key, false));
     for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
         inputs.push_back(KeyInput(*it, true));
     Send(inputs);
+}
+
+void Chord(std::initializer_list<WORD> keys) {
+    SendChord(keys);
     Settle();
 }
 
@@ -109,11 +113,14 @@ void TypeAscii(std::string_view text) {
     Settle();
 }
 
-void TypeText(std::string_view text) {
+namespace {
+// A character's key events as an input method hands it over.
+std::vector<INPUT> UnicodeInputs(std::string_view text) {
     const int length =
         MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    std::vector<INPUT> inputs;
     for (const wchar_t c : wide) {
         INPUT down{};
         down.type = INPUT_KEYBOARD;
@@ -121,11 +128,23 @@ void TypeText(std::string_view text) {
         down.ki.dwFlags = KEYEVENTF_UNICODE;
         INPUT up = down;
         up.ki.dwFlags |= KEYEVENTF_KEYUP;
-        Send({down, up});
+        inputs.push_back(down);
+        inputs.push_back(up);
+    }
+    return inputs;
+}
+}  // namespace
+
+void TypeText(std::string_view text) {
+    const std::vector<INPUT> inputs = UnicodeInputs(text);
+    for (std::size_t i = 0; i + 1 < inputs.size(); i += 2) {
+        Send({inputs[i], inputs[i + 1]});
         Settle(std::chrono::milliseconds(15));
     }
     Settle();
 }
+
+void SendText(std::string_view text) { Send(UnicodeInputs(text)); }
 
 void MoveTo(POINT screen) {
     Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
@@ -137,6 +156,11 @@ void Click(POINT screen, TButton button) {
     const auto [down, up] = ButtonFlags(button);
     Send({MouseInput(down), MouseInput(up)});
     Settle();
+}
+
+void SendClick(POINT screen) {
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
+          MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
 void DoubleClick(POINT screen, TButton button) {
@@ -318,11 +342,12 @@ COLORREF PixelAt(POINT screen) {
     return pixels.empty() ? CLR_INVALID : pixels.front();
 }
 
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+             std::chrono::milliseconds poll) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= end) return false;
-        Settle(std::chrono::milliseconds(50));
+        Settle(poll);
     }
     return true;
 }

@@ -28,11 +28,17 @@ void Chord(std::initializer_list<WORD> keys);
 void TypeAscii(std::string_view text);
 // Any Shift-JIS text, handed over character by character as an input method does.
 void TypeText(std::string_view text);
+// The same without any pause, all characters in one go, and a chord without its pause: for
+// long runs that wait for each input's effect instead of a fixed time.
+void SendText(std::string_view text);
+void SendChord(std::initializer_list<WORD> keys);
 
 enum class TButton : std::uint8_t { Left, Right, Middle };
 void MoveTo(POINT screen);
 void Click(POINT screen, TButton button = TButton::Left);
 void DoubleClick(POINT screen, TButton button = TButton::Left);
+// A left click at once, without the pauses of MoveTo and Click.
+void SendClick(POINT screen);
 // Presses the left button at from, moves to to in steps, releases there.
 void Drag(POINT from, POINT to);
 
@@ -50,7 +56,8 @@ std::vector<COLORREF> PixelsIn(const RECT& area);
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitFor(const std::function<bool()>& condition,
-             std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+             std::chrono::milliseconds timeout = std::chrono::milliseconds(5000),
+             std::chrono::milliseconds poll = std::chrono::milliseconds(50));
 // A short pause for input and painting to be taken in.
 void Settle(std::chrono::milliseconds pause = std::chrono::milliseconds(150));
 

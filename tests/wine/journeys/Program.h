@@ -63,6 +63,8 @@ public:
     bool Running() const;
     // Ends the process at once, as a crash or the task manager does; nothing of it runs.
     void Kill();
+    // The process, for asking the system about it (its objects, its memory); owned by this run.
+    HANDLE Process() const { return process_.hProcess; }
 
 private:
     HWND FindMain() const;
