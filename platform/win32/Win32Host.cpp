@@ -68,6 +68,16 @@ bool TabIntoActivePage(const MSG& message, TShortCut shortCut) {
     return true;
 }
 
+// The next message, false at WM_QUIT. A message the system failed to hand over is passed
+// over: GetMessageW answers below 0 then (under Wine, for another program's message of a
+// megabyte), and ending the loop there would close the program on another's say.
+bool NextMessage(MSG& message) {
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got >= 0) return got != 0;
+    }
+}
+
 }  // namespace
 
 const char* Win32Host::FormClass() { return "MirevoForm"; }
@@ -212,7 +222,7 @@ void Win32Host::RunMessageLoop(TForm& mainForm) {
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && mainForm.Peer()) {
             UpdateActions(mainForm);
         }
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
+        if (!NextMessage(message)) break;
         ProcessMessage(message);
     }
     mainForm_ = nullptr;
@@ -230,7 +240,7 @@ void Win32Host::RunModal(TForm& form) {
     bool quit = false;
     while (!form.Closed() && form.ModalResult() == mrNone) {
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) UpdateActions(form);
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        if (!NextMessage(message)) {
             quit = true;
             break;
         }
