@@ -191,6 +191,10 @@ protected:
         }
         ASSERT_TRUE(Until([&] { return !IsWindow(dialog); }))
             << "opening " << opening << MessageBoxText();
+        // The keys go to the active window, which the main window becomes again only after the
+        // dialog has gone.
+        ASSERT_TRUE(Until([&] { return GetForegroundWindow() == Program().Main(); }))
+            << "opening " << opening;
 
         SendChord({VK_MENU, 'H'});
         ASSERT_TRUE(Until([&] { return Popup(); }));
@@ -201,6 +205,8 @@ protected:
         SendChord({VK_ESCAPE});
         ASSERT_TRUE(Until([&] { return !IsWindow(box); }))
             << "opening " << opening << MessageBoxText();
+        ASSERT_TRUE(Until([&] { return GetForegroundWindow() == Program().Main(); }))
+            << "opening " << opening;
     }
 
     static void Print(const std::vector<SessionSample>& samples) {
