@@ -85,6 +85,7 @@ TEST_F(History, ListsFindsCopiesRestoresAndDeletesByKeyboard) {
     Shot("searched");
     Tap(VK_RETURN);  // copies the selected entry's code
     EXPECT_TRUE(WaitFor([&] { return ClipboardText() == second; })) << ClipboardText();
+    EXPECT_EQ(TextOf(ControlOf(window, "LabelStatus")), "コピーしました");
 
     Tap(VK_TAB);  // into the list
     Tap(VK_DELETE);
@@ -95,6 +96,7 @@ TEST_F(History, ListsFindsCopiesRestoresAndDeletesByKeyboard) {
     Tap('Y');
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
     EXPECT_TRUE(WaitFor([&] { return Rows(window) == 0; }));
+    EXPECT_EQ(TextOf(ControlOf(window, "LabelStatus")), "削除しました");
 
     Chord({VK_SHIFT, VK_TAB});  // back to the search field
     Chord({VK_CONTROL, 'A'});
