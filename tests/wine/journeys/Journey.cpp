@@ -1,5 +1,7 @@
 #include "tests/wine/journeys/Journey.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <filesystem>
 
@@ -81,6 +83,20 @@ void Journey::SetUnwritable(const std::filesystem::path& file, bool unwritable) 
         return true;
     };
     ASSERT_TRUE(WaitFor([&] { return writable() != unwritable; })) << path;
+}
+
+int Journey::ActivePage() {
+    DWORD_PTR page = 99;
+    SendMessageTimeoutA(Control("PageControl1"), TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        &page);
+    return static_cast<int>(page);
+}
+
+HWND Journey::Focus() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(Program().Main(), nullptr), &info);
+    return info.hwndFocus;
 }
 
 COLORREF Journey::FieldColor(std::string_view name) {

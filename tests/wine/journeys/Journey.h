@@ -45,6 +45,10 @@ protected:
     static COLORREF Unmarked() { return GetSysColor(COLOR_WINDOW); }
     // The colour of an edit's background, read from the screen near its right edge.
     COLORREF FieldColor(std::string_view name);
+    // The index of the tab page shown (99 when the program does not answer), and the
+    // program's focused window.
+    int ActivePage();
+    HWND Focus();
     // The address of a merchant page and of a merchant image.
     static std::string PageUrl();
     static std::string ImageUrl();

@@ -9,21 +9,7 @@ namespace {
 
 constexpr POINT kHelpMenu{172, 11};
 
-class WorkingByKeyboard : public Journey {
-protected:
-    int ActivePage() {
-        DWORD_PTR page = 99;
-        SendMessageTimeoutA(Control("PageControl1"), TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 2000,
-                            &page);
-        return static_cast<int>(page);
-    }
-    HWND Focus() {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(Program().Main(), nullptr), &info);
-        return info.hwndFocus;
-    }
-};
+class WorkingByKeyboard : public Journey {};
 
 TEST_F(WorkingByKeyboard, LinkKindsSwitchByCtrlTabAndCtrlPageKeysFromAnywhere) {
     folder_.WriteIni("[Form]\r\nPage=0\r\n");

@@ -69,18 +69,6 @@ protected:
                 static_cast<long>(history / 1024)};
     }
 
-    int ActivePage() {
-        DWORD_PTR page = 99;
-        SendMessageTimeoutA(Control("PageControl1"), TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 2000,
-                            &page);
-        return static_cast<int>(page);
-    }
-    HWND Focus() {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(Program().Main(), nullptr), &info);
-        return info.hwndFocus;
-    }
     // The program's visible window of that class and caption, or null; whether a menu is open.
     HWND Window(std::string_view className, std::string_view caption) {
         for (HWND window : Program().Windows()) {
