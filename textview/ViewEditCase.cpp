@@ -104,12 +104,17 @@ std::vector<TSegment> SelectionSegments(const TLineStore& lines, const TSelectio
     return {{first, last, {}, {}}};
 }
 
-// A segment that starts on the second byte of a character starts with that character.
+bool OnTrailByte(const TLineStore& lines, TBufferCoord p) {
+    return p.CharIndex > 1 &&
+           ByteKindAt(lines.Get(p.LineIndex - 1), static_cast<std::size_t>(p.CharIndex - 1)) ==
+               ByteKind::Trail;
+}
+
+// A segment that starts or ends on the second byte of a character (a column edge through
+// it) takes that character in whole, so that no end recorded for undo splits it.
 TSegment WholeCharacters(const TLineStore& lines, TSegment segment) {
-    const std::string_view line = lines.Get(segment.First.LineIndex - 1);
-    const auto at = static_cast<std::size_t>(segment.First.CharIndex - 1);
-    if (segment.First.CharIndex > 1 && ByteKindAt(line, at) == ByteKind::Trail)
-        --segment.First.CharIndex;
+    if (OnTrailByte(lines, segment.First)) --segment.First.CharIndex;
+    if (OnTrailByte(lines, segment.Last)) ++segment.Last.CharIndex;
     return segment;
 }
 

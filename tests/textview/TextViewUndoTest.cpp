@@ -62,6 +62,16 @@ void Recorded(TCustomTextView& view, std::string text, TChangeKind kind, TBuffer
     view.UndoList().RecordChange(kind, start, end, saved, TSelectionMode::smNormal);
 }
 
+// The caret and both block ends stand on whole characters.
+void ExpectOffTrailBytes(const TCustomTextView& view, const char* when) {
+    for (const TBufferCoord p : {view.CaretXY(), view.BlockBegin(), view.BlockEnd()}) {
+        const std::string_view line = view.Lines().Get(p.LineIndex - 1);
+        const auto index = static_cast<std::size_t>(p.CharIndex - 1);
+        EXPECT_TRUE(index >= line.size() || ByteKindAt(line, index) != ByteKind::Trail)
+            << when << " at " << p.CharIndex << "," << p.LineIndex;
+    }
+}
+
 const std::vector<KindCase>& KindCases() {
     using K = TChangeKind;
     static const std::vector<KindCase> cases = {
@@ -177,6 +187,19 @@ const std::vector<KindCase>& KindCases() {
          {3, 1},
          {1, 1},
          {3, 1}},
+        {"column case through a double-byte character",
+         "a\x82\xA0\r\n12",
+         {1, 1},
+         [](auto& v) {
+             // The right edge cuts "あ", and its line is the last one the case changes.
+             Command(v, ecColumnSelect);
+             v.SetCaretAndSelection({3, 2}, {1, 1}, {3, 2});
+             Command(v, ecToggleCase);
+         },
+         "A\x82\xA0\r\n12",
+         {3, 2},
+         {1, 1},
+         {3, 2}},
         {"delete all",
          "abc",
          {1, 1},
@@ -205,6 +228,7 @@ TEST_F(TextViewUndoTest, EveryKindIsUndoneAndRedone) {
     clipboard_.text = "P";
     for (const KindCase& c : KindCases()) {
         SCOPED_TRACE(c.Name);
+        view_->SetSelectionMode(TSelectionMode::smNormal);
         view_->SetText(c.Text);
         view_->SetModified(false);
         view_->SetCaretXY(c.Caret);
@@ -222,9 +246,11 @@ TEST_F(TextViewUndoTest, EveryKindIsUndoneAndRedone) {
         EXPECT_FALSE(view_->Modified()) << "undone";
         EXPECT_FALSE(view_->CanUndo()) << "undone";
         EXPECT_GT(changes_, 1) << "undone";
+        ExpectOffTrailBytes(*view_, "undone");
 
         Run(ecRedo);
         EXPECT_EQ(view_->Text(), c.Changed) << "redone";
+        ExpectOffTrailBytes(*view_, "redone");
         EXPECT_TRUE(view_->Modified()) << "redone";
         EXPECT_FALSE(view_->CanRedo()) << "redone";
         Run(ecUndo);
@@ -282,11 +308,7 @@ TEST_F(TextViewUndoTest, DeletedColumnsComeBackExactlyAroundCutCharactersAndShor
         EXPECT_EQ(view_->Text(), c.Deleted);
         Run(ecUndo);
         EXPECT_EQ(view_->Text(), c.Text);
-        for (const TBufferCoord p : {view_->CaretXY(), view_->BlockBegin(), view_->BlockEnd()}) {
-            const std::string_view line = view_->Lines().Get(p.LineIndex - 1);
-            const auto index = static_cast<std::size_t>(p.CharIndex - 1);
-            EXPECT_TRUE(index >= line.size() || ByteKindAt(line, index) != ByteKind::Trail);
-        }
+        ExpectOffTrailBytes(*view_, "undone");
         Run(ecRedo);
         EXPECT_EQ(view_->Text(), c.Deleted);
     }
