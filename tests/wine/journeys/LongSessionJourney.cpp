@@ -259,7 +259,11 @@ TEST_F(LongSession, ObjectsAndMemoryLevelOffOverManyLinksAndDialogs) {
     constexpr long kObjectSlack = 4;
     EXPECT_LE(growth([](const SessionSample& f) { return f.process.gdi; }), kObjectSlack);
     EXPECT_LE(growth([](const SessionSample& f) { return f.process.user; }), kObjectSlack);
-    EXPECT_LE(growth([](const SessionSample& f) { return f.process.handles; }), kObjectSlack);
+    // Under Wine the handles are the Unix process's descriptors, and Wine opens some for its
+    // own use in bursts (57 at once, once, late in a short run); a leak of one a link still
+    // shows as thousands in the long run of scripts/soak.sh.
+    const long handleSlack = FiguresFromWine() ? 64 : kObjectSlack;
+    EXPECT_LE(growth([](const SessionSample& f) { return f.process.handles; }), handleSlack);
     // The history holds every record in memory up to its capacity, by design: allowed three
     // times the file's growth (the records' strings, which are the file's bytes again; the
     // records themselves, 200 bytes each, about half a line; and the list's spare room, up to
