@@ -163,13 +163,28 @@ protected:
             << cycle << ": not cleared " << MessageBoxText();
     }
 
+    // The window of that caption opened by a menu's item, by their access keys; null when it
+    // did not appear.
+    HWND OpenByMenu(WORD menu, WORD item, std::string_view caption) {
+        SendChord({VK_MENU, menu});
+        if (!Until([&] { return Popup(); })) return nullptr;
+        SendChord({item});
+        HWND window = nullptr;
+        Until([&] { return (window = Window("MirevoForm", caption)) != nullptr; });
+        return window;
+    }
+    // Waits for the window to go and for the main window to be active again: the next keys
+    // go to the active window, which the main window becomes only after the other has gone.
+    void ExpectClosed(HWND window, int opening) {
+        ASSERT_TRUE(Until([&] { return !IsWindow(window); }))
+            << "opening " << opening << MessageBoxText();
+        ASSERT_TRUE(Until([&] { return GetForegroundWindow() == Program().Main(); }))
+            << "opening " << opening;
+    }
+
     // The settings dialog, left by OK or by Cancel, then the About box, left by Escape.
     void OpenAndCloseDialogs(int opening) {
-        SendChord({VK_MENU, 'F'});
-        ASSERT_TRUE(Until([&] { return Popup(); }));
-        SendChord({'S'});
-        HWND dialog = nullptr;
-        Until([&] { return (dialog = Window("MirevoForm", "設定")) != nullptr; });
+        HWND dialog = OpenByMenu('F', 'S', "設定");
         ASSERT_NE(dialog, nullptr) << "opening " << opening << MessageBoxText();
         ASSERT_TRUE(Until([&] { return TextOf(ControlOf(dialog, "EditA8matEsy")) == "E1"; }));
         if (opening % 2 == 0) {
@@ -177,24 +192,13 @@ protected:
         } else {
             SendClick(CentreOf(ControlOf(dialog, "btnCancel")));
         }
-        ASSERT_TRUE(Until([&] { return !IsWindow(dialog); }))
-            << "opening " << opening << MessageBoxText();
-        // The keys go to the active window, which the main window becomes again only after the
-        // dialog has gone.
-        ASSERT_TRUE(Until([&] { return GetForegroundWindow() == Program().Main(); }))
-            << "opening " << opening;
+        ExpectClosed(dialog, opening);
+        if (HasFatalFailure()) return;
 
-        SendChord({VK_MENU, 'H'});
-        ASSERT_TRUE(Until([&] { return Popup(); }));
-        SendChord({'A'});
-        HWND box = nullptr;
-        Until([&] { return (box = Window("MirevoForm", "Mirevo について")) != nullptr; });
+        HWND box = OpenByMenu('H', 'A', "Mirevo について");
         ASSERT_NE(box, nullptr) << "opening " << opening << MessageBoxText();
         SendChord({VK_ESCAPE});
-        ASSERT_TRUE(Until([&] { return !IsWindow(box); }))
-            << "opening " << opening << MessageBoxText();
-        ASSERT_TRUE(Until([&] { return GetForegroundWindow() == Program().Main(); }))
-            << "opening " << opening;
+        ExpectClosed(box, opening);
     }
 
     static void Print(const std::vector<SessionSample>& samples) {
