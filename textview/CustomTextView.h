@@ -46,6 +46,7 @@
 #include "textview/LineStore.h"
 #include "textview/SelectedColor.h"
 #include "textview/Selection.h"
+#include "textview/SelectionEdit.h"
 #include "textview/TextDrawer.h"
 #include "textview/TextViewTypes.h"
 #include "textview/UndoList.h"
@@ -547,14 +548,13 @@ private:
     void RedoDeletion(const TUndoItem& item);
     void RedoUnindent(const TUndoItem& item);
     // The text-replacement step (ViewTextReplace.cpp): first..last (in mode) replaced by
-    // text in one store update, the caret after the text, which is also returned. Records
-    // nothing; a stream's removed and added lines move the marks below.
-    TBufferCoord ReplaceRange(TBufferCoord first, TBufferCoord last, std::string_view text,
-                              TSelectionMode mode);
+    // text in one store update, the caret after the text. Records nothing, but returns the
+    // records the edit would take; a stream's removed and added lines move the marks below.
+    TSelectionEdit ReplaceRange(TBufferCoord first, TBufferCoord last, std::string_view text,
+                                TSelectionMode mode);
     // The selection replaced by text for undo and redo; asked to record, a column insertion
     // records a line break per appended line and an insertion per line.
     void ReplaceSelectionForUndo(std::string_view text, bool record);
-    void RecordColumnInsertion(TBufferCoord at, std::string_view text, TBufferCoord oldEnd);
 
     // Editing commands (ViewEdit*.cpp). Each records its undo items, in one block when it
     // makes several.

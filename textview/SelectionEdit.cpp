@@ -141,23 +141,6 @@ TBufferCoord InsertStream(TLineStore& lines, TBufferCoord at,
     return {static_cast<std::int32_t>(pieces.back().size()) + 1, lastLine};
 }
 
-TBufferCoord InsertColumns(TLineStore& lines, TBufferCoord at,
-                           const std::vector<std::string>& pieces) {
-    TBufferCoord caret = at;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
-        EnsureLine(lines, lineIndex);
-        std::string line = PaddedTo(LineOf(lines, lineIndex), at.CharIndex);
-        // Never between the two bytes of a character: a column inside one goes before it.
-        auto where = static_cast<std::size_t>(at.CharIndex - 1);
-        if (where < line.size() && ByteKindAt(line, where) == ByteKind::Trail) --where;
-        line.insert(where, pieces[i]);
-        lines.Put(lineIndex - 1, line);
-        caret = {static_cast<std::int32_t>(where + pieces[i].size()) + 1, lineIndex};
-    }
-    return caret;
-}
-
 TUndoItem Record(TChangeKind kind, TBufferCoord start, TBufferCoord end, std::string text,
                  TSelectionMode mode) {
     TUndoItem item;
@@ -167,6 +150,47 @@ TUndoItem Record(TChangeKind kind, TBufferCoord start, TBufferCoord end, std::st
     item.SavedText = std::move(text);
     item.SelectionModeAtChange = mode;
     return item;
+}
+
+// Adds to records what undo needs to take a column block back: the caret where it went in
+// (restored last), a line break for each line the block appends (joined again after the
+// lines are emptied), then what each line took, its padding included.
+TBufferCoord InsertColumns(TLineStore& lines, TBufferCoord at,
+                           const std::vector<std::string>& pieces,
+                           std::vector<TUndoItem>& records) {
+    records.push_back(Record(TChangeKind::ChangeCaret, at, at, "", TSelectionMode::smNormal));
+    // An empty store counts as one line, so its first line is not an appended one.
+    const std::int32_t oldCount = std::max(1, lines.Count());
+    const auto oldLastLength =
+        static_cast<std::int32_t>(lines.Count() > 0 ? lines.Get(oldCount - 1).size() : 0);
+    std::vector<TUndoItem> insertions;
+    TBufferCoord caret = at;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
+        if (lineIndex > oldCount) {
+            const TBufferCoord above{lineIndex - 1 == oldCount ? oldLastLength + 1 : 1,
+                                     lineIndex - 1};
+            records.push_back(
+                Record(TChangeKind::ChangeLineBreak, above, above, "", TSelectionMode::smNormal));
+        }
+        EnsureLine(lines, lineIndex);
+        std::string line = LineOf(lines, lineIndex);
+        const std::size_t oldLength = line.size();
+        line = PaddedTo(std::move(line), at.CharIndex);
+        // Never between the two bytes of a character: a column inside one goes before it.
+        auto where = static_cast<std::size_t>(at.CharIndex - 1);
+        if (where < line.size() && ByteKindAt(line, where) == ByteKind::Trail) --where;
+        line.insert(where, pieces[i]);
+        lines.Put(lineIndex - 1, line);
+        caret = {static_cast<std::int32_t>(where + pieces[i].size()) + 1, lineIndex};
+        const auto start = static_cast<std::int32_t>(std::min(where, oldLength)) + 1;
+        if (caret.CharIndex > start) {
+            insertions.push_back(Record(TChangeKind::ChangeInsert, {start, lineIndex}, caret, "",
+                                        TSelectionMode::smNormal));
+        }
+    }
+    records.insert(records.end(), insertions.begin(), insertions.end());
+    return caret;
 }
 
 // Whole lines that end the store and are replaced by nothing take the line break before
@@ -229,11 +253,13 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
             const auto length = static_cast<std::int32_t>(lines.Get(at.LineIndex - 1).size());
             recordStart.CharIndex = std::min(at.CharIndex, length + 1);
         }
-        edit.Caret = mode == TSelectionMode::smColumn ? InsertColumns(lines, at, pieces)
-                                                      : InsertStream(lines, at, pieces);
-        if (mode != TSelectionMode::smColumn)
-            edit.InsertRecord =
-                Record(TChangeKind::ChangeInsert, recordStart, edit.Caret, "", mode);
+        if (mode == TSelectionMode::smColumn) {
+            edit.Caret = InsertColumns(lines, at, pieces, edit.InsertRecords);
+        } else {
+            edit.Caret = InsertStream(lines, at, pieces);
+            edit.InsertRecords.push_back(
+                Record(TChangeKind::ChangeInsert, recordStart, edit.Caret, "", mode));
+        }
     }
     selection.SetEnds(edit.Caret, edit.Caret);
     return edit;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "textview/LineStore.h"
 #include "textview/Selection.h"
@@ -15,7 +16,10 @@ namespace mirevo {
 struct TSelectionEdit {
     TBufferCoord Caret;                     // after the inserted text
     std::optional<TUndoItem> DeleteRecord;  // ChangeDelete of the old selection, if any
-    std::optional<TUndoItem> InsertRecord;  // ChangeInsert, for text outside smColumn
+    // In the order to record them: one ChangeInsert for a stream or whole lines; for a
+    // column block a ChangeCaret where it went in, a ChangeLineBreak per line it appended,
+    // then a ChangeInsert per line it changed, so that undo takes it back line by line.
+    std::vector<TUndoItem> InsertRecords;
 };
 
 // Removes the selected text by the current mode (a column block only takes the double-byte

@@ -149,7 +149,7 @@ void TCustomTextView::ChangeCase(TEditorCommand command) {
         undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, segment.First,
                                segment.Last, segment.Old, TSelectionMode::smNormal);
         const TBufferCoord end =
-            ReplaceRange(segment.First, segment.First, segment.New, TSelectionMode::smNormal);
+            ReplaceRange(segment.First, segment.First, segment.New, TSelectionMode::smNormal).Caret;
         undoList_.RecordChange(TChangeKind::ChangeInsert, segment.First, end, {},
                                TSelectionMode::smNormal);
     }

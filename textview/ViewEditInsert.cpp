@@ -88,7 +88,7 @@ void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
         undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, at, over, old,
                                TSelectionMode::smNormal);
     }
-    const TBufferCoord after = ReplaceRange(at, at, inserted, TSelectionMode::smNormal);
+    const TBufferCoord after = ReplaceRange(at, at, inserted, TSelectionMode::smNormal).Caret;
     SetCaretXY(after);
     undoList_.RecordChange(TChangeKind::ChangeInsert, at, after, {}, TSelectionMode::smNormal);
 }

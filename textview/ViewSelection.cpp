@@ -55,7 +55,7 @@ void TCustomTextView::SetSelectedText(std::string_view text) {
                 const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
                 if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
                 InternalSetCaretXY(edit.Caret);
-                if (edit.InsertRecord) undoList_.RecordItem(*edit.InsertRecord);
+                for (const TUndoItem& record : edit.InsertRecords) undoList_.RecordItem(record);
             } catch (...) {
                 lines_.EndUpdate();
                 throw;

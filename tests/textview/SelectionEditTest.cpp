@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "textview/SelectionEdit.h"
 
@@ -88,10 +90,10 @@ TEST(SelectionEdit, RecordsTheDeletedAndTheInsertedText) {
     EXPECT_EQ(edit.DeleteRecord->RangeStart, (TBufferCoord{2, 1}));
     EXPECT_EQ(edit.DeleteRecord->RangeEnd, (TBufferCoord{3, 2}));
     EXPECT_EQ(edit.DeleteRecord->SavedText, "bc\r\nde");
-    ASSERT_TRUE(edit.InsertRecord.has_value());
-    EXPECT_EQ(edit.InsertRecord->Kind, TChangeKind::ChangeInsert);
-    EXPECT_EQ(edit.InsertRecord->RangeStart, (TBufferCoord{2, 1}));
-    EXPECT_EQ(edit.InsertRecord->RangeEnd, (TBufferCoord{4, 1}));
+    ASSERT_EQ(edit.InsertRecords.size(), 1u);
+    EXPECT_EQ(edit.InsertRecords[0].Kind, TChangeKind::ChangeInsert);
+    EXPECT_EQ(edit.InsertRecords[0].RangeStart, (TBufferCoord{2, 1}));
+    EXPECT_EQ(edit.InsertRecords[0].RangeEnd, (TBufferCoord{4, 1}));
 }
 
 TEST(SelectionEdit, NothingRecordedForNothing) {
@@ -100,16 +102,80 @@ TEST(SelectionEdit, NothingRecordedForNothing) {
     TSelection selection(lines);
     const TSelectionEdit edit = ReplaceSelectedText(lines, selection, "");
     EXPECT_FALSE(edit.DeleteRecord.has_value());
-    EXPECT_FALSE(edit.InsertRecord.has_value());
+    EXPECT_TRUE(edit.InsertRecords.empty());
     EXPECT_EQ(lines.Text(), "abc");
 }
 
-TEST(SelectionEdit, ColumnInsertionsRecordNoInsertion) {
-    TLineStore lines;
-    lines.SetText("ab");
-    TSelection selection(lines);
-    selection.SetSelectionMode(smColumn);
-    EXPECT_FALSE(ReplaceSelectedText(lines, selection, "x").InsertRecord.has_value());
+// A column block is recorded line by line where it really went in: padding included,
+// before a character its column cuts, and the lines it appended as line breaks, first.
+TEST(SelectionEdit, ColumnInsertionsAreRecordedLineByLine) {
+    struct Case {
+        const char* Name;
+        std::string Text;
+        TBufferCoord At;
+        std::string Inserted;
+        std::string Changed;
+        // kind, start and end of each record after the caret's ('B' a line break, 'I' an
+        // insertion)
+        std::vector<std::tuple<char, TBufferCoord, TBufferCoord>> Records;
+    };
+    const std::vector<Case> cases = {
+        {"one line", "ab", {2, 1}, "x", "axb", {{'I', {2, 1}, {3, 1}}}},
+        {"two lines",
+         "ab\ncd",
+         {3, 1},
+         "XY\r\nZ",
+         "abXY\r\ncdZ",
+         {{'I', {3, 1}, {5, 1}}, {'I', {3, 2}, {4, 2}}}},
+        {"padded and appended",
+         "a\nb",
+         {4, 1},
+         "x\r\ny\r\nz",
+         "a  x\r\nb  y\r\n   z",
+         {{'B', {2, 2}, {2, 2}},
+          {'I', {2, 1}, {5, 1}},
+          {'I', {2, 2}, {5, 2}},
+          {'I', {1, 3}, {5, 3}}}},
+        {"cut character",
+         "abcd\n\x82\xA0\x82\xA2",
+         {2, 1},
+         "X\r\nY",
+         "aXbcd\r\nY\x82\xA0\x82\xA2",
+         {{'I', {2, 1}, {3, 1}}, {'I', {1, 2}, {2, 2}}}},
+        {"empty store",
+         "",
+         {1, 1},
+         "X\r\n\r\nY",
+         "X\r\n\r\nY",
+         {{'B', {1, 1}, {1, 1}},
+          {'B', {1, 2}, {1, 2}},
+          {'I', {1, 1}, {2, 1}},
+          {'I', {1, 3}, {2, 3}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TLineStore lines;
+        lines.SetText(c.Text);
+        TSelection selection(lines);
+        selection.SetSelectionMode(smColumn);
+        selection.SetLimits({.ScrollPastEol = true});
+        selection.SetEnds(c.At, c.At);
+        const TSelectionEdit edit = ReplaceSelectedText(lines, selection, c.Inserted);
+        EXPECT_EQ(lines.Text(), c.Changed);
+        ASSERT_EQ(edit.InsertRecords.size(), c.Records.size() + 1);
+        EXPECT_EQ(edit.InsertRecords[0].Kind, TChangeKind::ChangeCaret);
+        EXPECT_EQ(edit.InsertRecords[0].RangeStart, c.At);
+        for (std::size_t i = 0; i < c.Records.size(); ++i) {
+            const auto& [kind, start, end] = c.Records[i];
+            const TUndoItem& record = edit.InsertRecords[i + 1];
+            EXPECT_EQ(record.Kind,
+                      kind == 'B' ? TChangeKind::ChangeLineBreak : TChangeKind::ChangeInsert)
+                << i;
+            EXPECT_EQ(record.RangeStart, start) << i;
+            EXPECT_EQ(record.RangeEnd, end) << i;
+            EXPECT_EQ(record.SelectionModeAtChange, smNormal) << i;
+        }
+    }
 }
 
 TEST(SelectionEdit, OneStoreUpdateForTheWholeEdit) {

@@ -258,6 +258,57 @@ TEST_F(TextViewUndoTest, EveryKindIsUndoneAndRedone) {
     }
 }
 
+// A column paste is one step: undo takes every line's part back (padding and appended
+// lines too) and leaves the caret where it stood, on a whole character.
+TEST_F(TextViewUndoTest, ColumnPastesAreUndoneAndRedone) {
+    struct Case {
+        const char* Name;
+        std::string Text;
+        TBufferCoord Caret;
+        TBufferCoord Anchor;  // a column block to replace, when it differs from Caret
+        std::string Pasted;
+        std::string Changed;
+    };
+    const std::vector<Case> cases = {
+        {"two lines", "ab\r\ncd", {2, 1}, {2, 1}, "X\r\nY", "aXb\r\ncYd"},
+        {"padded and appended", "a\r\nb", {4, 1}, {4, 1}, "X\r\nY\r\nZ", "a  X\r\nb  Y\r\n   Z"},
+        {"cut character",
+         "abcd\r\n\x82\xA0\x82\xA2",
+         {2, 1},
+         {2, 1},
+         "X\r\nY",
+         "aXbcd\r\nY\x82\xA0\x82\xA2"},
+        {"after a double-byte character",
+         "\x82\x61ZZ",
+         {4, 1},
+         {4, 1},
+         "\x82\x61Z",
+         "\x82\x61Z\x82\x61ZZ"},
+        {"over a block", "abc\r\ndef", {3, 2}, {2, 1}, "X\r\nY", "aXc\r\ndYf"},
+        {"into nothing", "", {1, 1}, {1, 1}, "X\r\n\r\nY", "X\r\n\r\nY"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        view_->SetText(c.Text);
+        Run(ecColumnSelect);
+        view_->SetCaretAndSelection(c.Caret, c.Anchor, c.Caret);
+        clipboard_.text = c.Pasted;
+        Run(ecPaste);
+        ASSERT_EQ(view_->Text(), c.Changed);
+        for (int round = 0; round < 2; ++round) {
+            Run(ecUndo);
+            EXPECT_EQ(view_->Text(), c.Text) << "undone";
+            EXPECT_EQ(view_->CaretXY(), c.Caret) << "undone";
+            EXPECT_FALSE(view_->CanUndo()) << "undone";
+            ExpectOffTrailBytes(*view_, "undone");
+            Run(ecRedo);
+            EXPECT_EQ(view_->Text(), c.Changed) << "redone";
+            ExpectOffTrailBytes(*view_, "redone");
+        }
+        Run(ecNormalSelect);
+    }
+}
+
 TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
     struct Case {
         TEditorCommand Mode;
