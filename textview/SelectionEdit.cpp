@@ -218,6 +218,23 @@ TUndoItem DeletionRecord(const TLineStore& lines, const TSelection& selection, T
                   TSelectionMode::smNormal);
 }
 
+// A stream over several lines that starts behind its first line's end starts at that end:
+// the rest of its last line joins the first there, and undo puts the text back there.
+void FirstEndOnItsLine(const TLineStore& lines, TSelection& selection) {
+    const TBufferCoord first = selection.First();
+    if (first.LineIndex == selection.Last().LineIndex || first.LineIndex < 1 ||
+        first.LineIndex > lines.Count())
+        return;
+    const auto end = static_cast<std::int32_t>(lines.Get(first.LineIndex - 1).size()) + 1;
+    if (first.CharIndex <= end) return;
+    const TBufferCoord onLine{end, first.LineIndex};
+    if (selection.Anchor() == first) {
+        selection.SetEnds(onLine, selection.ActiveEnd());
+    } else {
+        selection.SetEnds(selection.Anchor(), onLine);
+    }
+}
+
 }  // namespace
 
 TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
@@ -225,6 +242,8 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
     TSelectionEdit edit;
     const TSelectionMode mode =
         selection.HasSelection() ? selection.CurrentMode() : selection.SelectionMode();
+    if (selection.HasSelection() && mode == TSelectionMode::smNormal)
+        FirstEndOnItsLine(lines, selection);
     if (selection.HasSelection())
         edit.DeleteRecord = DeletionRecord(lines, selection, mode, text.empty());
     selection.SetCurrentMode(mode);

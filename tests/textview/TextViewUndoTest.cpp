@@ -309,6 +309,31 @@ TEST_F(TextViewUndoTest, ColumnPastesAreUndoneAndRedone) {
     }
 }
 
+// A stream from behind the end of its first line: the rest of its last line joins the first
+// line at its end, what is typed goes in there, and undo gives the lines back as they were.
+TEST_F(TextViewUndoTest, StreamsFromPastALineEndComeBackWhole) {
+    struct Case {
+        TEditorCommand Command;
+        char Character;
+        std::string Changed;
+    };
+    clipboard_.text = "P";
+    for (const Case& c : {Case{ecDeleteChar, 0, "_a"},
+                          {ecChar, 'X', "X_a"},
+                          {ecPaste, 0, "P_a"},
+                          {ecLineBreak, '\r', "\r\n_a"}}) {
+        SCOPED_TRACE(c.Changed);
+        view_->SetText("\r\nZ\r\n_a");
+        view_->SetCaretAndSelection({1, 3}, {8, 1}, {1, 3});
+        Run(c.Command, c.Character);
+        EXPECT_EQ(view_->Text(), c.Changed);
+        while (view_->CanUndo()) Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "\r\nZ\r\n_a") << "undone";
+        Run(ecRedo);
+        EXPECT_EQ(view_->Text(), c.Changed) << "redone";
+    }
+}
+
 TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
     struct Case {
         TEditorCommand Mode;
