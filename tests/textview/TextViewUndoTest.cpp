@@ -147,6 +147,26 @@ const std::vector<KindCase>& KindCases() {
          {1, 1},
          {1, 1},
          {4, 2}},
+        {"unindent of less than a tab before a double-byte character",
+         " \x82\xA0",
+         {4, 1},
+         [](auto& v) { Command(v, ecBlockUnindent); },
+         "\x82\xA0",
+         {4, 1},
+         {4, 1},
+         {4, 1}},
+        {"column unindent of less than a tab before double-byte characters",
+         "a \x82\xA0\x82\xA0",
+         {1, 1},
+         [](auto& v) {
+             Command(v, ecColumnSelect);
+             v.SetCaretAndSelection({5, 1}, {2, 1}, {5, 1});
+             Command(v, ecBlockUnindent);
+         },
+         "a\x82\xA0\x82\xA0",
+         {2, 1},
+         {2, 1},
+         {5, 1}},
         {"silent delete",
          "abc",
          {3, 1},
