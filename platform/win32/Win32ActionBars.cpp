@@ -7,6 +7,7 @@
 
 #include <cctype>
 
+#include "common/DpiScale.h"
 #include "platform/win32/Win32Host.h"
 
 namespace mirevo {
@@ -15,10 +16,59 @@ namespace {
 
 constexpr COLORREF kMaskColor = RGB(255, 0, 255);
 
-HIMAGELIST LoadImages(const TImageList* list) {
-    if (!list || list->ResourceName.empty()) return nullptr;
-    return ImageList_LoadImageA(GetModuleHandleA(nullptr), list->ResourceName.c_str(), list->Width,
-                                0, kMaskColor, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+// The bitmap stretched by whole pixels (no blending), so that the mask colour stays exact.
+HBITMAP Stretched(HBITMAP design, const BITMAP& info, int width, int height) {
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HBITMAP stretched = CreateCompatibleBitmap(screen, width, height);
+    if (from && to && stretched) {
+        HGDIOBJ oldFrom = SelectObject(from, design);
+        HGDIOBJ oldTo = SelectObject(to, stretched);
+        SetStretchBltMode(to, COLORONCOLOR);
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+    }
+    if (from) DeleteDC(from);
+    if (to) DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    return stretched;
+}
+
+// The strip of images at the density: as drawn at 96 dots per inch, stretched elsewhere.
+HIMAGELIST LoadImages(const TImageList* list, UINT dpi) {
+    if (!list || list->ResourceName.empty() || list->Width <= 0) return nullptr;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    const char* name = list->ResourceName.c_str();
+    if (dpi == kDesignDpi) {
+        return ImageList_LoadImageA(instance, name, list->Width, 0, kMaskColor, IMAGE_BITMAP,
+                                    LR_CREATEDIBSECTION);
+    }
+    auto* design =
+        static_cast<HBITMAP>(LoadImageA(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info{};
+    if (!design || GetObjectA(design, sizeof info, &info) == 0 || info.bmWidth < list->Width) {
+        if (design) DeleteObject(design);
+        return nullptr;
+    }
+    const int count = info.bmWidth / list->Width;
+    const int width = ToDevicePixels(list->Width, dpi);
+    const int height = ToDevicePixels(info.bmHeight, dpi);
+    HBITMAP strip = Stretched(design, info, width * count, height);
+    DeleteObject(design);
+    if (!strip) return nullptr;
+    HIMAGELIST images = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, count, 0);
+    if (images) ImageList_AddMasked(images, strip, kMaskColor);
+    DeleteObject(strip);
+    return images;
+}
+
+// Replaces a bar's images by those at its density.
+void ReloadImages(HIMAGELIST& images, const TImageList* list, UINT dpi) {
+    HIMAGELIST old = images;
+    images = LoadImages(list, dpi);
+    if (old) ImageList_Destroy(old);
 }
 
 HWND CreateBar(HWND parent, Win32Peer& peer, DWORD extraStyle) {
@@ -73,7 +123,7 @@ void Win32MenuBarPeer::Create(HWND parent) {
     // Access keys stay underlined, not only while Alt is held.
     SendMessageA(hwnd_, TB_SETDRAWTEXTFLAGS, DT_HIDEPREFIX, 0);
     ApplyFont();
-    images_ = LoadImages(bar_.Images);
+    images_ = LoadImages(bar_.Images, Dpi());
     std::vector<char> accessKeys;
     for (std::size_t i = 0; i < bar_.Menus.size(); ++i) {
         AddButton(hwnd_, static_cast<int>(i + 1), I_IMAGENONE, bar_.Menus[i].Caption,
@@ -82,6 +132,11 @@ void Win32MenuBarPeer::Create(HWND parent) {
     }
     keys_ = std::make_unique<TMenuBarKeys>(std::move(accessKeys));
     ApplyBounds();
+}
+
+void Win32MenuBarPeer::Rescale() {
+    ReloadImages(images_, bar_.Images, Dpi());
+    Win32Peer::Rescale();
 }
 
 bool Win32MenuBarPeer::OnNotify(NMHDR& header, LRESULT& result) {
@@ -172,8 +227,8 @@ void Win32MenuBarPeer::SetHot(int index) {
 // that a highlighted item shows them as they are instead of inverted.
 bool Win32MenuBarPeer::MeasureImage(MEASUREITEMSTRUCT& item) const {
     if (item.CtlType != ODT_MENU || !bar_.Images) return false;
-    item.itemWidth = static_cast<UINT>(bar_.Images->Width);
-    item.itemHeight = static_cast<UINT>(bar_.Images->Height);
+    item.itemWidth = static_cast<UINT>(ToDevice(bar_.Images->Width));
+    item.itemHeight = static_cast<UINT>(ToDevice(bar_.Images->Height));
     return true;
 }
 
@@ -182,8 +237,8 @@ bool Win32MenuBarPeer::DrawImage(const DRAWITEMSTRUCT& item) const {
     const auto index = static_cast<int>(item.itemData);
     if (!bar_.Images->Has(index)) return false;
     const RECT& r = item.rcItem;
-    const int x = r.left + (r.right - r.left - bar_.Images->Width) / 2;
-    const int y = r.top + (r.bottom - r.top - bar_.Images->Height) / 2;
+    const int x = r.left + (r.right - r.left - ToDevice(bar_.Images->Width)) / 2;
+    const int y = r.top + (r.bottom - r.top - ToDevice(bar_.Images->Height)) / 2;
     const bool grayed = (item.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     ImageList_DrawEx(images_, index, item.hDC, x, y, 0, 0, CLR_NONE, CLR_DEFAULT,
                      ILD_TRANSPARENT | (grayed ? ILD_BLEND50 : 0));
@@ -311,7 +366,7 @@ void Win32ToolBarPeer::Create(HWND parent) {
     SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
     ApplyFont();
-    images_ = LoadImages(bar_.Images);
+    images_ = LoadImages(bar_.Images, Dpi());
     SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
     for (std::size_t i = 0; i < bar_.Items.size(); ++i) {
         const TActionClientItem& item = bar_.Items[i];
@@ -325,6 +380,13 @@ void Win32ToolBarPeer::Create(HWND parent) {
                   item.Action->Enabled());
     }
     ApplyBounds();
+}
+
+void Win32ToolBarPeer::Rescale() {
+    ReloadImages(images_, bar_.Images, Dpi());
+    SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    Win32Peer::Rescale();
+    SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
 }
 
 void Win32ToolBarPeer::Refresh() {

@@ -20,6 +20,7 @@ public:
     Win32MenuBarPeer(TActionMainMenuBar& bar, Win32Host& host) : Win32Peer(bar, host), bar_(bar) {}
     ~Win32MenuBarPeer() override;
     void Create(HWND parent) override;
+    void Rescale() override;
     void OnCommand(WORD code, WORD id) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
@@ -61,6 +62,7 @@ public:
     Win32ToolBarPeer(TActionToolBar& bar, Win32Host& host) : Win32Peer(bar, host), bar_(bar) {}
     ~Win32ToolBarPeer() override;
     void Create(HWND parent) override;
+    void Rescale() override;
     void OnCommand(WORD code, WORD id) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     // Brings the buttons' enabled state up to date with their actions.

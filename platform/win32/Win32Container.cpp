@@ -96,7 +96,7 @@ void Win32ContainerPeer::Paint(HDC dc, const RECT& client) {
     } else {
         FillRect(dc, &client, Host().Brush(control.Color()));
     }
-    HGDIOBJ oldFont = SelectObject(dc, Host().Font(control.Font()));
+    HGDIOBJ oldFont = SelectObject(dc, Host().Font(control.Font(), Dpi()));
     switch (control.Kind()) {
         case TControlKind::GroupBox:
             PaintGroupFrame(dc, client, control.Caption());

@@ -119,16 +119,16 @@ private:
     // word-wrapping one its width.
     RECT NativeBounds() const override {
         const TBounds& b = label_.Bounds();
-        if (label_.WordWrap || !hwnd_) return {b.Left, b.Top, b.Right(), b.Bottom()};
+        if (label_.WordWrap || !hwnd_) return Win32Peer::NativeBounds();
         HDC dc = GetDC(hwnd_);
-        HGDIOBJ old = SelectObject(dc, Host().Font(label_.Font()));
+        HGDIOBJ old = SelectObject(dc, Host().Font(label_.Font(), Dpi()));
         SIZE extent{};
         const std::string& text = label_.Caption();
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
-        const LONG left = label_.RightAligned ? b.Right() - extent.cx : b.Left;
-        return {left, b.Top, left + extent.cx, b.Top + extent.cy};
+        const LONG left = label_.RightAligned ? ToDevice(b.Right()) - extent.cx : ToDevice(b.Left);
+        return {left, ToDevice(b.Top), left + extent.cx, ToDevice(b.Top) + extent.cy};
     }
     TLabel& label_;
 };

@@ -1,6 +1,8 @@
 #include "platform/win32/Win32FormPeer.h"
 
+#include "common/DpiScale.h"
 #include "platform/win32/Win32ActionBars.h"
+#include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Host.h"
 #include "ui/Placement.h"
 
@@ -27,8 +29,9 @@ TWindowState StateOf(UINT showCommand) {
     }
 }
 
-// The normal place of a window is kept in coordinates of its monitor's work area.
-TBounds NormalBoundsOnScreen(HWND hwnd, const RECT& normal) {
+// The normal place of a window is kept in coordinates of its monitor's work area; its size
+// in design pixels.
+TBounds NormalBoundsOnScreen(HWND hwnd, const RECT& normal, TSize designSize) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     POINT offset{0, 0};
@@ -36,8 +39,15 @@ TBounds NormalBoundsOnScreen(HWND hwnd, const RECT& normal) {
         offset = {monitor.rcWork.left - monitor.rcMonitor.left,
                   monitor.rcWork.top - monitor.rcMonitor.top};
     }
-    return {normal.left + offset.x, normal.top + offset.y, normal.right - normal.left,
-            normal.bottom - normal.top};
+    return {normal.left + offset.x, normal.top + offset.y, designSize.Width, designSize.Height};
+}
+
+// Every control of the tree that has a window, at its form's density.
+void RescaleWindows(const TControl& control) {
+    for (TControl* child : control.Children()) {
+        if (auto* peer = static_cast<Win32Peer*>(child->Peer())) peer->Rescale();
+        RescaleWindows(*child);
+    }
 }
 
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
@@ -56,12 +66,6 @@ std::vector<TRect> WorkAreas() {
     return areas;
 }
 
-RECT OuterOf(TSize client, DWORD style, DWORD exStyle) {
-    RECT r{0, 0, client.Width, client.Height};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    return r;
-}
-
 }  // namespace
 
 void Win32FormPeer::Create(HWND owner) {
@@ -69,14 +73,18 @@ void Win32FormPeer::Create(HWND owner) {
     const DWORD style = dialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
                                : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     const DWORD exStyle = WS_EX_CONTROLPARENT | (dialog ? WS_EX_DLGMODALFRAME : 0);
+    style_ = style;
+    exStyle_ = exStyle;
+    ownDpi_ = owner ? WindowDpi(owner) : SystemDpi();
     // A dialog's design size is its client area, and so is that of a form without bounds of
     // its own; the window is made around it.
     aroundClient_ = dialog || form_.Bounds().Width <= 0 || form_.Bounds().Height <= 0;
+    designFrame_ = DesignFrame();
     if (aroundClient_) {
-        const RECT r = OuterOf(form_.ClientSize(), style, exStyle);
+        const SIZE outer = NativeSize();
         TBounds bounds = form_.Bounds();
-        bounds.Width = r.right - r.left;
-        bounds.Height = r.bottom - r.top;
+        bounds.Width = ToDesignPixels(outer.cx, ownDpi_);
+        bounds.Height = ToDesignPixels(outer.cy, ownDpi_);
         form_.SetBounds(bounds);
     }
     const bool visible = form_.Visible();
@@ -85,11 +93,70 @@ void Win32FormPeer::Create(HWND owner) {
     form_.SetVisible(visible);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     if (icon) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // Made on a screen of another density than the one it was laid out for.
+    if (const UINT shown = WindowDpi(hwnd_); shown != ownDpi_) {
+        ChangeDpi(shown, nullptr);
+    } else if (ownDpi_ != kDesignDpi) {
+        // The frame the system foretold may not be the one it drew.
+        const SIZE size = NativeSize();
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+SIZE Win32FormPeer::NativeSize() const {
+    if (aroundClient_) {
+        const TSize client = form_.ClientSize();
+        const SIZE frame = Frame();
+        return {frame.cx + ToDevice(client.Width), frame.cy + ToDevice(client.Height)};
+    }
+    return NativeOuter({form_.Bounds().Width, form_.Bounds().Height});
+}
+
+// The frame as the window has it, which is what the system draws (Wine answers the
+// function for another density with a frame it does not draw).
+SIZE Win32FormPeer::Frame() const {
+    RECT window;
+    RECT client;
+    if (hwnd_ && !IsIconic(hwnd_) && GetWindowRect(hwnd_, &window) && GetClientRect(hwnd_, &client))
+        return {window.right - window.left - client.right,
+                window.bottom - window.top - client.bottom};
+    return OuterSizeForClient({}, style_, exStyle_, Dpi());
+}
+
+// The frame the design drew around its client area, or the system's at 96 dots per inch
+// for a design that gives no client size.
+SIZE Win32FormPeer::DesignFrame() const {
+    const TSize outer{form_.Bounds().Width, form_.Bounds().Height};
+    const TSize client = form_.ClientSize();
+    const LONG width = outer.Width - client.Width;
+    const LONG height = outer.Height - client.Height;
+    const bool drawn = client.Width > 0 && client.Height > 0 && width >= 0 && height >= 0 &&
+                       width < 100 && height < 200;
+    return drawn ? SIZE{width, height} : OuterSizeForClient({}, style_, exStyle_, kDesignDpi);
+}
+
+// A design outer size holds the frame at 96 dots per inch; at another density the frame is
+// the system's there, and only what it surrounds scales.
+SIZE Win32FormPeer::NativeOuter(TSize design) const {
+    const SIZE frame96 = designFrame_;
+    const SIZE frame = Frame();
+    return {frame.cx + ToDevice(design.Width - frame96.cx),
+            frame.cy + ToDevice(design.Height - frame96.cy)};
+}
+
+TSize Win32FormPeer::DesignOuter(SIZE native) const {
+    const SIZE frame96 = designFrame_;
+    const SIZE frame = Frame();
+    return {frame96.cx + ToDesignPixels(native.cx - frame.cx, Dpi()),
+            frame96.cy + ToDesignPixels(native.cy - frame.cy, Dpi())};
 }
 
 RECT Win32FormPeer::NativeBounds() const {
+    // The place is the screen's; only the size scales.
     const TBounds& b = form_.Bounds();
-    return {b.Left, b.Top, b.Right(), b.Bottom()};
+    const SIZE size = NativeSize();
+    return {b.Left, b.Top, b.Left + size.cx, b.Top + size.cy};
 }
 
 void Win32FormPeer::SyncBounds() {
@@ -97,15 +164,39 @@ void Win32FormPeer::SyncBounds() {
     placement.length = sizeof placement;
     GetWindowPlacement(hwnd_, &placement);
     const TWindowState state = StateOf(placement.showCmd);
-    form_.NativePlacementChanged(state, NormalBoundsOnScreen(hwnd_, placement.rcNormalPosition));
+    const RECT& normal = placement.rcNormalPosition;
+    form_.NativePlacementChanged(
+        state,
+        NormalBoundsOnScreen(
+            hwnd_, normal, DesignOuter({normal.right - normal.left, normal.bottom - normal.top})));
     if (state == TWindowState::wsMinimized) return;  // the icon's bounds are not the form's
     RECT window;
     RECT client;
     GetWindowRect(hwnd_, &window);
     GetClientRect(hwnd_, &client);
+    const UINT dpi = Dpi();
+    const TSize outer = DesignOuter({window.right - window.left, window.bottom - window.top});
     form_.NativeBoundsChanged(
-        {window.left, window.top, window.right - window.left, window.bottom - window.top},
-        {client.right, client.bottom});
+        {window.left, window.top, outer.Width, outer.Height},
+        {ToDesignPixels(client.right, dpi), ToDesignPixels(client.bottom, dpi)});
+}
+
+void Win32FormPeer::ChangeDpi(UINT dpi, const RECT* suggested) {
+    if (dpi == 0 || dpi == ownDpi_) return;
+    ownDpi_ = dpi;
+    ApplyFont();
+    if (!IsIconic(hwnd_) && !IsZoomed(hwnd_)) {
+        RECT now;
+        GetWindowRect(hwnd_, &now);
+        const RECT& place = suggested ? *suggested : now;
+        const SIZE size = aroundClient_ || !suggested
+                              ? NativeSize()
+                              : SIZE{place.right - place.left, place.bottom - place.top};
+        SetWindowPos(hwnd_, nullptr, place.left, place.top, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RescaleWindows(form_);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32FormPeer::PlaceForShow() {
@@ -157,15 +248,17 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             const TSize min = form_.MinSize();
-            RECT outer{0, 0, min.Width, min.Height};
-            if (aroundClient_) {
-                outer = OuterOf(min, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
-                                static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
-            }
-            if (min.Width > 0) info->ptMinTrackSize.x = outer.right - outer.left;
-            if (min.Height > 0) info->ptMinTrackSize.y = outer.bottom - outer.top;
+            const SIZE frame = Frame();
+            const SIZE outer = aroundClient_ ? SIZE{frame.cx + ToDevice(min.Width),
+                                                    frame.cy + ToDevice(min.Height)}
+                                             : NativeOuter(min);
+            if (min.Width > 0) info->ptMinTrackSize.x = outer.cx;
+            if (min.Height > 0) info->ptMinTrackSize.y = outer.cy;
             return 0;
         }
+        case WM_DPICHANGED:
+            ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_MOVE:
         case WM_SIZE:
             SyncBounds();

@@ -22,13 +22,25 @@ public:
     void PlaceForShow();
     // The menu bar of the form, if it has one with a peer.
     Win32MenuBarPeer* MenuBar() const;
+    // The window is now shown at dpi (moved to another screen, or made on one whose density
+    // is not the system's): it goes to the suggested place, or stays, at the size its
+    // design takes there, and every control of the form follows.
+    void ChangeDpi(UINT dpi, const RECT* suggested);
 
 private:
     RECT NativeBounds() const override;
+    SIZE NativeSize() const;
+    SIZE Frame() const;
+    SIZE DesignFrame() const;
+    SIZE NativeOuter(TSize design) const;
+    TSize DesignOuter(SIZE native) const;
     void BringWithinReach();
     TForm& form_;
     HWND lastFocus_ = nullptr;
     bool aroundClient_ = false;  // made around its client size, which its minimum is too
+    DWORD style_ = 0;
+    DWORD exStyle_ = 0;
+    SIZE designFrame_{};
 };
 
 }  // namespace mirevo

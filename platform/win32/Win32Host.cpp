@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/DpiScale.h"
 #include "platform/win32/Win32ActionBars.h"
 #include "platform/win32/Win32Convert.h"
 #include "platform/win32/Win32FormPeer.h"
@@ -265,13 +266,14 @@ void Win32Host::Unrealize(TForm& form) {
 
 std::string Win32Host::ExeName() const { return RunningExecutablePath(); }
 
-HFONT Win32Host::Font(const TFontSpec& request) {
+HFONT Win32Host::Font(const TFontSpec& request, UINT dpi) {
     const auto key =
-        std::make_tuple(request.Name, request.Height, request.Charset, request.Underline);
+        std::make_tuple(request.Name, request.Height, request.Charset, request.Underline, dpi);
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-    HFONT font = CreateFontA(request.Height, 0, 0, 0, FW_NORMAL, FALSE, request.Underline, FALSE,
-                             request.Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, request.Name.c_str());
+    HFONT font = CreateFontA(ToDevicePixels(request.Height, dpi), 0, 0, 0, FW_NORMAL, FALSE,
+                             request.Underline, FALSE, request.Charset, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             request.Name.c_str());
     fonts_.emplace(key, font);
     return font;
 }

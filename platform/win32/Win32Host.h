@@ -43,7 +43,8 @@ public:
     // Processes every message waiting in the queue, then brings the actions up to date.
     void ProcessPendingMessages();
 
-    HFONT Font(const TFontSpec& request);
+    // The font at a screen density: its design height scaled.
+    HFONT Font(const TFontSpec& request, UINT dpi);
     HBRUSH Brush(TColor color);
     static COLORREF ColorRef(TColor color);
 
@@ -76,7 +77,7 @@ private:
 
     TApplication* application_ = nullptr;
     TForm* mainForm_ = nullptr;
-    std::map<std::tuple<std::string, std::int32_t, std::uint8_t, bool>, HFONT> fonts_;
+    std::map<std::tuple<std::string, std::int32_t, std::uint8_t, bool, UINT>, HFONT> fonts_;
     std::map<TColor, HBRUSH> brushes_;
     // Hidden tab pages whose children have no windows yet.
     std::vector<TControl*> waitingPages_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/DpiScale.h"
 #include "common/Sjis.h"
 
 namespace mirevo {
@@ -36,11 +37,23 @@ void Win32ListViewPeer::Create(HWND parent) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = caption.data();
-        column.cx = list_.Columns[i].Width;
+        column.cx = ToDevice(list_.Columns[i].Width);
         SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
+    columnsDpi_ = Dpi();
     ApplyRows();
     ApplySelection();
+}
+
+void Win32ListViewPeer::Rescale() {
+    const UINT dpi = Dpi();
+    for (std::size_t i = 0; i < list_.Columns.size(); ++i) {
+        const auto width = static_cast<std::int32_t>(SendMessageA(hwnd_, LVM_GETCOLUMNWIDTH, i, 0));
+        const std::int32_t design = ToDesignPixels(width, columnsDpi_);
+        SendMessageA(hwnd_, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(ToDevicePixels(design, dpi), 0));
+    }
+    columnsDpi_ = dpi;
+    Win32Peer::Rescale();
 }
 
 void Win32ListViewPeer::StateChanged(TControlState what) {

@@ -20,11 +20,14 @@ public:
 
     void Create(HWND parent) override;
     void StateChanged(TControlState what) override;
+    // The columns keep their widths in design pixels, as the user left them.
+    void Rescale() override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     HBRUSH OnControlColor(HDC) override { return nullptr; }
 
 private:
     void ApplyRows();
+    UINT columnsDpi_ = 0;
     void ApplySelection();
     std::vector<std::size_t> NativeSelection() const;
     // The text of the cell an item names, or nothing when the item asks for no text.

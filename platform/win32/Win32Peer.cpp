@@ -1,7 +1,10 @@
 #include "platform/win32/Win32Peer.h"
 
+#include "common/DpiScale.h"
 #include "common/Exception.h"
+#include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Host.h"
+#include "ui/Form.h"
 #include "platform/win32/Win32Text.h"
 
 namespace mirevo {
@@ -48,9 +51,25 @@ HWND Win32Peer::CreateNative(DWORD exStyle, const char* className, DWORD style, 
     return hwnd_;
 }
 
+UINT Win32Peer::Dpi() const {
+    if (ownDpi_) return ownDpi_;
+    const TForm* form = control_.OwnerForm();
+    const auto* formPeer = form ? static_cast<const Win32Peer*>(form->Peer()) : nullptr;
+    return formPeer && formPeer != this && formPeer->ownDpi_ ? formPeer->ownDpi_ : SystemDpi();
+}
+
+std::int32_t Win32Peer::ToDevice(std::int32_t design) const {
+    return ToDevicePixels(design, Dpi());
+}
+
 RECT Win32Peer::NativeBounds() const {
     const TBounds& b = control_.Bounds();
-    return {b.Left, b.Top, b.Right(), b.Bottom()};
+    return {ToDevice(b.Left), ToDevice(b.Top), ToDevice(b.Right()), ToDevice(b.Bottom())};
+}
+
+void Win32Peer::Rescale() {
+    ApplyFont();
+    ApplyBounds();
 }
 
 void Win32Peer::ApplyBounds() {
@@ -59,7 +78,8 @@ void Win32Peer::ApplyBounds() {
 }
 
 void Win32Peer::ApplyFont() {
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.Font(control_.Font())), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.Font(control_.Font(), Dpi())),
+                 TRUE);
 }
 
 void Win32Peer::StateChanged(TControlState what) {

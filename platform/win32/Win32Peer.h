@@ -37,6 +37,13 @@ public:
     // The peer of a window made by a peer, or null.
     static Win32Peer* Of(HWND hwnd);
 
+    // The dots per inch the control is shown at: its form's.
+    UINT Dpi() const;
+    std::int32_t ToDevice(std::int32_t design) const;
+    // The form moved to a screen of another density: the window takes its font and its
+    // bounds again at the form's new one.
+    virtual void Rescale();
+
 protected:
     // Stores the peer in the window's user data and names the window after its control, so
     // that tools outside the program (accessibility, the journey tests) can find it.
@@ -45,12 +52,14 @@ protected:
     HWND CreateNative(DWORD exStyle, const char* className, DWORD style, HWND parent,
                       std::intptr_t id = 0);
     Win32Host& Host() const { return host_; }
-    // The control's bounds inside its parent window.
+    // The control's bounds inside its parent window, in device pixels.
     virtual RECT NativeBounds() const;
     void ApplyBounds();
     void ApplyFont();
 
     HWND hwnd_ = nullptr;
+    // A form's own density; the other peers ask their form's.
+    UINT ownDpi_ = 0;
 
 private:
     TControl& control_;

@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include "common/DpiScale.h"
 #include "platform/win32/Win32Convert.h"
 #include "platform/win32/Win32Host.h"
 #include "platform/win32/Win32Surface.h"
@@ -61,7 +62,32 @@ void Win32TextViewPeer::Create(HWND parent) {
     CreateNative(FrameStyle(view_), ClassName(),
                  WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, parent);
     services_ = std::make_unique<Win32WindowServices>(hwnd_);
+    designFont_ = view_.Font();
+    designGutterFont_ = view_.Gutter().Font();
+    designGutterWidth_ = view_.Gutter().Width();
+    designGutterLeft_ = view_.Gutter().LeftOffset();
+    designGutterRight_ = view_.Gutter().RightOffset();
+    ApplyViewMetrics();
     view_.AttachWindow(services_.get());
+}
+
+void Win32TextViewPeer::ApplyViewMetrics() {
+    const UINT dpi = Dpi();
+    TLogFont font = designFont_;
+    font.Height = ToDevicePixels(font.Height, dpi);
+    view_.SetFont(font);
+    TGutter& gutter = view_.Gutter();
+    TLogFont gutterFont = designGutterFont_;
+    gutterFont.Height = ToDevicePixels(gutterFont.Height, dpi);
+    gutter.SetFont(gutterFont);
+    gutter.SetWidth(ToDevicePixels(designGutterWidth_, dpi));
+    gutter.SetLeftOffset(ToDevicePixels(designGutterLeft_, dpi));
+    gutter.SetRightOffset(ToDevicePixels(designGutterRight_, dpi));
+}
+
+void Win32TextViewPeer::Rescale() {
+    ApplyViewMetrics();
+    Win32Peer::Rescale();
 }
 
 LRESULT CALLBACK Win32TextViewPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam,

@@ -21,6 +21,7 @@ public:
     void Create(HWND parent) override;
     // The frame changes in place: the window keeps its focus, caret and registrations.
     void StateChanged(TControlState what) override;
+    void Rescale() override;
     static const char* ClassName();
 
 private:
@@ -41,8 +42,16 @@ private:
     // area and for a view that is no edit target.
     bool OnContextMenu(LPARAM lParam);
 
+    // The view's fonts and gutter scaled from their design sizes to the form's density.
+    void ApplyViewMetrics();
+
     TCustomTextView& view_;
     std::unique_ptr<Win32WindowServices> services_;
+    TLogFont designFont_;
+    TLogFont designGutterFont_;
+    std::int32_t designGutterWidth_ = 0;
+    std::int32_t designGutterLeft_ = 0;
+    std::int32_t designGutterRight_ = 0;
     // A key held with Alt ran a command since Alt went down.
     bool altChordTaken_ = false;
 };
