@@ -3,7 +3,11 @@
 // laid out at the screen's density, with nothing cut off, by mouse and keys as at 96.
 #include <windows.h>
 
+#include <cstring>
+#include <initializer_list>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/DpiScale.h"
@@ -111,6 +115,17 @@ protected:
         for (const std::string& name : cut) listed += name + "; ";
         EXPECT_TRUE(cut.empty()) << what << ": " << listed;
     }
+    // The window the program opened with that caption: nothing of it cut off, a screenshot,
+    // and closed by the keys.
+    void LookAtAndClose(std::string_view caption, const char* what,
+                        std::initializer_list<WORD> close) {
+        HWND window = Program().WaitForWindow("MirevoForm", caption);
+        ASSERT_NE(window, nullptr) << what;
+        ExpectNothingCutOff(window, what);
+        Shot(what);
+        Chord(close);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(window); })) << what;
+    }
     void OpenFromMenu(POINT menu, int downs) {
         Click(ClientPoint(Control("ActionMainMenuBar1"), Scaled(menu.x), Scaled(menu.y)));
         ASSERT_NE(Program().WaitForWindow("#32768"), nullptr) << "the menu did not drop down";
@@ -146,28 +161,11 @@ TEST_P(Density, EveryWindowIsLaidOutAtTheScreensDensity) {
     Shot("code-and-fourth-tab");
 
     OpenFromMenu(kFileMenu, 2);
-    HWND settings = program.WaitForWindow("MirevoForm", "設定");
-    ASSERT_NE(settings, nullptr);
-    ExpectNothingCutOff(settings, "settings");
-    Shot("settings");
-    Chord({VK_MENU, VK_F4});
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));
-
+    LookAtAndClose("設定", "settings", {VK_MENU, VK_F4});
     Chord({VK_CONTROL, 'H'});
-    HWND history = program.WaitForWindow("MirevoForm", "履歴");
-    ASSERT_NE(history, nullptr);
-    ExpectNothingCutOff(history, "history");
-    Shot("history");
-    Tap(VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(history); }));
-
+    LookAtAndClose("履歴", "history", {VK_ESCAPE});
     OpenFromMenu({172, 11}, 1);
-    HWND about = program.WaitForWindow("MirevoForm", "Mirevo について");
-    ASSERT_NE(about, nullptr);
-    ExpectNothingCutOff(about, "about");
-    Shot("about");
-    Tap(VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+    LookAtAndClose("Mirevo について", "about", {VK_ESCAPE});
     ASSERT_TRUE(Quit());
 }
 
