@@ -256,9 +256,15 @@ LRESULT Win32FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (min.Height > 0) info->ptMinTrackSize.y = outer.cy;
             return 0;
         }
-        case WM_DPICHANGED:
-            ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        case WM_DPICHANGED: {
+            // The system sends it from the window's own thread; another program's rectangle
+            // pointer means nothing here, and a density beyond any screen's is refused.
+            const UINT dpi = HIWORD(wParam);
+            const bool fromSystem = InSendMessageEx(nullptr) == ISMEX_NOSEND;
+            if (dpi >= kDesignDpi / 2 && dpi <= kDesignDpi * 8)
+                ChangeDpi(dpi, fromSystem ? reinterpret_cast<const RECT*>(lParam) : nullptr);
             return 0;
+        }
         case WM_MOVE:
         case WM_SIZE:
             SyncBounds();

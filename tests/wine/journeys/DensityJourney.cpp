@@ -169,6 +169,35 @@ TEST_P(Density, EveryWindowIsLaidOutAtTheScreensDensity) {
     ASSERT_TRUE(Quit());
 }
 
+// Another program may send the density message with any values: a density beyond any
+// screen's is refused, and its rectangle pointer, which means nothing in this process, is
+// not read.
+TEST_P(Density, AnotherProgramsDensityMessagesAreNotTrusted) {
+    TRunningProgram& program = Start();
+    const struct {
+        WPARAM Dpi;
+        LPARAM Rect;
+    } messages[] = {{MAKEWPARAM(65535, 65535), 0},
+                    {MAKEWPARAM(1, 1), 0x10},
+                    {0, static_cast<LPARAM>(-1)},
+                    {MAKEWPARAM(GetParam() * 2, GetParam() * 2), 0x10},
+                    {MAKEWPARAM(GetParam(), GetParam()), 0x10}};
+    for (const auto& message : messages) {
+        DWORD_PTR answer = 0;
+        EXPECT_NE(SendMessageTimeoutA(program.Main(), WM_DPICHANGED, message.Dpi, message.Rect,
+                                      SMTO_ABORTIFHUNG, 5000, &answer),
+                  0);
+        ASSERT_TRUE(program.Running());
+    }
+    RECT client;
+    GetClientRect(program.Main(), &client);
+    EXPECT_EQ(client.right, Scaled(408));
+    EXPECT_EQ(client.bottom, Scaled(333));
+    ExpectNothingCutOff(program.Main(), "main window");
+    Shot("after-the-messages");
+    ASSERT_TRUE(Quit());
+}
+
 INSTANTIATE_TEST_SUITE_P(Screen, Density, ::testing::Values(96u, 120u, 144u),
                          [](const auto& info) { return std::to_string(info.param); });
 
