@@ -30,7 +30,8 @@ constexpr std::int32_t MulDivRounded(std::int32_t value, std::uint32_t numerator
 // above, ToDesignPixels(ToDevicePixels(x)) gives x back, so a size stored and laid out again
 // does not creep.
 constexpr std::int32_t ToDevicePixels(std::int32_t design, std::uint32_t dpi) {
-    return dpi_detail::MulDivRounded(design, dpi, kDesignDpi);
+    // A density of 0 is none known: the design as it is.
+    return dpi == 0 ? design : dpi_detail::MulDivRounded(design, dpi, kDesignDpi);
 }
 
 constexpr std::int32_t ToDesignPixels(std::int32_t device, std::uint32_t dpi) {
