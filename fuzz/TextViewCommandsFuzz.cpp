@@ -218,7 +218,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (readOnly) CHECK(view.Text() == original);
         if (command == ecClearAll || command == ecColumnSelect) undoable = false;
     }
-    if (undoable) {
+    // Nor when the undo list reached its limit and let the oldest steps go.
+    if (undoable && !view.UndoList().HistoryTruncated()) {
         while (view.CanUndo()) view.ProcessCommand(ecUndo, 0, nullptr);
         CHECK(view.Text() == original);
     }
