@@ -142,6 +142,9 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
     if (p.CharIndex > largest && (!options_.Contains(TEditorOption::eoScrollPastEol) ||
                                   !options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth))) {
         p.CharIndex = largest;
+        // A line longer than the scroll width may have a character across the limit.
+        if (p.LineIndex <= lines_.Count() && OnTrailByte(lines_.Get(p.LineIndex - 1), p.CharIndex))
+            --p.CharIndex;
     }
     p.CharIndex = std::max(p.CharIndex, 1);
     if (p == caret_) {

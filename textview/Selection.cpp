@@ -39,9 +39,11 @@ std::int32_t TSelection::LineLength(std::int32_t lineIndex) const {
 
 TBufferCoord TSelection::Clamp(TBufferCoord p) const {
     p.CharIndex = std::max(1, p.CharIndex);
-    if (limits_.ScrollPastEol && !limits_.WordWrap)
-        p.CharIndex = std::min(p.CharIndex, std::max(1, limits_.MaxScrollWidth + 1));
     p.LineIndex = std::clamp(p.LineIndex, 1, LastLineIndex());
+    // The scroll width's limit may cut a character of a longer line: the end goes before it.
+    const std::int32_t limit = std::max(1, limits_.MaxScrollWidth + 1);
+    if (limits_.ScrollPastEol && !limits_.WordWrap && p.CharIndex > limit)
+        p = OffTrailByte({limit, p.LineIndex});
     if (currentMode_ == TSelectionMode::smNormal)
         p.CharIndex = std::min(p.CharIndex, LineLength(p.LineIndex) + 1);
     return p;

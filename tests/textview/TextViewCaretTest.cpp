@@ -165,5 +165,25 @@ TEST_F(TextViewCaretTest, ClearingTheStoreResetsCaretAndScrolling) {
     EXPECT_EQ(view_->Text(), "");
 }
 
+// With eoScrollPastEol a line may be longer than the scroll width: the caret stops at the
+// limit, or before the character that the limit cuts, also where a paste takes it.
+TEST_F(TextViewCaretTest, TheScrollWidthLimitNeverCutsACharacter) {
+    TEditorOptions options = view_->Options();
+    options.Include(TEditorOption::eoScrollPastEol);
+    view_->SetOptions(options);
+    view_->SetMaxScrollWidth(10);
+    const std::string line =
+        "a\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0";  // あ at 2, 4, ...
+    for (const std::int32_t target : {12, 13, 40}) {
+        view_->SetText(line);
+        view_->SetCaretXY({target, 1});
+        EXPECT_EQ(view_->CaretXY(), (TBufferCoord{10, 1})) << target;
+    }
+    view_->SetText("a");
+    view_->SetCaretXY({2, 1});
+    view_->SetSelectedText(line.substr(1));  // the caret would go to 14
+    EXPECT_EQ(view_->CaretXY(), (TBufferCoord{10, 1}));
+}
+
 }  // namespace
 }  // namespace mirevo
