@@ -115,6 +115,15 @@ protected:
         for (const std::string& name : cut) listed += name + "; ";
         EXPECT_TRUE(cut.empty()) << what << ": " << listed;
     }
+    // The main window's client area is its design size scaled, with nothing cut off.
+    void ExpectMainWindowAtItsDesignSize(const char* shot) {
+        RECT client;
+        GetClientRect(Program().Main(), &client);
+        EXPECT_EQ(client.right, Scaled(408));
+        EXPECT_EQ(client.bottom, Scaled(333));
+        ExpectNothingCutOff(Program().Main(), "main window");
+        Shot(shot);
+    }
     // The window the program opened with that caption: nothing of it cut off, a screenshot,
     // and closed by the keys.
     void LookAtAndClose(std::string_view caption, const char* what,
@@ -139,12 +148,7 @@ protected:
 TEST_P(Density, EveryWindowIsLaidOutAtTheScreensDensity) {
     folder_.WriteIni("[Options]\r\na8matEsy=E1\r\na8matTxt=T1\r\na8matImg=I1\r\n");
     TRunningProgram& program = Start();
-    RECT client;
-    GetClientRect(program.Main(), &client);
-    EXPECT_EQ(client.right, Scaled(408));
-    EXPECT_EQ(client.bottom, Scaled(333));
-    ExpectNothingCutOff(program.Main(), "main window");
-    Shot("main");
+    ExpectMainWindowAtItsDesignSize("main");
 
     Click(ClientPoint(Control("ActionMainMenuBar1"), Scaled(kFileMenu.x), Scaled(kFileMenu.y)));
     ASSERT_NE(program.WaitForWindow("#32768"), nullptr) << "the file menu did not drop down";
@@ -189,12 +193,7 @@ TEST_P(Density, AnotherProgramsDensityMessagesAreNotTrusted) {
                   0);
         ASSERT_TRUE(program.Running());
     }
-    RECT client;
-    GetClientRect(program.Main(), &client);
-    EXPECT_EQ(client.right, Scaled(408));
-    EXPECT_EQ(client.bottom, Scaled(333));
-    ExpectNothingCutOff(program.Main(), "main window");
-    Shot("after-the-messages");
+    ExpectMainWindowAtItsDesignSize("after-the-messages");
     ASSERT_TRUE(Quit());
 }
 
