@@ -82,7 +82,9 @@ void Journey::SetUnwritable(const std::filesystem::path& file, bool unwritable) 
         CloseHandle(handle);
         return true;
     };
-    ASSERT_TRUE(WaitFor([&] { return writable() != unwritable; })) << path;
+    // A loaded machine has been seen to take more than five seconds for it.
+    ASSERT_TRUE(WaitFor([&] { return writable() != unwritable; }, std::chrono::seconds(20)))
+        << path;
 }
 
 int Journey::ActivePage() {

@@ -164,13 +164,21 @@ protected:
     }
 
     // The window of that caption opened by a menu's item, by their access keys; null when it
-    // did not appear.
+    // did not appear. Under load Wine now and then loses the item's key while the menu
+    // opens; a user would press it again, so the menu is closed and opened once more.
     HWND OpenByMenu(WORD menu, WORD item, std::string_view caption) {
-        SendChord({VK_MENU, menu});
-        if (!Until([&] { return Popup(); })) return nullptr;
-        SendChord({item});
         HWND window = nullptr;
-        Until([&] { return (window = Window("MirevoForm", caption)) != nullptr; });
+        for (int attempt = 0; attempt < 2 && !window && MessageBoxText().empty(); ++attempt) {
+            if (attempt > 0) {
+                SendChord({VK_ESCAPE});
+                SendChord({VK_ESCAPE});
+                Until([&] { return !Popup(); });
+            }
+            SendChord({VK_MENU, menu});
+            if (!Until([&] { return Popup(); })) continue;
+            SendChord({item});
+            Until([&] { return (window = Window("MirevoForm", caption)) != nullptr; });
+        }
         return window;
     }
     // Waits for the window to go and for the main window to be active again: the next keys
