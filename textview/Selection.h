@@ -87,12 +87,14 @@ public:
     // The selected text by the current mode; empty without a selection.
     std::string SelectedText(TColumnPadding padding = TColumnPadding::Pad) const;
 
+    // p, or the start of the character whose second byte it stands on.
+    TBufferCoord OffTrailByte(TBufferCoord p) const;
+
 private:
     // Takes SelectionMode as current mode; a change repaints the old and the new selection.
     TSelectionChange AdoptSelectionMode();
     std::int32_t LastLineIndex() const;
     std::int32_t LineLength(std::int32_t lineIndex) const;
-    TBufferCoord OffTrailByte(TBufferCoord p) const;
 
     const TLineStore& lines_;
     TSelectionLimits limits_;

@@ -71,6 +71,13 @@ public:
         // Without eoScrollPastEol the caret may not stay behind the end of its line.
         if (!options_.Contains(TEditorOption::eoScrollPastEol))
             view_.InternalSetCaretXY(view_.caret_);
+        // An item's recorded positions may fall inside a character of the text as it now is
+        // (a redo whose rule or record assumed other bytes): each goes to its character's start.
+        const TSelection& selection = view_.selection_;
+        const TBufferCoord caret = selection.OffTrailByte(view_.caret_);
+        if (caret != view_.caret_) view_.InternalSetCaretXY(caret);
+        view_.selection_.SetEnds(selection.OffTrailByte(selection.Anchor()),
+                                 selection.OffTrailByte(selection.ActiveEnd()));
     }
     TItemScope(const TItemScope&) = delete;
     TItemScope& operator=(const TItemScope&) = delete;
