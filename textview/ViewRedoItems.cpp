@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <string>
 
-#include "common/Sjis.h"
 #include "textview/CustomTextView.h"
 #include "textview/LineStoreUpdate.h"
 #include "textview/PaintLock.h"
@@ -33,16 +32,6 @@ std::vector<std::string_view> LinePieces(std::string_view text) {
     }
     pieces.push_back(text.substr(start));
     return pieces;
-}
-
-// An unindent's recorded ends, and the index rule that takes a tab's width, may land inside
-// a character once less than a tab went.
-TBufferCoord OnWholeCharacter(const TLineStore& lines, TBufferCoord p) {
-    if (p.LineIndex < 1 || p.LineIndex > lines.Count() || p.CharIndex < 2) return p;
-    const std::string_view line = lines.Get(p.LineIndex - 1);
-    const auto index = static_cast<std::size_t>(p.CharIndex - 1);
-    if (index < line.size() && ByteKindAt(line, index) == ByteKind::Trail) --p.CharIndex;
-    return p;
 }
 
 }  // namespace
@@ -131,15 +120,15 @@ void TCustomTextView::RedoUnindent(const TUndoItem& item) {
         }
     }
     if (column) {
-        const TBufferCoord start = OnWholeCharacter(lines_, item.RangeStart);
-        SetCaretAndSelection(start, start, OnWholeCharacter(lines_, item.RangeEnd));
+        SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
         return;
     }
-    const TBufferCoord anchor = OnWholeCharacter(
-        lines_, {std::max(1, item.RangeStart.CharIndex - tabWidth_), item.RangeStart.LineIndex});
+    // The item's scope moves a position that this rule puts inside a character to its start.
+    const TBufferCoord anchor{std::max(1, item.RangeStart.CharIndex - tabWidth_),
+                              item.RangeStart.LineIndex};
     const auto lastLength = static_cast<std::int32_t>(pieces.back().size());
-    const TBufferCoord active = OnWholeCharacter(
-        lines_, {std::max(1, item.RangeEnd.CharIndex - lastLength), item.RangeEnd.LineIndex});
+    const TBufferCoord active{std::max(1, item.RangeEnd.CharIndex - lastLength),
+                              item.RangeEnd.LineIndex};
     SetCaretAndSelection(anchor, anchor, active);
 }
 
