@@ -149,14 +149,20 @@ void CheckLayout(TTextView& view) {
     TWordWrapPlugin fresh(&view);
     CHECK(testing_support::CheckWrapInvariants(fresh, view.Lines()).empty());
     CHECK(view.RowCount() == (view.Lines().Count() == 0 ? 0 : fresh.RowCount()));
-    // Every position of the lines near the top and near the caret, and the ends of the
-    // others: pastes may double the text at every step, and a check of every position made
-    // the longest inputs spend seconds in the check.
-    const std::int32_t caretLine = view.CaretXY().LineIndex;
+    // Every position of the lines near the top and near the caret, up to their 64th byte and
+    // around the caret, and the ends of every line: pastes may double the text at every step,
+    // and a check of every position made the longest inputs spend seconds in the check.
+    const TBufferCoord caret = view.CaretXY();
     for (std::int32_t line = 1; line <= view.Lines().Count(); ++line) {
         const auto length = static_cast<std::int32_t>(view.Lines().Get(line - 1).size());
-        const bool near = line <= 32 || std::abs(line - caretLine) <= 32;
-        for (std::int32_t index = 1; index <= length + 1; index += near ? 1 : std::max(1, length)) {
+        const bool near = line <= 16 || std::abs(line - caret.LineIndex) <= 16;
+        const auto checked = [&](std::int32_t index) {
+            if (index == 1 || index == length + 1) return true;
+            return near && (index <= 64 ||
+                            (line == caret.LineIndex && std::abs(index - caret.CharIndex) <= 32));
+        };
+        for (std::int32_t index = 1; index <= length + 1; ++index) {
+            if (!checked(index)) continue;
             CHECK(view.BufferToDisplay({index, line}) == fresh.BufferToDisplayPos({index, line}));
         }
     }
