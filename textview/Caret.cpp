@@ -91,33 +91,34 @@ void TCustomTextView::RefreshLastCaretColumn() {
 }
 
 void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
-    TPaintLock lock(*this);
-    const TDisplayCoord caret = CaretDisplayPos();
-    if (caret.Column < leftChar_) {
-        SetLeftChar(caret.Column);
-    } else if (caret.Column >= leftChar_ + visibleColumns_) {
-        SetLeftChar(caret.Column - visibleColumns_ + 1);
-    } else {
-        SetLeftChar(leftChar_);
-    }
-    const std::int32_t y = caret.Row;
-    if (forceToMiddle) {
-        const std::int32_t half = visibleRows_ / 2;
-        if (y < topLine_ - 1) {
-            SetTopLine(y - half < 0 ? 1 : y - half + 1);
-        } else if (y > topLine_ + visibleRows_ - 2) {
-            SetTopLine(y - (visibleRows_ - 1) + half);
+    TPaintLock::Around(*this, [&] {
+        const TDisplayCoord caret = CaretDisplayPos();
+        if (caret.Column < leftChar_) {
+            SetLeftChar(caret.Column);
+        } else if (caret.Column >= leftChar_ + visibleColumns_) {
+            SetLeftChar(caret.Column - visibleColumns_ + 1);
+        } else {
+            SetLeftChar(leftChar_);
         }
-        return;
-    }
-    if (y < topLine_) {
-        SetTopLine(y);
-    } else if (y > topLine_ + std::max(1, visibleRows_) - 1) {
-        // With no whole row visible the caret row itself goes on top, not the row after it.
-        SetTopLine(y - (std::max(1, visibleRows_) - 1));
-    } else {
-        SetTopLine(topLine_);
-    }
+        const std::int32_t y = caret.Row;
+        if (forceToMiddle) {
+            const std::int32_t half = visibleRows_ / 2;
+            if (y < topLine_ - 1) {
+                SetTopLine(y - half < 0 ? 1 : y - half + 1);
+            } else if (y > topLine_ + visibleRows_ - 2) {
+                SetTopLine(y - (visibleRows_ - 1) + half);
+            }
+            return;
+        }
+        if (y < topLine_) {
+            SetTopLine(y);
+        } else if (y > topLine_ + std::max(1, visibleRows_) - 1) {
+            // With no whole row visible the caret row itself goes on top, not the row after it.
+            SetTopLine(y - (std::max(1, visibleRows_) - 1));
+        } else {
+            SetTopLine(topLine_);
+        }
+    });
 }
 
 std::int32_t TCustomTextView::MaxCharIndexFor(std::int32_t line) const {
@@ -150,44 +151,47 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
     if (p == caret_) {
         RefreshLastCaretColumn();
     } else {
-        TPaintLock lock(*this);
-        if (p.CharIndex != caret_.CharIndex) {
-            caret_.CharIndex = p.CharIndex;
-            pendingChanges_.Include(TStatusChange::scCaretX);
-        }
-        if (p.LineIndex != caret_.LineIndex) {
-            if (activeLineColor_ != clNone) {
-                InvalidateLine(p.LineIndex);
-                InvalidateLine(caret_.LineIndex);
+        TPaintLock::Around(*this, [&] {
+            if (p.CharIndex != caret_.CharIndex) {
+                caret_.CharIndex = p.CharIndex;
+                pendingChanges_.Include(TStatusChange::scCaretX);
             }
-            caret_.LineIndex = p.LineIndex;
-            pendingChanges_.Include(TStatusChange::scCaretY);
-        }
-        RefreshLastCaretColumn();
-        if (ensureVisible) EnsureCaretVisible();
-        caretChanged_ = true;
-        scrollbarChanged_ = true;
+            if (p.LineIndex != caret_.LineIndex) {
+                if (activeLineColor_ != clNone) {
+                    InvalidateLine(p.LineIndex);
+                    InvalidateLine(caret_.LineIndex);
+                }
+                caret_.LineIndex = p.LineIndex;
+                pendingChanges_.Include(TStatusChange::scCaretY);
+            }
+            RefreshLastCaretColumn();
+            if (ensureVisible) EnsureCaretVisible();
+            caretChanged_ = true;
+            scrollbarChanged_ = true;
+        });
     }
     DoOnPaintTransient(TTransientType::ttAfter);
 }
 
 void TCustomTextView::SetCaretXY(const TBufferCoord& p) {
-    TPaintLock lock(*this);
-    pendingChanges_.Include(TStatusChange::scSelection);
-    InternalSetCaretXY(p, true);
-    if (HasSelection()) InvalidateSelection();
-    selection_.SetEnds(caret_, caret_);
+    TPaintLock::Around(*this, [&] {
+        pendingChanges_.Include(TStatusChange::scSelection);
+        InternalSetCaretXY(p, true);
+        if (HasSelection()) InvalidateSelection();
+        selection_.SetEnds(caret_, caret_);
+    });
 }
 
 void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
-    TPaintLock lock(*this);
-    InternalSetCaretXY(DisplayToBuffer(d));
-    if (wordWrap_ && d.Row >= 1 && d.Row <= RowCount() &&
-        d.Column > wordWrap_->GetRowLength(d.Row) && BufferToDisplay(caret_).Row != d.Row) {
-        caretAtRowEnd_ = true;
-    }
-    lastCaretX_ = CaretDisplayPos().Column;
-    stepAside_ = false;
+    TPaintLock::Around(*this, [&] {
+        InternalSetCaretXY(DisplayToBuffer(d));
+        if (wordWrap_ && d.Row >= 1 && d.Row <= RowCount() &&
+            d.Column > wordWrap_->GetRowLength(d.Row) && BufferToDisplay(caret_).Row != d.Row) {
+            caretAtRowEnd_ = true;
+        }
+        lastCaretX_ = CaretDisplayPos().Column;
+        stepAside_ = false;
+    });
 }
 
 void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
@@ -200,16 +204,14 @@ void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
         if (shown.Column > visibleColumns_ + 1) {
             SetCaretFromDisplay({visibleColumns_ + 1, shown.Row});
         } else {
-            TPaintLock lock(*this);
-            caretChanged_ = true;
+            TPaintLock::Around(*this, [&] { caretChanged_ = true; });
         }
         return;
     }
     if (wordWrap_ && dx > 0 && caretAtRowEnd_) {
         caretAtRowEnd_ = false;
         RefreshLastCaretColumn();
-        TPaintLock lock(*this);
-        caretChanged_ = true;
+        TPaintLock::Around(*this, [&] { caretChanged_ = true; });
         return;
     }
     const TBufferCoord from = caret_;
@@ -261,12 +263,13 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
     }
     const std::int32_t savedLastCaretX = lastCaretX_;
     {
-        TPaintLock lock(*this);
-        MoveCaretAndSelection(caret_, target, selecting);
-        if (wordWrap_) {
-            const TDisplayCoord shown = BufferToDisplay(target);
-            caretAtRowEnd_ = shown.Column == 1 && shown.Row != d.Row;
-        }
+        TPaintLock::Around(*this, [&] {
+            MoveCaretAndSelection(caret_, target, selecting);
+            if (wordWrap_) {
+                const TDisplayCoord shown = BufferToDisplay(target);
+                caretAtRowEnd_ = shown.Column == 1 && shown.Row != d.Row;
+            }
+        });
     }
     stepAside_ = stepAside;
     lastCaretX_ = savedLastCaretX;

@@ -387,7 +387,8 @@ public:
 
     // --- Update bracket and status ---------------------------------------------------------
     void LockPaint() { ++paintLock_; }
-    // Raises EAssertionFailed without a matching LockPaint.
+    // Raises EAssertionFailed without a matching LockPaint. Closing the outermost bracket
+    // brings scroll bars, caret and status up to date.
     void UnlockPaint();
     std::int32_t PaintLock() const { return paintLock_; }
     void StatusChanged(TStatusChanges changes);
@@ -459,6 +460,15 @@ protected:
 private:
     struct TPaintSelection;
     class TPaintContext;
+
+    // The update bracket's halves that TPaintLock uses (CustomTextView.cpp): counting down,
+    // which never throws, and the closing work once the outermost bracket has closed.
+    friend class TPaintLock;
+    void ReleasePaintLock() noexcept;
+    void RunPendingPaintWork();
+    // The same after the bracket's work threw: a failure of its own is dropped, so that the
+    // first one is reported.
+    void RunPendingPaintWorkAfterError() noexcept;
 
     // Painting (ViewPaint*.cpp).
     void PaintGutter(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
@@ -533,8 +543,9 @@ private:
     // Undo and redo (ViewUndo.cpp).
     void UndoItemAdded(TUndoList& sender);
     // One item carried out: inside an update bracket, with eoScrollPastEol on, and for redo
-    // with the undo list's Redoing on (ViewUndo.cpp).
-    class TItemScope;
+    // with the undo list's Redoing on (ViewUndo.cpp). EndItem puts the options back.
+    void CarryOutItem(const TUndoItem& item, bool redo);
+    void EndItem(const TEditorOptions& options, TUndoList* redoing);
     // Moves the marks below deleted or inserted lines (1-based first line, count).
     void MarksLinesDeleted(std::int32_t first, std::int32_t count);
     void MarksLinesInserted(std::int32_t first, std::int32_t count);
@@ -677,6 +688,7 @@ private:
     TPoint caretOffset_;
     std::int32_t wheelAccumulator_ = 0;
     std::int32_t paintLock_ = 0;
+    bool paintWorkPending_ = false;
     std::int32_t paintTransientLock_ = 0;
     TStatusChanges pendingChanges_;
     bool caretChanged_ = false;

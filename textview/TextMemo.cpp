@@ -65,10 +65,11 @@ std::intptr_t TTextMemo::GetSel(std::uintptr_t wParam, std::intptr_t lParam) con
 
 void TTextMemo::SetSel(std::int32_t start, std::int32_t end) {
     const TMemoSetSel request = MemoSetSel(Lines(), start, end);
-    TPaintLock lock(*this);
-    InternalSetCaretXY(request.Caret);
-    SetBlockBegin(CaretXY());
-    SetBlockEnd(request.ActiveEnd);
+    TPaintLock::Around(*this, [&] {
+        InternalSetCaretXY(request.Caret);
+        SetBlockBegin(CaretXY());
+        SetBlockEnd(request.ActiveEnd);
+    });
 }
 
 void TTextMemo::ReplaceSel(std::uintptr_t canUndo, const char* text) {

@@ -30,12 +30,13 @@ void TCustomTextView::ClearBookMark(std::int32_t number) {
 void TCustomTextView::GotoBookMark(std::int32_t number) {
     const std::optional<TBufferCoord> mark = GetBookMark(number);
     if (!mark || mark->LineIndex > lines_.Count()) return;
-    TPaintLock lock(*this);
-    InternalSetCaretXY(*mark, false);
-    EnsureCaretVisible(true);
-    if (HasSelection()) InvalidateSelection();
-    selection_.SetEnds(caret_, caret_);
-    StatusChanged({TStatusChange::scSelection});
+    TPaintLock::Around(*this, [&] {
+        InternalSetCaretXY(*mark, false);
+        EnsureCaretVisible(true);
+        if (HasSelection()) InvalidateSelection();
+        selection_.SetEnds(caret_, caret_);
+        StatusChanged({TStatusChange::scSelection});
+    });
 }
 
 void TCustomTextView::SetBookMark(std::int32_t number, std::int32_t x, std::int32_t y) {

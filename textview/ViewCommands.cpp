@@ -62,102 +62,103 @@ bool TCustomTextView::IsTextChange(TEditorCommand command) const {
 void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, void* data) {
     // A lead byte typed last waits only for the very next character.
     if (command != ecChar) pendingLeadByte_.reset();
-    TPaintLock lock(*this);
-    if (command <= ecSelGotoXY) {
-        ExecuteNavigation(command, data);
-        return;
-    }
-    if (IsTextChange(command)) {
-        if (readOnly_) return;
-        switch (command) {
-            case ecClearAll:
-                ClearAll();
-                return;
-            case ecUndo:
-                Undo();
-                return;
-            case ecRedo:
-                Redo();
-                return;
-            case ecCut:
-                if (HasSelection()) CutToClipboard();
-                return;
-            case ecPaste:
-                PasteFromClipboard();
-                return;
-            case ecChar: {
-                const auto byte = static_cast<unsigned char>(character);
-                if (byte < 32 || byte == 127) return;
-                break;
+    TPaintLock::Around(*this, [&] {
+        if (command <= ecSelGotoXY) {
+            ExecuteNavigation(command, data);
+            return;
+        }
+        if (IsTextChange(command)) {
+            if (readOnly_) return;
+            switch (command) {
+                case ecClearAll:
+                    ClearAll();
+                    return;
+                case ecUndo:
+                    Undo();
+                    return;
+                case ecRedo:
+                    Redo();
+                    return;
+                case ecCut:
+                    if (HasSelection()) CutToClipboard();
+                    return;
+                case ecPaste:
+                    PasteFromClipboard();
+                    return;
+                case ecChar: {
+                    const auto byte = static_cast<unsigned char>(character);
+                    if (byte < 32 || byte == 127) return;
+                    break;
+                }
+                default:
+                    break;
             }
-            default:
+            ExecuteEditCommand(command, character, data);
+            return;
+        }
+        if (command >= ecGotoMarker0 && command <= ecGotoMarker0 + 9) {
+            if (bookMarkOptions_.EnableKeys()) GotoBookMark(command - ecGotoMarker0);
+            return;
+        }
+        if (command >= ecSetMarker0 && command <= ecSetMarker0 + 9) {
+            if (!bookMarkOptions_.EnableKeys()) return;
+            const std::int32_t number = command - ecSetMarker0;
+            const TBufferCoord at = data ? *static_cast<const TBufferCoord*>(data) : caret_;
+            const std::optional<TBufferCoord> existing = GetBookMark(number);
+            if (existing) {
+                ClearBookMark(number);
+                if (existing->LineIndex == at.LineIndex) return;
+            }
+            SetBookMark(number, at.CharIndex, at.LineIndex);
+            return;
+        }
+        switch (command) {
+            case ecSelectAll:
+                SelectAll();
                 break;
+            case ecCopy:
+                CopyToClipboard();
+                break;
+            case ecScrollUp:
+            case ecScrollDown:
+                ExecuteScroll(command);
+                break;
+            case ecScrollLeft:
+                SetLeftChar(leftChar_ - 1);
+                if (window_) window_->Update();
+                break;
+            case ecScrollRight:
+                SetLeftChar(leftChar_ + 1);
+                if (window_) window_->Update();
+                break;
+            case ecInsertMode:
+                SetInsertMode(true);
+                break;
+            case ecOverwriteMode:
+                SetInsertMode(false);
+                break;
+            case ecToggleMode:
+                SetInsertMode(!insertMode_);
+                break;
+            case ecNormalSelect:
+                SetSelectionMode(TSelectionMode::smNormal);
+                break;
+            case ecColumnSelect:
+                SetSelectionMode(TSelectionMode::smColumn);
+                break;
+            case ecLineSelect:
+                SetSelectionMode(TSelectionMode::smLine);
+                break;
+            case ecMatchBracket:
+                ExecuteMatchBracket();
+                break;
+            case ecContextHelp:
+                ExecuteContextHelp();
+                break;
+            default:
+                break;  // focus commands and unknown numbers
         }
-        ExecuteEditCommand(command, character, data);
-        return;
-    }
-    if (command >= ecGotoMarker0 && command <= ecGotoMarker0 + 9) {
-        if (bookMarkOptions_.EnableKeys()) GotoBookMark(command - ecGotoMarker0);
-        return;
-    }
-    if (command >= ecSetMarker0 && command <= ecSetMarker0 + 9) {
-        if (!bookMarkOptions_.EnableKeys()) return;
-        const std::int32_t number = command - ecSetMarker0;
-        const TBufferCoord at = data ? *static_cast<const TBufferCoord*>(data) : caret_;
-        const std::optional<TBufferCoord> existing = GetBookMark(number);
-        if (existing) {
-            ClearBookMark(number);
-            if (existing->LineIndex == at.LineIndex) return;
-        }
-        SetBookMark(number, at.CharIndex, at.LineIndex);
-        return;
-    }
-    switch (command) {
-        case ecSelectAll:
-            SelectAll();
-            break;
-        case ecCopy:
-            CopyToClipboard();
-            break;
-        case ecScrollUp:
-        case ecScrollDown:
-            ExecuteScroll(command);
-            break;
-        case ecScrollLeft:
-            SetLeftChar(leftChar_ - 1);
-            if (window_) window_->Update();
-            break;
-        case ecScrollRight:
-            SetLeftChar(leftChar_ + 1);
-            if (window_) window_->Update();
-            break;
-        case ecInsertMode:
-            SetInsertMode(true);
-            break;
-        case ecOverwriteMode:
-            SetInsertMode(false);
-            break;
-        case ecToggleMode:
-            SetInsertMode(!insertMode_);
-            break;
-        case ecNormalSelect:
-            SetSelectionMode(TSelectionMode::smNormal);
-            break;
-        case ecColumnSelect:
-            SetSelectionMode(TSelectionMode::smColumn);
-            break;
-        case ecLineSelect:
-            SetSelectionMode(TSelectionMode::smLine);
-            break;
-        case ecMatchBracket:
-            ExecuteMatchBracket();
-            break;
-        case ecContextHelp:
-            ExecuteContextHelp();
-            break;
-        default:
-            break;  // focus commands and unknown numbers
-    }
+    });
 }
 
 void TCustomTextView::ExecuteNavigation(TEditorCommand command, void* data) {

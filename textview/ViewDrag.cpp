@@ -110,30 +110,31 @@ void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int
     const bool sameView = source == this;
     const bool move =
         sameView ? !keys.Contains(TShiftFlag::ssCtrl) : keys.Contains(TShiftFlag::ssShift);
-    TPaintLock lock(*this);
-    if (OnDragDrop) OnDragDrop(this, source, x, y);
-    InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
-    TBufferCoord drop = caret_;
-    if (sameView && (PointInSelection(drop) || (move && drop == SelectionLast()))) return;
+    TPaintLock::Around(*this, [&] {
+        if (OnDragDrop) OnDragDrop(this, source, x, y);
+        InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
+        TBufferCoord drop = caret_;
+        if (sameView && (PointInSelection(drop) || (move && drop == SelectionLast()))) return;
 
-    undoList_.OpenBlock();
-    try {
-        const std::string text = source->SelectedText();
-        if (move) {
-            const TBufferCoord first = source->SelectionFirst();
-            const TBufferCoord last = source->SelectionLast();
-            source->SetSelectedText({});
-            if (sameView) drop = AfterRemoval(drop, first, last);
+        undoList_.OpenBlock();
+        try {
+            const std::string text = source->SelectedText();
+            if (move) {
+                const TBufferCoord first = source->SelectionFirst();
+                const TBufferCoord last = source->SelectionLast();
+                source->SetSelectedText({});
+                if (sameView) drop = AfterRemoval(drop, first, last);
+            }
+            InsertDropped(text, drop,
+                          sameView ? TChangeKind::ChangeDragDropInsert : TChangeKind::ChangeInsert);
+            SetBlockEnd(caret_);
+            ProcessCommand(ecSelGotoXY, 0, &drop);
+        } catch (...) {
+            undoList_.CloseBlock();
+            throw;
         }
-        InsertDropped(text, drop,
-                      sameView ? TChangeKind::ChangeDragDropInsert : TChangeKind::ChangeInsert);
-        SetBlockEnd(caret_);
-        ProcessCommand(ecSelGotoXY, 0, &drop);
-    } catch (...) {
         undoList_.CloseBlock();
-        throw;
-    }
-    undoList_.CloseBlock();
+    });
 }
 
 void TCustomTextView::InsertDropped(const std::string& text, const TBufferCoord& at,
@@ -146,16 +147,17 @@ void TCustomTextView::InsertDropped(const std::string& text, const TBufferCoord&
         InternalSetCaretXY(at);
         SetBlockBegin(at);
         {
-            TPaintLock lock(*this);
-            lines_.BeginUpdate();
-            try {
-                const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                InternalSetCaretXY(edit.Caret);
-            } catch (...) {
+            TPaintLock::Around(*this, [&] {
+                lines_.BeginUpdate();
+                try {
+                    const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
+                    InternalSetCaretXY(edit.Caret);
+                } catch (...) {
+                    lines_.EndUpdate();
+                    throw;
+                }
                 lines_.EndUpdate();
-                throw;
-            }
-            lines_.EndUpdate();
+            });
         }
         // One record for the whole insertion, of the kind that tells a drop from typing.
         undoList_.RecordChange(kind, at, caret_, {}, selection_.CurrentMode());

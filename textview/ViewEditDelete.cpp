@@ -56,10 +56,11 @@ void TCustomTextView::DeleteRecorded(TBufferCoord first, TBufferCoord last, TCha
                                      TBufferCoord caretAfter) {
     const std::string text = TextBetween(lines_, first, last, TSelectionMode::smNormal);
     if (text.empty()) return;
-    TPaintLock lock(*this);
-    ReplaceRange(first, last, {}, TSelectionMode::smNormal);
-    SetCaretXY(caretAfter);
-    undoList_.RecordChange(kind, first, last, text, TSelectionMode::smNormal);
+    TPaintLock::Around(*this, [&] {
+        ReplaceRange(first, last, {}, TSelectionMode::smNormal);
+        SetCaretXY(caretAfter);
+        undoList_.RecordChange(kind, first, last, text, TSelectionMode::smNormal);
+    });
 }
 
 bool TCustomTextView::DeleteSelectionRecorded() {
@@ -131,23 +132,24 @@ void TCustomTextView::DeleteCaretLine() {
     if (count == 0 || y > count) return;
     const std::int32_t length = LengthOf(lines_.Get(y - 1));
     if (count == 1 && length == 0) return;
-    TPaintLock lock(*this);
-    const TUndoBlock block(undoList_);
-    // Undo puts the text back silently, then the selection and the caret as they were.
-    const TSelectionMode mode = selection_.CurrentMode();
-    undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
-    undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {}, mode);
-    const auto kind = TChangeKind::ChangeSilentDeleteAfterCaret;
-    if (y < count) {
-        DeleteRecorded({1, y}, {1, y + 1}, kind, {1, y});
-    } else if (y > 1) {
-        const TBufferCoord joint{LengthOf(lines_.Get(y - 2)) + 1, y - 1};
-        DeleteRecorded(joint, {length + 1, y}, kind, {1, y - 1});
-    } else {
-        DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
-    }
-    // Redo ends with this item, so the caret comes back where the command left it.
-    undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+    TPaintLock::Around(*this, [&] {
+        const TUndoBlock block(undoList_);
+        // Undo puts the text back silently, then the selection and the caret as they were.
+        const TSelectionMode mode = selection_.CurrentMode();
+        undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+        undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {}, mode);
+        const auto kind = TChangeKind::ChangeSilentDeleteAfterCaret;
+        if (y < count) {
+            DeleteRecorded({1, y}, {1, y + 1}, kind, {1, y});
+        } else if (y > 1) {
+            const TBufferCoord joint{LengthOf(lines_.Get(y - 2)) + 1, y - 1};
+            DeleteRecorded(joint, {length + 1, y}, kind, {1, y - 1});
+        } else {
+            DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
+        }
+        // Redo ends with this item, so the caret comes back where the command left it.
+        undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+    });
 }
 
 }  // namespace mirevo

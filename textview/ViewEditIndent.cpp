@@ -115,37 +115,39 @@ void TCustomTextView::IndentBlock() {
     const TBufferCoord anchor = BlockBegin();
     const TBufferCoord active = BlockEnd();
     const TBufferCoord caret = caret_;
-    TPaintLock lock(*this);
-    const TUndoBlock block(undoList_);
-    // Undo takes the indents back first, then restores the selection.
-    undoList_.RecordChange(TChangeKind::ChangeIndent, HasSelection() ? SelectionFirst() : caret,
-                           HasSelection() ? SelectionLast() : caret, {}, mode);
-    // The column each line was indented at (0: not indented). A column inside a double-byte
-    // character indents before it, so no character is split.
-    std::vector<std::int32_t> indentedAt(static_cast<std::size_t>(range.Last - range.First + 1), 0);
-    for (std::int32_t line = range.First; line <= range.Last; ++line) {
-        const std::string_view text = lines_.Get(line - 1);
-        if (static_cast<std::int32_t>(text.size()) < column - 1) continue;
-        std::int32_t at = column;
-        if (at - 1 < static_cast<std::int32_t>(text.size()) &&
-            ByteKindAt(text, static_cast<std::size_t>(at - 1)) == ByteKind::Trail) {
-            --at;
+    TPaintLock::Around(*this, [&] {
+        const TUndoBlock block(undoList_);
+        // Undo takes the indents back first, then restores the selection.
+        undoList_.RecordChange(TChangeKind::ChangeIndent, HasSelection() ? SelectionFirst() : caret,
+                               HasSelection() ? SelectionLast() : caret, {}, mode);
+        // The column each line was indented at (0: not indented). A column inside a double-byte
+        // character indents before it, so no character is split.
+        std::vector<std::int32_t> indentedAt(static_cast<std::size_t>(range.Last - range.First + 1),
+                                             0);
+        for (std::int32_t line = range.First; line <= range.Last; ++line) {
+            const std::string_view text = lines_.Get(line - 1);
+            if (static_cast<std::int32_t>(text.size()) < column - 1) continue;
+            std::int32_t at = column;
+            if (at - 1 < static_cast<std::int32_t>(text.size()) &&
+                ByteKindAt(text, static_cast<std::size_t>(at - 1)) == ByteKind::Trail) {
+                --at;
+            }
+            ReplaceRange({at, line}, {at, line}, indent, TSelectionMode::smNormal);
+            undoList_.RecordChange(TChangeKind::ChangeInsert, {at, line}, {at + width, line}, {},
+                                   TSelectionMode::smNormal);
+            indentedAt[static_cast<std::size_t>(line - range.First)] = at;
         }
-        ReplaceRange({at, line}, {at, line}, indent, TSelectionMode::smNormal);
-        undoList_.RecordChange(TChangeKind::ChangeInsert, {at, line}, {at + width, line}, {},
-                               TSelectionMode::smNormal);
-        indentedAt[static_cast<std::size_t>(line - range.First)] = at;
-    }
-    const auto shifted = [&](TBufferCoord p) {
-        const std::int32_t at =
-            p.LineIndex >= range.First && p.LineIndex <= range.Last
-                ? indentedAt[static_cast<std::size_t>(p.LineIndex - range.First)]
-                : 0;
-        const bool moved = at > 0 && p.CharIndex >= at;
-        return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
-    };
-    SetActiveSelectionMode(mode);
-    SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+        const auto shifted = [&](TBufferCoord p) {
+            const std::int32_t at =
+                p.LineIndex >= range.First && p.LineIndex <= range.Last
+                    ? indentedAt[static_cast<std::size_t>(p.LineIndex - range.First)]
+                    : 0;
+            const bool moved = at > 0 && p.CharIndex >= at;
+            return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
+        };
+        SetActiveSelectionMode(mode);
+        SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+    });
 }
 
 void TCustomTextView::UnindentBlock() {
@@ -167,35 +169,36 @@ void TCustomTextView::UnindentBlock() {
     const TBufferCoord anchor = BlockBegin();
     const TBufferCoord active = BlockEnd();
     const TBufferCoord caret = caret_;
-    TPaintLock lock(*this);
-    std::string saved;
-    {
-        const TLineStoreUpdate update(lines_);
-        for (std::size_t i = 0; i < removed.size(); ++i) {
-            if (i > 0) saved += "\r\n";
-            saved += removed[i];
-            if (removed[i].empty()) continue;
-            const std::int32_t line = first.LineIndex + static_cast<std::int32_t>(i);
-            std::string text(lines_.Get(line - 1));
-            text.erase(static_cast<std::size_t>(column - 1), removed[i].size());
-            lines_.Put(line - 1, text);
+    TPaintLock::Around(*this, [&] {
+        std::string saved;
+        {
+            const TLineStoreUpdate update(lines_);
+            for (std::size_t i = 0; i < removed.size(); ++i) {
+                if (i > 0) saved += "\r\n";
+                saved += removed[i];
+                if (removed[i].empty()) continue;
+                const std::int32_t line = first.LineIndex + static_cast<std::int32_t>(i);
+                std::string text(lines_.Get(line - 1));
+                text.erase(static_cast<std::size_t>(column - 1), removed[i].size());
+                lines_.Put(line - 1, text);
+            }
         }
-    }
-    const auto shifted = [&](TBufferCoord p) {
-        const auto i = static_cast<std::size_t>(p.LineIndex - first.LineIndex);
-        if (p.LineIndex < first.LineIndex || i >= removed.size()) return p;
-        const auto width = static_cast<std::int32_t>(removed[i].size());
-        return TBufferCoord{
-            p.CharIndex >= column + width ? p.CharIndex - width : std::min(p.CharIndex, column),
-            p.LineIndex};
-    };
-    SetActiveSelectionMode(mode);
-    SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
-    // Undo and redo find the removed text at the block's column in smColumn, else at the
-    // line's start: the record's mode says where it was taken from.
-    const TSelectionMode recorded =
-        column == 1 && mode == TSelectionMode::smColumn ? TSelectionMode::smNormal : mode;
-    undoList_.RecordChange(TChangeKind::ChangeUnindent, first, last, saved, recorded);
+        const auto shifted = [&](TBufferCoord p) {
+            const auto i = static_cast<std::size_t>(p.LineIndex - first.LineIndex);
+            if (p.LineIndex < first.LineIndex || i >= removed.size()) return p;
+            const auto width = static_cast<std::int32_t>(removed[i].size());
+            return TBufferCoord{
+                p.CharIndex >= column + width ? p.CharIndex - width : std::min(p.CharIndex, column),
+                p.LineIndex};
+        };
+        SetActiveSelectionMode(mode);
+        SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+        // Undo and redo find the removed text at the block's column in smColumn, else at the
+        // line's start: the record's mode says where it was taken from.
+        const TSelectionMode recorded =
+            column == 1 && mode == TSelectionMode::smColumn ? TSelectionMode::smNormal : mode;
+        undoList_.RecordChange(TChangeKind::ChangeUnindent, first, last, saved, recorded);
+    });
 }
 
 }  // namespace mirevo

@@ -45,14 +45,15 @@ void TCustomTextView::ExecuteLineStart(bool extend) {
         const std::int32_t first = FirstNonBlank(line, 1, limit);
         target = caret_.CharIndex > 1 && caret_.CharIndex <= first ? 1 : first;
     }
-    TPaintLock lock(*this);
-    if (!wordWrap_) {
-        MoveCaretAndSelection(caret_, {target, caret_.LineIndex}, extend);
-        return;
-    }
-    const TDisplayCoord at = BufferToDisplay({target, caret_.LineIndex});
-    const TBufferCoord to = DisplayToBuffer({at.Row == shown.Row ? at.Column : 1, shown.Row});
-    MoveCaretAndSelection(caret_, to, extend);
+    TPaintLock::Around(*this, [&] {
+        if (!wordWrap_) {
+            MoveCaretAndSelection(caret_, {target, caret_.LineIndex}, extend);
+            return;
+        }
+        const TDisplayCoord at = BufferToDisplay({target, caret_.LineIndex});
+        const TBufferCoord to = DisplayToBuffer({at.Row == shown.Row ? at.Column : 1, shown.Row});
+        MoveCaretAndSelection(caret_, to, extend);
+    });
 }
 
 void TCustomTextView::ExecuteLineEnd(bool extend) {
@@ -67,18 +68,19 @@ void TCustomTextView::ExecuteLineEnd(bool extend) {
         const std::int32_t after = AfterLastNonBlank(line, rowStart, length);
         target = caret_.CharIndex == after ? length + 1 : after;
     }
-    TPaintLock lock(*this);
-    if (!wordWrap_) {
-        MoveCaretAndSelection(caret_, {target, caret_.LineIndex}, extend);
-        return;
-    }
-    const std::int32_t column =
-        enhanced ? BufferToDisplay({target, caret_.LineIndex}).Column
-                 : std::min(wordWrap_->GetRowLength(shown.Row) + 1, visibleColumns_ + 1);
-    const TDisplayCoord d{column, shown.Row};
-    const TBufferCoord before = caret_;
-    MoveCaretAndSelection(before, DisplayToBuffer(d), extend);
-    SetCaretFromDisplay(d);
+    TPaintLock::Around(*this, [&] {
+        if (!wordWrap_) {
+            MoveCaretAndSelection(caret_, {target, caret_.LineIndex}, extend);
+            return;
+        }
+        const std::int32_t column =
+            enhanced ? BufferToDisplay({target, caret_.LineIndex}).Column
+                     : std::min(wordWrap_->GetRowLength(shown.Row) + 1, visibleColumns_ + 1);
+        const TDisplayCoord d{column, shown.Row};
+        const TBufferCoord before = caret_;
+        MoveCaretAndSelection(before, DisplayToBuffer(d), extend);
+        SetCaretFromDisplay(d);
+    });
 }
 
 void TCustomTextView::ExecuteMatchBracket() {

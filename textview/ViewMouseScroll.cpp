@@ -63,9 +63,10 @@ void TCustomTextView::ScrollTimerTick() {
     }
     const TBufferCoord target = DisplayToBuffer(d);
     if (target != caret_) {
-        TPaintLock lock(*this);
-        InternalSetCaretXY(target);
-        if (MouseCaptured()) SetBlockEnd(caret_);
+        TPaintLock::Around(*this, [&] {
+            InternalSetCaretXY(target);
+            if (MouseCaptured()) SetBlockEnd(caret_);
+        });
     }
     ComputeScroll(mouse.X, mouse.Y);
 }

@@ -49,18 +49,19 @@ void TCustomTextView::SetSelectedText(std::string_view text) {
     undoList_.OpenBlock();
     try {
         {
-            TPaintLock lock(*this);
-            lines_.BeginUpdate();
-            try {
-                const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
-                InternalSetCaretXY(edit.Caret);
-                for (const TUndoItem& record : edit.InsertRecords) undoList_.RecordItem(record);
-            } catch (...) {
+            TPaintLock::Around(*this, [&] {
+                lines_.BeginUpdate();
+                try {
+                    const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
+                    if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
+                    InternalSetCaretXY(edit.Caret);
+                    for (const TUndoItem& record : edit.InsertRecords) undoList_.RecordItem(record);
+                } catch (...) {
+                    lines_.EndUpdate();
+                    throw;
+                }
                 lines_.EndUpdate();
-                throw;
-            }
-            lines_.EndUpdate();
+            });
         }
     } catch (...) {
         undoList_.CloseBlock();
@@ -70,12 +71,13 @@ void TCustomTextView::SetSelectedText(std::string_view text) {
 }
 
 void TCustomTextView::SelectAll() {
-    TPaintLock lock(*this);
-    const TSelectionChange change = selection_.SelectAll();
-    InternalSetCaretXY(selection_.ActiveEnd());
-    Invalidate();
-    ApplySelectionChange(change);
-    StatusChanged({TStatusChange::scSelection});
+    TPaintLock::Around(*this, [&] {
+        const TSelectionChange change = selection_.SelectAll();
+        InternalSetCaretXY(selection_.ActiveEnd());
+        Invalidate();
+        ApplySelectionChange(change);
+        StatusChanged({TStatusChange::scSelection});
+    });
 }
 
 void TCustomTextView::ClearSelection() {
@@ -83,12 +85,13 @@ void TCustomTextView::ClearSelection() {
 }
 
 void TCustomTextView::SelectWordAt(const TBufferCoord& p) {
-    TPaintLock lock(*this);
-    const TWordSelection word = mirevo::SelectWordAt(selection_, lines_, p, charTypes_);
-    InternalSetCaretXY(word.Caret);
-    ApplySelectionChange(word.Change);
-    InvalidateLine(word.Caret.LineIndex);
-    StatusChanged({TStatusChange::scSelection});
+    TPaintLock::Around(*this, [&] {
+        const TWordSelection word = mirevo::SelectWordAt(selection_, lines_, p, charTypes_);
+        InternalSetCaretXY(word.Caret);
+        ApplySelectionChange(word.Change);
+        InvalidateLine(word.Caret.LineIndex);
+        StatusChanged({TStatusChange::scSelection});
+    });
 }
 
 void TCustomTextView::MoveCaretAndSelection(const TBufferCoord& before, const TBufferCoord& after,
@@ -96,20 +99,22 @@ void TCustomTextView::MoveCaretAndSelection(const TBufferCoord& before, const TB
     if (options_.Contains(TEditorOption::eoGroupUndo) && undoList_.HasItems()) {
         undoList_.AppendGroupBreak();
     }
-    TPaintLock lock(*this);
-    ApplySelectionChange(selection_.MoveCaretAndSelection(
-        before, after, extend ? TSelection::TExtend::Yes : TSelection::TExtend::No));
-    InternalSetCaretXY(after);
+    TPaintLock::Around(*this, [&] {
+        ApplySelectionChange(selection_.MoveCaretAndSelection(
+            before, after, extend ? TSelection::TExtend::Yes : TSelection::TExtend::No));
+        InternalSetCaretXY(after);
+    });
 }
 
 void TCustomTextView::SetCaretAndSelection(const TBufferCoord& caret, const TBufferCoord& anchor,
                                            const TBufferCoord& activeEnd) {
-    TPaintLock lock(*this);
-    InternalSetCaretXY(caret);
-    InvalidateSelection();
-    selection_.SetEnds(anchor, activeEnd);
-    InvalidateSelection();
-    StatusChanged({TStatusChange::scSelection});
+    TPaintLock::Around(*this, [&] {
+        InternalSetCaretXY(caret);
+        InvalidateSelection();
+        selection_.SetEnds(anchor, activeEnd);
+        InvalidateSelection();
+        StatusChanged({TStatusChange::scSelection});
+    });
 }
 
 }  // namespace mirevo

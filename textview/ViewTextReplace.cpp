@@ -43,25 +43,26 @@ std::int32_t CountCrLf(std::string_view text) {
 
 TSelectionEdit TCustomTextView::ReplaceRange(TBufferCoord first, TBufferCoord last,
                                              std::string_view text, TSelectionMode mode) {
-    TPaintLock lock(*this);
-    const TChosenModeKept kept(selection_, mode);
-    selection_.SetEnds(first, last);
-    TSelectionEdit edit;
-    {
-        const TLineStoreUpdate update(lines_);
-        edit = ReplaceSelectedText(lines_, selection_, text);
-        InternalSetCaretXY(edit.Caret);
-    }
-    // A stream keeps the marks on their lines; whole lines and columns leave them.
-    if (mode == TSelectionMode::smNormal) {
-        const auto breaks =
-            static_cast<std::int32_t>(std::count(text.begin(), text.end(), '\n') +
-                                      std::count(text.begin(), text.end(), '\r') - CountCrLf(text));
-        if (last.LineIndex > first.LineIndex)
-            MarksLinesDeleted(first.LineIndex, last.LineIndex - first.LineIndex);
-        if (breaks > 0) MarksLinesInserted(first.LineIndex + 1, breaks);
-    }
-    return edit;
+    return TPaintLock::Around(*this, [&] {
+        const TChosenModeKept kept(selection_, mode);
+        selection_.SetEnds(first, last);
+        TSelectionEdit edit;
+        {
+            const TLineStoreUpdate update(lines_);
+            edit = ReplaceSelectedText(lines_, selection_, text);
+            InternalSetCaretXY(edit.Caret);
+        }
+        // A stream keeps the marks on their lines; whole lines and columns leave them.
+        if (mode == TSelectionMode::smNormal) {
+            const auto breaks = static_cast<std::int32_t>(
+                std::count(text.begin(), text.end(), '\n') +
+                std::count(text.begin(), text.end(), '\r') - CountCrLf(text));
+            if (last.LineIndex > first.LineIndex)
+                MarksLinesDeleted(first.LineIndex, last.LineIndex - first.LineIndex);
+            if (breaks > 0) MarksLinesInserted(first.LineIndex + 1, breaks);
+        }
+        return edit;
+    });
 }
 
 void TCustomTextView::ReplaceSelectionForUndo(std::string_view text, bool record) {

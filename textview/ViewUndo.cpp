@@ -56,38 +56,44 @@ private:
 
 }  // namespace
 
-class TCustomTextView::TItemScope {
-public:
-    TItemScope(TCustomTextView& view, TUndoList* redoing)
-        : view_(view), lock_(view), options_(view.options_), redoing_(redoing) {
-        view_.options_.Include(TEditorOption::eoScrollPastEol);
-        view_.UpdateSelectionLimits();
-        if (redoing_) redoing_->SetRedoing(true);
-    }
-    ~TItemScope() {
-        if (redoing_) redoing_->SetRedoing(false);
-        view_.options_ = options_;
-        view_.UpdateSelectionLimits();
-        // Without eoScrollPastEol the caret may not stay behind the end of its line.
-        if (!options_.Contains(TEditorOption::eoScrollPastEol))
-            view_.InternalSetCaretXY(view_.caret_);
-        // An item's recorded positions may fall inside a character of the text as it now is
-        // (a redo whose rule or record assumed other bytes): each goes to its character's start.
-        const TSelection& selection = view_.selection_;
-        const TBufferCoord caret = selection.OffTrailByte(view_.caret_);
-        if (caret != view_.caret_) view_.InternalSetCaretXY(caret);
-        view_.selection_.SetEnds(selection.OffTrailByte(selection.Anchor()),
-                                 selection.OffTrailByte(selection.ActiveEnd()));
-    }
-    TItemScope(const TItemScope&) = delete;
-    TItemScope& operator=(const TItemScope&) = delete;
+void TCustomTextView::CarryOutItem(const TUndoItem& item, bool redo) {
+    TPaintLock::Around(*this, [&] {
+        const TEditorOptions options = options_;
+        TUndoList* const redoing = redo ? &undoList_ : nullptr;
+        options_.Include(TEditorOption::eoScrollPastEol);
+        UpdateSelectionLimits();
+        if (redoing) redoing->SetRedoing(true);
+        try {
+            if (redo) {
+                RedoOneItem(item);
+            } else {
+                UndoOneItem(item);
+            }
+        } catch (...) {
+            try {
+                EndItem(options, redoing);
+            } catch (...) {
+                // The item's own failure is the one that goes on.
+            }
+            throw;
+        }
+        EndItem(options, redoing);
+    });
+}
 
-private:
-    TCustomTextView& view_;
-    TPaintLock lock_;
-    TEditorOptions options_;
-    TUndoList* redoing_;
-};
+void TCustomTextView::EndItem(const TEditorOptions& options, TUndoList* redoing) {
+    if (redoing) redoing->SetRedoing(false);
+    options_ = options;
+    UpdateSelectionLimits();
+    // Without eoScrollPastEol the caret may not stay behind the end of its line.
+    if (!options_.Contains(TEditorOption::eoScrollPastEol)) InternalSetCaretXY(caret_);
+    // An item's recorded positions may fall inside a character of the text as it now is
+    // (a redo whose rule or record assumed other bytes): each goes to its character's start.
+    const TBufferCoord caret = selection_.OffTrailByte(caret_);
+    if (caret != caret_) InternalSetCaretXY(caret);
+    selection_.SetEnds(selection_.OffTrailByte(selection_.Anchor()),
+                       selection_.OffTrailByte(selection_.ActiveEnd()));
+}
 
 void TCustomTextView::UndoItemAdded(TUndoList& sender) {
     SetModified(!undoList_.IsAtUnmodifiedMark());
@@ -100,36 +106,32 @@ void TCustomTextView::UndoItemAdded(TUndoList& sender) {
 
 void TCustomTextView::Undo() {
     if (readOnly_) return;
-    TPaintLock lock(*this);
-    MoveGroupBreak(undoList_, redoList_);
-    if (!undoList_.HasItems()) return;
-    const TSharedStepNumber shared(redoList_, undoList_.Newest()->StepNumber);
-    for (const auto& item :
-         TakeNewestStep(undoList_, options_.Contains(TEditorOption::eoGroupUndo))) {
-        {
-            const TItemScope scope(*this, nullptr);
-            UndoOneItem(*item);
+    TPaintLock::Around(*this, [&] {
+        MoveGroupBreak(undoList_, redoList_);
+        if (!undoList_.HasItems()) return;
+        const TSharedStepNumber shared(redoList_, undoList_.Newest()->StepNumber);
+        for (const auto& item :
+             TakeNewestStep(undoList_, options_.Contains(TEditorOption::eoGroupUndo))) {
+            CarryOutItem(*item, false);
+            if (IsOpeningBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
         }
-        if (IsOpeningBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
-    }
-    SetModified(!undoList_.IsAtUnmodifiedMark());
+        SetModified(!undoList_.IsAtUnmodifiedMark());
+    });
 }
 
 void TCustomTextView::Redo() {
     if (readOnly_) return;
-    TPaintLock lock(*this);
-    if (redoList_.HasItems()) {
-        const TSharedStepNumber shared(undoList_, redoList_.Newest()->StepNumber);
-        for (const auto& item : TakeNewestStep(redoList_, false)) {
-            {
-                const TItemScope scope(*this, &undoList_);
-                RedoOneItem(*item);
+    TPaintLock::Around(*this, [&] {
+        if (redoList_.HasItems()) {
+            const TSharedStepNumber shared(undoList_, redoList_.Newest()->StepNumber);
+            for (const auto& item : TakeNewestStep(redoList_, false)) {
+                CarryOutItem(*item, true);
+                if (IsClosingBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
             }
-            if (IsClosingBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
         }
-    }
-    MoveGroupBreak(redoList_, undoList_);
-    SetModified(!undoList_.IsAtUnmodifiedMark());
+        MoveGroupBreak(redoList_, undoList_);
+        SetModified(!undoList_.IsAtUnmodifiedMark());
+    });
 }
 
 void TCustomTextView::MarksLinesDeleted(std::int32_t first, std::int32_t count) {

@@ -120,8 +120,7 @@ void TCustomTextView::UndoDeletion(const TUndoItem& item) {
     SetCaretXY(at);
     // At the point itself: the caret is kept to the text, the text goes where it came from.
     if (item.SelectionModeAtChange == TSelectionMode::smColumn) {
-        const TPaintLock lock(*this);
-        RestoreColumns(lines_, at, item.SavedText);
+        TPaintLock::Around(*this, [&] { RestoreColumns(lines_, at, item.SavedText); });
     } else {
         ReplaceRange(at, at, item.SavedText, item.SelectionModeAtChange);
     }

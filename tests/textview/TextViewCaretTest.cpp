@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "tests/textview/TextViewFixture.h"
@@ -139,6 +140,39 @@ TEST_F(TextViewCaretTest, ChangesWaitForAHandlerToBeAssigned) {
 TEST_F(TextViewCaretTest, AnUnbalancedUnlockIsAnAssertionAndChangesNothing) {
     EXPECT_THROW(view_->UnlockPaint(), EAssertionFailed);
     EXPECT_EQ(view_->PaintLock(), 0);
+}
+
+// A handler that throws inside an edit, and a status handler that throws when the bracket
+// closes behind it: the edit's failure reaches the caller (it used to end the program), the
+// bracket is closed and the view goes on.
+TEST_F(TextViewCaretTest, AFailureInsideTheBracketOutlivesOneWhileItCloses) {
+    struct Case {
+        const char* Name;
+        TBufferCoord Anchor;
+        TEditorCommand Command;
+    };
+    view_->SetText("abc\r\ndef");
+    for (const Case& c :
+         {Case{"typed", {2, 2}, ecChar}, Case{"deleted across lines", {1, 1}, ecDeleteChar},
+          Case{"undone", {2, 2}, ecUndo}}) {
+        SCOPED_TRACE(c.Name);
+        view_->SetCaretAndSelection({2, 2}, c.Anchor, {2, 2});
+        view_->OnChange = [](TObject*) { throw std::runtime_error("change"); };
+        view_->OnStatusChange = [](TObject*, TStatusChanges) {
+            throw std::runtime_error("status");
+        };
+        try {
+            view_->ProcessCommand(c.Command, 'x', nullptr);
+            ADD_FAILURE() << "no failure";
+        } catch (const std::runtime_error& error) {
+            EXPECT_STREQ(error.what(), "change");
+        }
+        EXPECT_EQ(view_->PaintLock(), 0);
+        view_->OnChange = nullptr;
+        view_->OnStatusChange = nullptr;
+        view_->SetCaretXY({2, 1});
+        EXPECT_EQ(view_->CaretXY(), (TBufferCoord{2, 1}));
+    }
 }
 
 TEST_F(TextViewCaretTest, SettingTheCaretClampsAndCollapsesTheSelection) {
