@@ -118,6 +118,15 @@ TSegment WholeCharacters(const TLineStore& lines, TSegment segment) {
     return segment;
 }
 
+// A segment over several lines that starts behind its first line's end starts at that end:
+// its text holds nothing of the gap, and the new text goes in where the old one began.
+TSegment StartOnItsLine(const TLineStore& lines, TSegment segment) {
+    if (segment.First.LineIndex >= segment.Last.LineIndex) return segment;
+    const auto end = static_cast<std::int32_t>(lines.Get(segment.First.LineIndex - 1).size()) + 1;
+    segment.First.CharIndex = std::min(segment.First.CharIndex, end);
+    return segment;
+}
+
 }  // namespace
 
 void TCustomTextView::ChangeCase(TEditorCommand command) {
@@ -128,7 +137,7 @@ void TCustomTextView::ChangeCase(TEditorCommand command) {
                                          : std::vector<TSegment>{WordSegment(lines_, caret_)};
     bool changes = false;
     for (TSegment& segment : segments) {
-        segment = WholeCharacters(lines_, segment);
+        segment = StartOnItsLine(lines_, WholeCharacters(lines_, segment));
         segment.Old = TextBetween(lines_, segment.First, segment.Last, TSelectionMode::smNormal);
         segment.New = WithCase(segment.Old, command);
         changes = changes || segment.New != segment.Old;

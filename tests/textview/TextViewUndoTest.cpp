@@ -341,7 +341,9 @@ TEST_F(TextViewUndoTest, StreamsFromPastALineEndComeBackWhole) {
     for (const Case& c : {Case{ecDeleteChar, 0, "_a"},
                           {ecChar, 'X', "X_a"},
                           {ecPaste, 0, "P_a"},
-                          {ecLineBreak, '\r', "\r\n_a"}}) {
+                          {ecLineBreak, '\r', "\r\n_a"},
+                          {ecToggleCase, 0, "\r\nz\r\n_a"},
+                          {ecLowerCaseBlock, 0, "\r\nz\r\n_a"}}) {
         SCOPED_TRACE(c.Changed);
         view_->SetText("\r\nZ\r\n_a");
         view_->SetCaretAndSelection({1, 3}, {8, 1}, {1, 3});
