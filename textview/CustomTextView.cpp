@@ -439,28 +439,8 @@ TPoint TCustomTextView::RowColumnToPixels(const TDisplayCoord& d) const {
 
 void TCustomTextView::UnlockPaint() {
     MIREVO_ASSERT(paintLock_ > 0);
-    ReleasePaintLock();
-    RunPendingPaintWork();
-}
-
-void TCustomTextView::ReleasePaintLock() noexcept {
-    if (paintLock_ == 0) return;
     --paintLock_;
-    if (paintLock_ == 0) paintWorkPending_ = true;
-}
-
-void TCustomTextView::RunPendingPaintWorkAfterError() noexcept {
-    try {
-        RunPendingPaintWork();
-    } catch (...) {
-        // The work's own failure is the one that goes on.
-    }
-}
-
-void TCustomTextView::RunPendingPaintWork() {
-    if (paintLock_ > 0 || !paintWorkPending_) return;
-    paintWorkPending_ = false;
-    if (!window_) return;
+    if (paintLock_ > 0 || !window_) return;
     if (scrollbarChanged_) UpdateScrollBars();
     const bool caretMoved = pendingChanges_.Contains(TStatusChange::scCaretX) ||
                             pendingChanges_.Contains(TStatusChange::scCaretY);

@@ -461,15 +461,6 @@ private:
     struct TPaintSelection;
     class TPaintContext;
 
-    // The update bracket's halves that TPaintLock uses (CustomTextView.cpp): counting down,
-    // which never throws, and the closing work once the outermost bracket has closed.
-    friend class TPaintLock;
-    void ReleasePaintLock() noexcept;
-    void RunPendingPaintWork();
-    // The same after the bracket's work threw: a failure of its own is dropped, so that the
-    // first one is reported.
-    void RunPendingPaintWorkAfterError() noexcept;
-
     // Painting (ViewPaint*.cpp).
     void PaintGutter(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
                      std::int32_t lastRow);
@@ -581,7 +572,10 @@ private:
     // Typed text at the caret: replaces the selection, or overwrites characters in
     // overwrite mode when overwrite is set.
     void InsertTyped(std::string_view text, bool overwrite);
+    // Their work, inside the bracket and the undo block they need.
+    void Type(std::string_view text, bool overwrite);
     void BreakLine(bool moveCaret);
+    void BreakLineAtCaret(bool moveCaret);
     void InsertTab();
     void IndentBlock();
     void UnindentBlock();
@@ -688,7 +682,6 @@ private:
     TPoint caretOffset_;
     std::int32_t wheelAccumulator_ = 0;
     std::int32_t paintLock_ = 0;
-    bool paintWorkPending_ = false;
     std::int32_t paintTransientLock_ = 0;
     TStatusChanges pendingChanges_;
     bool caretChanged_ = false;

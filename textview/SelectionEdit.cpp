@@ -5,22 +5,11 @@
 #include <vector>
 
 #include "common/Sjis.h"
+#include "textview/LineStoreUpdate.h"
 
 namespace mirevo {
 
 namespace {
-
-// Keeps one line-store update open for the whole edit, so the view sees one change.
-class StoreUpdate {
-public:
-    explicit StoreUpdate(TLineStore& lines) : lines_(lines) { lines_.BeginUpdate(); }
-    ~StoreUpdate() { lines_.EndUpdate(); }
-    StoreUpdate(const StoreUpdate&) = delete;
-    StoreUpdate& operator=(const StoreUpdate&) = delete;
-
-private:
-    TLineStore& lines_;
-};
 
 // Pieces between breaks; a break at the end leaves an empty last piece.
 std::vector<std::string> Pieces(std::string_view text) {
@@ -247,57 +236,59 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
     if (selection.HasSelection())
         edit.DeleteRecord = DeletionRecord(lines, selection, mode, text.empty());
     selection.SetCurrentMode(mode);
-    const StoreUpdate update(lines);
-    TBufferCoord at =
-        selection.HasSelection() ? RemoveSelection(lines, selection) : selection.First();
-    at.CharIndex = std::max(1, at.CharIndex);
-    at.LineIndex = std::max(1, at.LineIndex);
-    if (mode == TSelectionMode::smLine) at.CharIndex = 1;
-    // Whole lines removed at the end leave the caret on the new last line.
-    if (text.empty()) at.LineIndex = std::min(at.LineIndex, std::max(1, lines.Count()));
-    // A column block keeps the double-byte characters its edge cut, so its first end may
-    // now fall inside one: the caret goes to that character's start.
-    if (text.empty() && at.LineIndex <= lines.Count()) {
-        const std::string_view line = lines.Get(at.LineIndex - 1);
-        const auto index = static_cast<std::size_t>(at.CharIndex - 1);
-        if (index < line.size() && ByteKindAt(line, index) == ByteKind::Trail) --at.CharIndex;
-    }
-    edit.Caret = at;
-    if (!text.empty()) {
-        const std::vector<std::string> pieces = Pieces(text);
-        // Text put in past a line's end pads the line with blanks; the record covers them,
-        // so that undo takes them away too.
-        TBufferCoord recordStart = at;
-        if (at.LineIndex <= lines.Count()) {
-            const auto length = static_cast<std::int32_t>(lines.Get(at.LineIndex - 1).size());
-            recordStart.CharIndex = std::min(at.CharIndex, length + 1);
+    return TLineStoreUpdate::Around(lines, [&] {
+        TBufferCoord at =
+            selection.HasSelection() ? RemoveSelection(lines, selection) : selection.First();
+        at.CharIndex = std::max(1, at.CharIndex);
+        at.LineIndex = std::max(1, at.LineIndex);
+        if (mode == TSelectionMode::smLine) at.CharIndex = 1;
+        // Whole lines removed at the end leave the caret on the new last line.
+        if (text.empty()) at.LineIndex = std::min(at.LineIndex, std::max(1, lines.Count()));
+        // A column block keeps the double-byte characters its edge cut, so its first end may
+        // now fall inside one: the caret goes to that character's start.
+        if (text.empty() && at.LineIndex <= lines.Count()) {
+            const std::string_view line = lines.Get(at.LineIndex - 1);
+            const auto index = static_cast<std::size_t>(at.CharIndex - 1);
+            if (index < line.size() && ByteKindAt(line, index) == ByteKind::Trail) --at.CharIndex;
         }
-        if (mode == TSelectionMode::smColumn) {
-            edit.Caret = InsertColumns(lines, at, pieces, edit.InsertRecords);
-        } else {
-            edit.Caret = InsertStream(lines, at, pieces);
-            edit.InsertRecords.push_back(
-                Record(TChangeKind::ChangeInsert, recordStart, edit.Caret, "", mode));
+        edit.Caret = at;
+        if (!text.empty()) {
+            const std::vector<std::string> pieces = Pieces(text);
+            // Text put in past a line's end pads the line with blanks; the record covers them,
+            // so that undo takes them away too.
+            TBufferCoord recordStart = at;
+            if (at.LineIndex <= lines.Count()) {
+                const auto length = static_cast<std::int32_t>(lines.Get(at.LineIndex - 1).size());
+                recordStart.CharIndex = std::min(at.CharIndex, length + 1);
+            }
+            if (mode == TSelectionMode::smColumn) {
+                edit.Caret = InsertColumns(lines, at, pieces, edit.InsertRecords);
+            } else {
+                edit.Caret = InsertStream(lines, at, pieces);
+                edit.InsertRecords.push_back(
+                    Record(TChangeKind::ChangeInsert, recordStart, edit.Caret, "", mode));
+            }
         }
-    }
-    selection.SetEnds(edit.Caret, edit.Caret);
-    return edit;
+        selection.SetEnds(edit.Caret, edit.Caret);
+        return edit;
+    });
 }
 
 void RestoreColumns(TLineStore& lines, TBufferCoord at, std::string_view text) {
-    const StoreUpdate update(lines);
-    const std::vector<std::string> pieces = Pieces(text);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (pieces[i].empty()) continue;
-        const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
-        EnsureLine(lines, lineIndex);
-        std::string line = PaddedTo(LineOf(lines, lineIndex), at.CharIndex);
-        // The deletion kept a character the column cut and took what followed it.
-        auto where = static_cast<std::size_t>(at.CharIndex - 1);
-        if (where < line.size() && ByteKindAt(line, where) == ByteKind::Trail) ++where;
-        line.insert(where, pieces[i]);
-        lines.Put(lineIndex - 1, line);
-    }
+    TLineStoreUpdate::Around(lines, [&] {
+        const std::vector<std::string> pieces = Pieces(text);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            if (pieces[i].empty()) continue;
+            const auto lineIndex = at.LineIndex + static_cast<std::int32_t>(i);
+            EnsureLine(lines, lineIndex);
+            std::string line = PaddedTo(LineOf(lines, lineIndex), at.CharIndex);
+            // The deletion kept a character the column cut and took what followed it.
+            auto where = static_cast<std::size_t>(at.CharIndex - 1);
+            if (where < line.size() && ByteKindAt(line, where) == ByteKind::Trail) ++where;
+            line.insert(where, pieces[i]);
+            lines.Put(lineIndex - 1, line);
+        }
+    });
 }
 
 }  // namespace mirevo

@@ -1,21 +1,25 @@
-// TUndoBlock: an undo list's block as a scope, so that every change recorded while it lives
-// is undone as one step.
+// TUndoBlock: an undo list's block around a piece of work, so that every change recorded in
+// it is undone as one step. Closing the block raises OnItemAdded, whose handlers may throw, so
+// it is closed as code, never from a destructor.
+//
+//     TUndoBlock::Around(undoList_, [&] { ...several recorded changes... });
 #pragma once
 
+#include "textview/Bracketed.h"
 #include "textview/UndoList.h"
 
 namespace mirevo {
 
 class TUndoBlock {
 public:
-    explicit TUndoBlock(TUndoList& list) : list_(list) { list_.OpenBlock(); }
-    // Closing raises OnItemAdded, whose handlers may throw; the block still closes.
-    ~TUndoBlock() noexcept(false) { list_.CloseBlock(); }
-    TUndoBlock(const TUndoBlock&) = delete;
-    TUndoBlock& operator=(const TUndoBlock&) = delete;
+    // Runs work inside the block and returns what it returns. When work throws, the block
+    // still closes and the work's exception goes on.
+    template <class Work>
+    static decltype(auto) Around(TUndoList& list, Work&& work) {
+        return Bracketed([&list] { list.OpenBlock(); }, [&list] { list.CloseBlock(); }, work);
+    }
 
-private:
-    TUndoList& list_;
+    TUndoBlock() = delete;
 };
 
 }  // namespace mirevo

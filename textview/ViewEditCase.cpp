@@ -148,25 +148,26 @@ void TCustomTextView::ChangeCase(TEditorCommand command) {
     const TBufferCoord active = BlockEnd();
     const TBufferCoord caret = caret_;
     TPaintLock::Around(*this, [&] {
-        const TUndoBlock block(undoList_);
-        // Undo puts the old text back silently, then the selection and the caret as they were.
-        undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
-        undoList_.RecordChange(TChangeKind::ChangeSelection, anchor, active, {}, mode);
-        for (const TSegment& segment : segments) {
-            if (segment.New == segment.Old) continue;
-            ReplaceRange(segment.First, segment.Last, {}, TSelectionMode::smNormal);
-            undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, segment.First,
-                                   segment.Last, segment.Old, TSelectionMode::smNormal);
-            const TBufferCoord end =
-                ReplaceRange(segment.First, segment.First, segment.New, TSelectionMode::smNormal)
-                    .Caret;
-            undoList_.RecordChange(TChangeKind::ChangeInsert, segment.First, end, {},
-                                   TSelectionMode::smNormal);
-        }
-        SetActiveSelectionMode(mode);
-        SetCaretAndSelection(caret, anchor, active);
-        // Redo ends with this item, so the caret comes back where the command left it.
-        undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
+        TUndoBlock::Around(undoList_, [&] {
+            // Undo puts the old text back silently, then the selection and the caret as they were.
+            undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
+            undoList_.RecordChange(TChangeKind::ChangeSelection, anchor, active, {}, mode);
+            for (const TSegment& segment : segments) {
+                if (segment.New == segment.Old) continue;
+                ReplaceRange(segment.First, segment.Last, {}, TSelectionMode::smNormal);
+                undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, segment.First,
+                                       segment.Last, segment.Old, TSelectionMode::smNormal);
+                const TBufferCoord end = ReplaceRange(segment.First, segment.First, segment.New,
+                                                      TSelectionMode::smNormal)
+                                             .Caret;
+                undoList_.RecordChange(TChangeKind::ChangeInsert, segment.First, end, {},
+                                       TSelectionMode::smNormal);
+            }
+            SetActiveSelectionMode(mode);
+            SetCaretAndSelection(caret, anchor, active);
+            // Redo ends with this item, so the caret comes back where the command left it.
+            undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
+        });
     });
 }
 

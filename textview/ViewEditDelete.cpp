@@ -133,22 +133,24 @@ void TCustomTextView::DeleteCaretLine() {
     const std::int32_t length = LengthOf(lines_.Get(y - 1));
     if (count == 1 && length == 0) return;
     TPaintLock::Around(*this, [&] {
-        const TUndoBlock block(undoList_);
-        // Undo puts the text back silently, then the selection and the caret as they were.
-        const TSelectionMode mode = selection_.CurrentMode();
-        undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
-        undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {}, mode);
-        const auto kind = TChangeKind::ChangeSilentDeleteAfterCaret;
-        if (y < count) {
-            DeleteRecorded({1, y}, {1, y + 1}, kind, {1, y});
-        } else if (y > 1) {
-            const TBufferCoord joint{LengthOf(lines_.Get(y - 2)) + 1, y - 1};
-            DeleteRecorded(joint, {length + 1, y}, kind, {1, y - 1});
-        } else {
-            DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
-        }
-        // Redo ends with this item, so the caret comes back where the command left it.
-        undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+        TUndoBlock::Around(undoList_, [&] {
+            // Undo puts the text back silently, then the selection and the caret as they were.
+            const TSelectionMode mode = selection_.CurrentMode();
+            undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+            undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {},
+                                   mode);
+            const auto kind = TChangeKind::ChangeSilentDeleteAfterCaret;
+            if (y < count) {
+                DeleteRecorded({1, y}, {1, y + 1}, kind, {1, y});
+            } else if (y > 1) {
+                const TBufferCoord joint{LengthOf(lines_.Get(y - 2)) + 1, y - 1};
+                DeleteRecorded(joint, {length + 1, y}, kind, {1, y - 1});
+            } else {
+                DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
+            }
+            // Redo ends with this item, so the caret comes back where the command left it.
+            undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+        });
     });
 }
 

@@ -116,37 +116,39 @@ void TCustomTextView::IndentBlock() {
     const TBufferCoord active = BlockEnd();
     const TBufferCoord caret = caret_;
     TPaintLock::Around(*this, [&] {
-        const TUndoBlock block(undoList_);
-        // Undo takes the indents back first, then restores the selection.
-        undoList_.RecordChange(TChangeKind::ChangeIndent, HasSelection() ? SelectionFirst() : caret,
-                               HasSelection() ? SelectionLast() : caret, {}, mode);
-        // The column each line was indented at (0: not indented). A column inside a double-byte
-        // character indents before it, so no character is split.
-        std::vector<std::int32_t> indentedAt(static_cast<std::size_t>(range.Last - range.First + 1),
-                                             0);
-        for (std::int32_t line = range.First; line <= range.Last; ++line) {
-            const std::string_view text = lines_.Get(line - 1);
-            if (static_cast<std::int32_t>(text.size()) < column - 1) continue;
-            std::int32_t at = column;
-            if (at - 1 < static_cast<std::int32_t>(text.size()) &&
-                ByteKindAt(text, static_cast<std::size_t>(at - 1)) == ByteKind::Trail) {
-                --at;
+        TUndoBlock::Around(undoList_, [&] {
+            // Undo takes the indents back first, then restores the selection.
+            undoList_.RecordChange(TChangeKind::ChangeIndent,
+                                   HasSelection() ? SelectionFirst() : caret,
+                                   HasSelection() ? SelectionLast() : caret, {}, mode);
+            // The column each line was indented at (0: not indented). A column inside a double-byte
+            // character indents before it, so no character is split.
+            std::vector<std::int32_t> indentedAt(
+                static_cast<std::size_t>(range.Last - range.First + 1), 0);
+            for (std::int32_t line = range.First; line <= range.Last; ++line) {
+                const std::string_view text = lines_.Get(line - 1);
+                if (static_cast<std::int32_t>(text.size()) < column - 1) continue;
+                std::int32_t at = column;
+                if (at - 1 < static_cast<std::int32_t>(text.size()) &&
+                    ByteKindAt(text, static_cast<std::size_t>(at - 1)) == ByteKind::Trail) {
+                    --at;
+                }
+                ReplaceRange({at, line}, {at, line}, indent, TSelectionMode::smNormal);
+                undoList_.RecordChange(TChangeKind::ChangeInsert, {at, line}, {at + width, line},
+                                       {}, TSelectionMode::smNormal);
+                indentedAt[static_cast<std::size_t>(line - range.First)] = at;
             }
-            ReplaceRange({at, line}, {at, line}, indent, TSelectionMode::smNormal);
-            undoList_.RecordChange(TChangeKind::ChangeInsert, {at, line}, {at + width, line}, {},
-                                   TSelectionMode::smNormal);
-            indentedAt[static_cast<std::size_t>(line - range.First)] = at;
-        }
-        const auto shifted = [&](TBufferCoord p) {
-            const std::int32_t at =
-                p.LineIndex >= range.First && p.LineIndex <= range.Last
-                    ? indentedAt[static_cast<std::size_t>(p.LineIndex - range.First)]
-                    : 0;
-            const bool moved = at > 0 && p.CharIndex >= at;
-            return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
-        };
-        SetActiveSelectionMode(mode);
-        SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+            const auto shifted = [&](TBufferCoord p) {
+                const std::int32_t at =
+                    p.LineIndex >= range.First && p.LineIndex <= range.Last
+                        ? indentedAt[static_cast<std::size_t>(p.LineIndex - range.First)]
+                        : 0;
+                const bool moved = at > 0 && p.CharIndex >= at;
+                return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
+            };
+            SetActiveSelectionMode(mode);
+            SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+        });
     });
 }
 
@@ -171,8 +173,7 @@ void TCustomTextView::UnindentBlock() {
     const TBufferCoord caret = caret_;
     TPaintLock::Around(*this, [&] {
         std::string saved;
-        {
-            const TLineStoreUpdate update(lines_);
+        TLineStoreUpdate::Around(lines_, [&] {
             for (std::size_t i = 0; i < removed.size(); ++i) {
                 if (i > 0) saved += "\r\n";
                 saved += removed[i];
@@ -182,7 +183,7 @@ void TCustomTextView::UnindentBlock() {
                 text.erase(static_cast<std::size_t>(column - 1), removed[i].size());
                 lines_.Put(line - 1, text);
             }
-        }
+        });
         const auto shifted = [&](TBufferCoord p) {
             const auto i = static_cast<std::size_t>(p.LineIndex - first.LineIndex);
             if (p.LineIndex < first.LineIndex || i >= removed.size()) return p;

@@ -58,40 +58,50 @@ void TCustomTextView::TypeCharacter(char character) {
 void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
     if (text.empty()) return;
     TPaintLock::Around(*this, [&] {
-        std::optional<TUndoBlock> block;
-        if (HasSelection()) {
-            block.emplace(undoList_);
-            SetSelectedText({});
-            overwrite = false;
+        // One block when typing does more than insert: it deletes the selection, fills the
+        // gap behind the line's end with blanks or overwrites characters.
+        const auto lineEnd = static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size()) + 1;
+        const bool block = HasSelection() || caret_.CharIndex > lineEnd ||
+                           (overwrite && caret_.CharIndex < lineEnd);
+        const auto typed = [&] { Type(text, overwrite); };
+        if (block) {
+            TUndoBlock::Around(undoList_, typed);
+        } else {
+            typed();
         }
-        const TBufferCoord caret = caret_;
-        const std::string_view line = lines_.Get(caret.LineIndex - 1);
-        const auto end = static_cast<std::int32_t>(line.size()) + 1;
-        TBufferCoord at = caret;
-        std::string inserted(text);
-        if (caret.CharIndex > end) {
-            // Behind the end of the line the gap is filled with blanks, which undo removes too;
-            // the caret and the empty selection then go back where they stood.
-            if (!block) block.emplace(undoList_);
-            const TSelectionMode mode = selection_.CurrentMode();
-            undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
-            undoList_.RecordChange(TChangeKind::ChangeSelection, caret, caret, {}, mode);
-            inserted.insert(0, static_cast<std::size_t>(caret.CharIndex - end), ' ');
-            at.CharIndex = end;
-        }
-        if (overwrite && at.CharIndex < end) {
-            const TBufferCoord over{IndexAfterCharacters(line, at.CharIndex, CharacterCount(text)),
-                                    at.LineIndex};
-            const std::string old = TextBetween(lines_, at, over, TSelectionMode::smNormal);
-            if (!block) block.emplace(undoList_);
-            ReplaceRange(at, over, {}, TSelectionMode::smNormal);
-            undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, at, over, old,
-                                   TSelectionMode::smNormal);
-        }
-        const TBufferCoord after = ReplaceRange(at, at, inserted, TSelectionMode::smNormal).Caret;
-        SetCaretXY(after);
-        undoList_.RecordChange(TChangeKind::ChangeInsert, at, after, {}, TSelectionMode::smNormal);
     });
+}
+
+void TCustomTextView::Type(std::string_view text, bool overwrite) {
+    if (HasSelection()) {
+        SetSelectedText({});
+        overwrite = false;
+    }
+    const TBufferCoord caret = caret_;
+    const std::string_view line = lines_.Get(caret.LineIndex - 1);
+    const auto end = static_cast<std::int32_t>(line.size()) + 1;
+    TBufferCoord at = caret;
+    std::string inserted(text);
+    if (caret.CharIndex > end) {
+        // Behind the end of the line the gap is filled with blanks, which undo removes too;
+        // the caret and the empty selection then go back where they stood.
+        const TSelectionMode mode = selection_.CurrentMode();
+        undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
+        undoList_.RecordChange(TChangeKind::ChangeSelection, caret, caret, {}, mode);
+        inserted.insert(0, static_cast<std::size_t>(caret.CharIndex - end), ' ');
+        at.CharIndex = end;
+    }
+    if (overwrite && at.CharIndex < end) {
+        const TBufferCoord over{IndexAfterCharacters(line, at.CharIndex, CharacterCount(text)),
+                                at.LineIndex};
+        const std::string old = TextBetween(lines_, at, over, TSelectionMode::smNormal);
+        ReplaceRange(at, over, {}, TSelectionMode::smNormal);
+        undoList_.RecordChange(TChangeKind::ChangeSilentDeleteAfterCaret, at, over, old,
+                               TSelectionMode::smNormal);
+    }
+    const TBufferCoord after = ReplaceRange(at, at, inserted, TSelectionMode::smNormal).Caret;
+    SetCaretXY(after);
+    undoList_.RecordChange(TChangeKind::ChangeInsert, at, after, {}, TSelectionMode::smNormal);
 }
 
 void TCustomTextView::BreakLine(bool moveCaret) {
@@ -99,32 +109,38 @@ void TCustomTextView::BreakLine(bool moveCaret) {
         // No block for a plain line break: redo breaks lines inside the step it redoes. An
         // inserted line (caret kept) is redone as a line break, so it records where the caret
         // stays, in one step with the break.
-        std::optional<TUndoBlock> block;
-        if (HasSelection() || !moveCaret) block.emplace(undoList_);
-        if (HasSelection()) SetSelectedText({});
-        const std::int32_t y = caret_.LineIndex;
-        const std::string line(lines_.Get(y - 1));
-        const TBufferCoord at{
-            std::min(caret_.CharIndex, static_cast<std::int32_t>(line.size()) + 1), y};
-        const std::string head = line.substr(0, static_cast<std::size_t>(at.CharIndex - 1));
-        const std::string tail = line.substr(head.size());
-        const std::string indent =
-            options_.Contains(TEditorOption::eoAutoIndent) ? LeadingBlanks(head) : std::string();
-        {
-            const TLineStoreUpdate update(lines_);
+        const auto broken = [&] { BreakLineAtCaret(moveCaret); };
+        if (HasSelection() || !moveCaret) {
+            TUndoBlock::Around(undoList_, broken);
+        } else {
+            broken();
+        }
+    });
+}
+
+void TCustomTextView::BreakLineAtCaret(bool moveCaret) {
+    if (HasSelection()) SetSelectedText({});
+    const std::int32_t y = caret_.LineIndex;
+    const std::string line(lines_.Get(y - 1));
+    const TBufferCoord at{std::min(caret_.CharIndex, static_cast<std::int32_t>(line.size()) + 1),
+                          y};
+    const std::string head = line.substr(0, static_cast<std::size_t>(at.CharIndex - 1));
+    const std::string tail = line.substr(head.size());
+    const std::string indent =
+        options_.Contains(TEditorOption::eoAutoIndent) ? LeadingBlanks(head) : std::string();
+    TLineStoreUpdate::Around(
+        lines_, [&] {
             lines_.Put(y - 1, head);
             lines_.Insert(y, indent + tail);
             const TBufferCoord caret =
                 moveCaret ? TBufferCoord{static_cast<std::int32_t>(indent.size()) + 1, y + 1} : at;
             InternalSetCaretXY(caret);
-        }
-        selection_.SetEnds(caret_, caret_);
-        MarksLinesInserted(y + 1, 1);
-        undoList_.RecordChange(TChangeKind::ChangeLineBreak, at, at, tail,
-                               TSelectionMode::smNormal);
-        if (!moveCaret)
-            undoList_.RecordChange(TChangeKind::ChangeCaret, at, at, {}, TSelectionMode::smNormal);
-    });
+        });
+    selection_.SetEnds(caret_, caret_);
+    MarksLinesInserted(y + 1, 1);
+    undoList_.RecordChange(TChangeKind::ChangeLineBreak, at, at, tail, TSelectionMode::smNormal);
+    if (!moveCaret)
+        undoList_.RecordChange(TChangeKind::ChangeCaret, at, at, {}, TSelectionMode::smNormal);
 }
 
 }  // namespace mirevo

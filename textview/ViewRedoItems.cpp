@@ -107,8 +107,7 @@ void TCustomTextView::RedoUnindent(const TUndoItem& item) {
     const std::int32_t index =
         column ? std::min(item.RangeStart.CharIndex, item.RangeEnd.CharIndex) : 1;
     const std::vector<std::string_view> pieces = LinePieces(item.SavedText);
-    {
-        const TLineStoreUpdate update(lines_);
+    TLineStoreUpdate::Around(lines_, [&] {
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             const std::int32_t line = item.RangeStart.LineIndex + static_cast<std::int32_t>(i);
             if (line > lines_.Count()) break;
@@ -118,7 +117,7 @@ void TCustomTextView::RedoUnindent(const TUndoItem& item) {
             text.erase(static_cast<std::size_t>(index - 1), pieces[i].size());
             lines_.Put(line - 1, text);
         }
-    }
+    });
     if (column) {
         SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
         return;

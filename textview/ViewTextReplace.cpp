@@ -47,11 +47,10 @@ TSelectionEdit TCustomTextView::ReplaceRange(TBufferCoord first, TBufferCoord la
         const TChosenModeKept kept(selection_, mode);
         selection_.SetEnds(first, last);
         TSelectionEdit edit;
-        {
-            const TLineStoreUpdate update(lines_);
+        TLineStoreUpdate::Around(lines_, [&] {
             edit = ReplaceSelectedText(lines_, selection_, text);
             InternalSetCaretXY(edit.Caret);
-        }
+        });
         // A stream keeps the marks on their lines; whole lines and columns leave them.
         if (mode == TSelectionMode::smNormal) {
             const auto breaks = static_cast<std::int32_t>(

@@ -139,19 +139,20 @@ void TCustomTextView::UndoLineBreak(const TUndoItem& item) {
     InternalSetCaretXY(item.RangeStart);
     redoList_.RecordChange(item.Kind, item.RangeStart, item.RangeEnd, {},
                            item.SelectionModeAtChange);
-    const TLineStoreUpdate update(lines_);
-    std::string line(lines_.Get(caret_.LineIndex - 1));
-    const bool leadingBlank = !item.SavedText.empty() && item.SavedText.front() == ' ';
-    if (static_cast<std::int32_t>(line.size()) < caret_.CharIndex - 1 &&
-        (!leadingBlank || !options_.Contains(TEditorOption::eoAutoIndent))) {
-        line.resize(static_cast<std::size_t>(caret_.CharIndex - 1), ' ');
-    }
-    lines_.Put(caret_.LineIndex - 1, line + item.SavedText);
-    const std::int32_t removed = item.RangeEnd.LineIndex;  // 0-based: the line below the break
-    if (removed >= 0 && removed < lines_.Count()) {
-        lines_.Delete(removed);
-        MarksLinesDeleted(removed + 1, 1);
-    }
+    TLineStoreUpdate::Around(lines_, [&] {
+        std::string line(lines_.Get(caret_.LineIndex - 1));
+        const bool leadingBlank = !item.SavedText.empty() && item.SavedText.front() == ' ';
+        if (static_cast<std::int32_t>(line.size()) < caret_.CharIndex - 1 &&
+            (!leadingBlank || !options_.Contains(TEditorOption::eoAutoIndent))) {
+            line.resize(static_cast<std::size_t>(caret_.CharIndex - 1), ' ');
+        }
+        lines_.Put(caret_.LineIndex - 1, line + item.SavedText);
+        const std::int32_t removed = item.RangeEnd.LineIndex;  // 0-based: the line below the break
+        if (removed >= 0 && removed < lines_.Count()) {
+            lines_.Delete(removed);
+            MarksLinesDeleted(removed + 1, 1);
+        }
+    });
 }
 
 void TCustomTextView::UndoUnindent(const TUndoItem& item) {
@@ -161,8 +162,7 @@ void TCustomTextView::UndoUnindent(const TUndoItem& item) {
                                     ? std::min(item.RangeStart.CharIndex, item.RangeEnd.CharIndex)
                                     : 1;
     const std::vector<std::string> pieces = LinePieces(item.SavedText);
-    {
-        const TLineStoreUpdate update(lines_);
+    TLineStoreUpdate::Around(lines_, [&] {
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             const std::int32_t line = item.RangeStart.LineIndex + static_cast<std::int32_t>(i);
             if (line > item.RangeEnd.LineIndex || line > lines_.Count()) break;
@@ -173,7 +173,7 @@ void TCustomTextView::UndoUnindent(const TUndoItem& item) {
             text.insert(static_cast<std::size_t>(column - 1), pieces[i]);
             lines_.Put(line - 1, text);
         }
-    }
+    });
     SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -188,6 +189,28 @@ TEST(SelectionEdit, OneStoreUpdateForTheWholeEdit) {
     selection.SetActiveEnd({2, 3});
     ReplaceSelectedText(lines, selection, "1\r\n2");
     EXPECT_EQ(changes, 1);
+}
+
+// A change handler that throws at the end of the update reaches the caller (it used to end
+// the program), with the edit made and the update ended, for the stream and the column forms.
+TEST(SelectionEdit, AFailingChangeHandlerReachesTheCallerAfterTheEdit) {
+    for (const TSelectionMode mode : {smNormal, smColumn}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        TLineStore lines;
+        lines.SetText("abc\ndef");
+        TSelection selection(lines);
+        selection.SetSelectionMode(mode);
+        selection.SetAnchor({2, 1});
+        selection.SetActiveEnd({3, 2});
+        lines.OnChange = [](TLineStore&) { throw std::runtime_error("change"); };
+        EXPECT_THROW(ReplaceSelectedText(lines, selection, "x"), std::runtime_error);
+        lines.OnChange = nullptr;
+        EXPECT_EQ(lines.Get(0).substr(0, 2), "ax");
+        int changes = 0;
+        lines.OnChange = [&](TLineStore&) { ++changes; };
+        lines.Put(0, "z");
+        EXPECT_EQ(changes, 1) << "the update was left open";
+    }
 }
 
 }  // namespace
