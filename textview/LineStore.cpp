@@ -9,6 +9,8 @@
 #include <ostream>
 #include <utility>
 
+#include "textview/LineStoreUpdate.h"
+
 namespace mirevo {
 
 namespace {
@@ -90,31 +92,6 @@ private:
 };
 
 }  // namespace
-
-// Opens an update bracket for one operation. Close() ends it on success; when the operation
-// fails the destructor still ends it, and a failure of OnChange then is dropped in favour
-// of the one already on its way.
-class TLineStore::Bracket {
-public:
-    explicit Bracket(TLineStore& store) : store_(store) { store_.BeginUpdate(); }
-    Bracket(const Bracket&) = delete;
-    Bracket& operator=(const Bracket&) = delete;
-    ~Bracket() {
-        if (!open_) return;
-        try {
-            store_.EndUpdate();
-        } catch (...) {
-        }
-    }
-    void Close() {
-        open_ = false;
-        store_.EndUpdate();
-    }
-
-private:
-    TLineStore& store_;
-    bool open_ = true;
-};
 
 TLineStore::LineRecord::LineRecord(LineRecord&& other) noexcept
     : text(std::exchange(other.text, nullptr)),
@@ -227,12 +204,12 @@ void TLineStore::ReserveForAdds(std::size_t lines) {
 
 // Add and Insert: one line in its own bracket.
 void TLineStore::InsertRecord(std::int32_t index, LineRecord&& record) {
-    Bracket bracket(*this);
-    GrowForOneMore();
-    lines_.insert(lines_.begin() + index, std::move(record));
-    longestLine_ = -1;
-    Fire(OnLinesInserted, index, 1);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        GrowForOneMore();
+        lines_.insert(lines_.begin() + index, std::move(record));
+        longestLine_ = -1;
+        Fire(OnLinesInserted, index, 1);
+    });
 }
 
 std::size_t TLineStore::SharedLinesIn(std::int32_t first, std::int32_t last) const {
@@ -261,16 +238,16 @@ template <typename Source>
 void TLineStore::AppendAll(std::int32_t sourceCount, const Source& lineOf) {
     if (sourceCount <= 0) return;
     longestLine_ = -1;
-    Bracket bracket(*this);
-    const std::int32_t first = Count();
-    if (first + sourceCount > capacity_) Reallocate(RoundUpTo16(first + sourceCount));
-    // Room is reserved, so reading from this very store while appending stays valid.
-    for (std::int32_t i = 0; i < sourceCount; ++i) {
-        const auto [text, data] = lineOf(i);
-        lines_.push_back(NewRecord(text, data));
-    }
-    Fire(OnLinesInserted, first, sourceCount);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        const std::int32_t first = Count();
+        if (first + sourceCount > capacity_) Reallocate(RoundUpTo16(first + sourceCount));
+        // Room is reserved, so reading from this very store while appending stays valid.
+        for (std::int32_t i = 0; i < sourceCount; ++i) {
+            const auto [text, data] = lineOf(i);
+            lines_.push_back(NewRecord(text, data));
+        }
+        Fire(OnLinesInserted, first, sourceCount);
+    });
 }
 
 void TLineStore::AddStrings(const TLineStore& source) {
@@ -294,30 +271,30 @@ std::int32_t TLineStore::AddObject(std::string_view text, void* object) {
 
 void TLineStore::InsertObject(std::int32_t index, std::string_view text, void* object) {
     CheckIndex(index, Count());
-    Bracket bracket(*this);
-    Insert(index, text);
-    PutObject(index, object);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        Insert(index, text);
+        PutObject(index, object);
+    });
 }
 
 void TLineStore::Move(std::int32_t currentIndex, std::int32_t newIndex) {
     if (currentIndex == newIndex) return;
     CheckIndex(currentIndex, Count() - 1);
     CheckIndex(newIndex, Count() - 1);
-    Bracket bracket(*this);
-    const std::string text(Get(currentIndex));
-    void* const object = Object(currentIndex);
-    Delete(currentIndex);
-    InsertObject(newIndex, text, object);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        const std::string text(Get(currentIndex));
+        void* const object = Object(currentIndex);
+        Delete(currentIndex);
+        InsertObject(newIndex, text, object);
+    });
 }
 
 void TLineStore::Assign(const TLineStore& source) {
     if (&source == this) return;
-    Bracket bracket(*this);
-    Clear();
-    AddStrings(source);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        Clear();
+        AddStrings(source);
+    });
 }
 
 std::int32_t TLineStore::IndexOf(std::string_view text) const {
@@ -332,41 +309,37 @@ void TLineStore::Put(std::int32_t index, std::string_view text) {
         return;
     }
     CheckIndex(index, Count() - 1);
-    Bracket bracket(*this);
-    const std::size_t shared = SharedLinesIn(index, index + 1);
-    LineRecord& line = lines_[index];
-    line.SetOwnText(text);
-    ReleaseShared(shared);
-    line.flags = ExpandedLengthUnknown;
-    line.expandedLength = -1;
-    longestLine_ = -1;
-    Fire(OnLinesReplaced, index, 1);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        const std::size_t shared = SharedLinesIn(index, index + 1);
+        LineRecord& line = lines_[index];
+        line.SetOwnText(text);
+        ReleaseShared(shared);
+        line.flags = ExpandedLengthUnknown;
+        line.expandedLength = -1;
+        longestLine_ = -1;
+        Fire(OnLinesReplaced, index, 1);
+    });
 }
 
 void TLineStore::PutObject(std::int32_t index, void* object) {
     CheckIndex(index, Count() - 1);
-    Bracket bracket(*this);
-    lines_[index].data = object;
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] { lines_[index].data = object; });
 }
 
 void TLineStore::SetLineState(std::int32_t index, std::int32_t state) {
     CheckIndex(index, Count() - 1);
-    Bracket bracket(*this);
-    lines_[index].lineState = state;
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] { lines_[index].lineState = state; });
 }
 
 void TLineStore::Delete(std::int32_t index) {
     CheckIndex(index, Count() - 1);
-    Bracket bracket(*this);
-    const std::size_t shared = SharedLinesIn(index, index + 1);
-    lines_.erase(lines_.begin() + index);
-    ReleaseShared(shared);
-    longestLine_ = -1;
-    Fire(OnLinesDeleted, index, 1);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        const std::size_t shared = SharedLinesIn(index, index + 1);
+        lines_.erase(lines_.begin() + index);
+        ReleaseShared(shared);
+        longestLine_ = -1;
+        Fire(OnLinesDeleted, index, 1);
+    });
 }
 
 void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
@@ -377,10 +350,10 @@ void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
     const auto first = lines_.begin() + index;
     if (index + count < Count()) {
         // Only moving the following lines is a change the painter must bracket.
-        Bracket bracket(*this);
-        lines_.erase(first, first + count);
-        ReleaseShared(shared);
-        bracket.Close();
+        TLineStoreUpdate::Around(*this, [&] {
+            lines_.erase(first, first + count);
+            ReleaseShared(shared);
+        });
     } else {
         lines_.erase(first, lines_.end());
         ReleaseShared(shared);
@@ -392,49 +365,49 @@ void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
 void TLineStore::InsertLines(std::int32_t index, std::int32_t count) {
     CheckIndex(index, Count());
     if (count <= 0) return;
-    Bracket bracket(*this);
-    const std::int32_t oldCount = Count();
-    Reallocate(oldCount + count);
-    lines_.resize(static_cast<std::size_t>(oldCount + count));
-    std::move_backward(lines_.begin() + index, lines_.begin() + oldCount, lines_.end());
-    for (auto line = lines_.begin() + index; line != lines_.begin() + index + count; ++line) {
-        // Zeros throughout: state 0 and a known width of 0, right for an empty line.
-        *line = LineRecord();
-        line->lineState = 0;
-        line->expandedLength = 0;
-        line->flags = 0;
-    }
-    longestLine_ = -1;
-    Fire(OnLinesInserted, index, count);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        const std::int32_t oldCount = Count();
+        Reallocate(oldCount + count);
+        lines_.resize(static_cast<std::size_t>(oldCount + count));
+        std::move_backward(lines_.begin() + index, lines_.begin() + oldCount, lines_.end());
+        for (auto line = lines_.begin() + index; line != lines_.begin() + index + count; ++line) {
+            // Zeros throughout: state 0 and a known width of 0, right for an empty line.
+            *line = LineRecord();
+            line->lineState = 0;
+            line->expandedLength = 0;
+            line->flags = 0;
+        }
+        longestLine_ = -1;
+        Fire(OnLinesInserted, index, count);
+    });
 }
 
 void TLineStore::Exchange(std::int32_t index1, std::int32_t index2) {
     CheckIndex(index1, Count() - 1);
     CheckIndex(index2, Count() - 1);
-    Bracket bracket(*this);
-    std::swap(lines_[index1], lines_[index2]);
-    if (longestLine_ == index1) {
-        longestLine_ = index2;
-    } else if (longestLine_ == index2) {
-        longestLine_ = index1;
-    }
-    // Both lines now show other text: a layout kept by the view must hear of it.
-    if (index1 != index2) {
-        Fire(OnLinesReplaced, index1, 1);
-        Fire(OnLinesReplaced, index2, 1);
-    }
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        std::swap(lines_[index1], lines_[index2]);
+        if (longestLine_ == index1) {
+            longestLine_ = index2;
+        } else if (longestLine_ == index2) {
+            longestLine_ = index1;
+        }
+        // Both lines now show other text: a layout kept by the view must hear of it.
+        if (index1 != index2) {
+            Fire(OnLinesReplaced, index1, 1);
+            Fire(OnLinesReplaced, index2, 1);
+        }
+    });
 }
 
 void TLineStore::Clear() {
     if (Count() > 0) {
-        Bracket bracket(*this);
-        lines_ = std::vector<LineRecord>();
-        shared_ = {};
-        capacity_ = 0;
-        Fire(OnLinesCleared);
-        bracket.Close();
+        TLineStoreUpdate::Around(*this, [&] {
+            lines_ = std::vector<LineRecord>();
+            shared_ = {};
+            capacity_ = 0;
+            Fire(OnLinesCleared);
+        });
     }
     longestLine_ = -1;
 }
@@ -460,17 +433,17 @@ TSplitResult TLineStore::AddSharedText(std::string&& bytes, TNulHandling nul) {
 }
 
 void TLineStore::SetText(std::string_view text) {
-    Bracket bracket(*this);
-    Clear();
-    if (!text.empty()) AddSharedText(std::string(text), TNulHandling::EndsText);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        Clear();
+        if (!text.empty()) AddSharedText(std::string(text), TNulHandling::EndsText);
+    });
 }
 
 void TLineStore::AdoptText(std::string&& text) {
-    Bracket bracket(*this);
-    Clear();
-    if (!text.empty()) AddSharedText(std::move(text), TNulHandling::EndsText);
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        Clear();
+        if (!text.empty()) AddSharedText(std::move(text), TNulHandling::EndsText);
+    });
 }
 
 void TLineStore::SetCapacity(std::int32_t capacity) {
@@ -557,23 +530,24 @@ std::int32_t TLineStore::LongestLineLength() {
 // --- Streams and files ---------------------------------------------------------------------
 
 void TLineStore::LoadFromStream(std::istream& stream) {
-    Bracket bracket(*this);
-    stream.clear();
-    stream.seekg(0);
-    stream.clear();  // a stream that cannot seek is read from where it stands
-    std::string buffer = ReadAll(stream);
-    Clear();
-    const bool endsWithBreak = !buffer.empty() && (buffer.back() == '\r' || buffer.back() == '\n');
-    const TSplitResult split = AddSharedText(std::move(buffer), TNulHandling::Ordinary);
-    if (!breakAfterLastLine_ && endsWithBreak) Add({});
-    if (split.sawCr && !split.sawLf) {
-        lineBreakStyle_ = TLineBreakStyle::Cr;
-    } else if (split.sawLf && !split.sawCr) {
-        lineBreakStyle_ = TLineBreakStyle::Lf;
-    } else {
-        lineBreakStyle_ = TLineBreakStyle::CrLf;
-    }
-    bracket.Close();
+    TLineStoreUpdate::Around(*this, [&] {
+        stream.clear();
+        stream.seekg(0);
+        stream.clear();  // a stream that cannot seek is read from where it stands
+        std::string buffer = ReadAll(stream);
+        Clear();
+        const bool endsWithBreak =
+            !buffer.empty() && (buffer.back() == '\r' || buffer.back() == '\n');
+        const TSplitResult split = AddSharedText(std::move(buffer), TNulHandling::Ordinary);
+        if (!breakAfterLastLine_ && endsWithBreak) Add({});
+        if (split.sawCr && !split.sawLf) {
+            lineBreakStyle_ = TLineBreakStyle::Cr;
+        } else if (split.sawLf && !split.sawCr) {
+            lineBreakStyle_ = TLineBreakStyle::Lf;
+        } else {
+            lineBreakStyle_ = TLineBreakStyle::CrLf;
+        }
+    });
 }
 
 std::string TLineStore::JoinedForSaving() const {

@@ -177,8 +177,6 @@ private:
         std::size_t liveLines = 0;
     };
 
-    class Bracket;
-
     static LineRecord NewRecord(std::string_view text, void* data);
     void CheckIndex(std::int32_t index, std::int32_t last) const;
     void GrowForOneMore();
