@@ -256,11 +256,12 @@ TSelectionEdit ReplaceSelectedText(TLineStore& lines, TSelection& selection,
             const std::vector<std::string> pieces = Pieces(text);
             // Text put in past a line's end pads the line with blanks; the record covers them,
             // so that undo takes them away too.
+            // A line that is not there yet is made empty, and padded from its start.
             TBufferCoord recordStart = at;
-            if (at.LineIndex <= lines.Count()) {
-                const auto length = static_cast<std::int32_t>(lines.Get(at.LineIndex - 1).size());
-                recordStart.CharIndex = std::min(at.CharIndex, length + 1);
-            }
+            const auto length = at.LineIndex <= lines.Count()
+                                    ? static_cast<std::int32_t>(lines.Get(at.LineIndex - 1).size())
+                                    : 0;
+            recordStart.CharIndex = std::min(at.CharIndex, length + 1);
             if (mode == TSelectionMode::smColumn) {
                 edit.Caret = InsertColumns(lines, at, pieces, edit.InsertRecords);
             } else {

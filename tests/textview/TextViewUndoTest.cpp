@@ -356,6 +356,28 @@ TEST_F(TextViewUndoTest, StreamsFromPastALineEndComeBackWhole) {
     }
 }
 
+// A paste behind the end of an empty text, which has no line yet, pads the line it makes;
+// undoing every step takes the padding back too (it used to stay).
+TEST_F(TextViewUndoTest, PaddingBehindALineEndIsUndoneWithItsStep) {
+    struct Case {
+        const char* Name;
+        std::vector<TEditorCommand> Commands;
+    };
+    clipboard_.text = "a";
+    for (const Case& c :
+         {Case{"pasted", {ecPaste}}, Case{"pasted, word deleted", {ecPaste, ecLeft, ecDeleteWord}},
+          Case{"pasted, character deleted", {ecPaste, ecLeft, ecDeleteChar}},
+          Case{"pasted, backspaced", {ecPaste, ecDeleteLastChar}},
+          Case{"pasted twice, word deleted", {ecPaste, ecPaste, ecLeft, ecLeft, ecDeleteWord}}}) {
+        SCOPED_TRACE(c.Name);
+        view_->SetText("");
+        view_->SetCaretXY({4, 1});
+        for (const TEditorCommand command : c.Commands) Run(command);
+        while (view_->CanUndo()) Run(ecUndo);
+        EXPECT_EQ(view_->Text(), "");
+    }
+}
+
 TEST_F(TextViewUndoTest, DeletedColumnsAndLinesComeBackInTheirMode) {
     struct Case {
         TEditorCommand Mode;
