@@ -79,8 +79,9 @@ if(WIN32)
   # The baseline of the start-up benchmark (scripts/bench-startup.sh).
   add_executable(minimal_window WIN32 platform/win32/bench/MinimalWindow.cpp)
   set_target_properties(minimal_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  add_executable(common_controls_window WIN32 platform/win32/bench/CommonControlsWindow.cpp
+  add_executable(common_controls_window WIN32 platform/win32/bench/MinimalWindow.cpp
                                              platform/win32/bench/CommonControlsWindow.rc)
+  target_compile_definitions(common_controls_window PRIVATE MIREVO_WITH_COMMON_CONTROLS)
   set_source_files_properties(platform/win32/bench/CommonControlsWindow.rc PROPERTIES
     OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/resources/Mirevo.manifest)
   target_include_directories(common_controls_window PRIVATE
