@@ -356,6 +356,25 @@ TEST_F(TextViewUndoTest, StreamsFromPastALineEndComeBackWhole) {
     }
 }
 
+// Whatever an undone or redone item records, the caret and the selection ends end up on
+// whole characters: an item's positions may assume bytes the text no longer has.
+TEST_F(TextViewUndoTest, ItemsRecordedInsideACharacterLeaveWholeCharacters) {
+    for (const TChangeKind kind : {TChangeKind::ChangeCaret, TChangeKind::ChangeSelection}) {
+        for (const TSelectionMode mode : {TSelectionMode::smNormal, TSelectionMode::smColumn}) {
+            SCOPED_TRACE(static_cast<int>(kind) * 10 + static_cast<int>(mode));
+            view_->SetText(
+                "a\x82\xA0\x82\xA0"
+                "b");
+            view_->SetCaretXY({6, 1});
+            view_->UndoList().RecordChange(kind, {3, 1}, {5, 1}, {}, mode);
+            Run(ecUndo);
+            ExpectOffTrailBytes(*view_, "undone");
+            Run(ecRedo);
+            ExpectOffTrailBytes(*view_, "redone");
+        }
+    }
+}
+
 // A paste behind the end of an empty text, which has no line yet, pads the line it makes;
 // undoing every step takes the padding back too (it used to stay).
 TEST_F(TextViewUndoTest, PaddingBehindALineEndIsUndoneWithItsStep) {
