@@ -2,9 +2,12 @@
 // target of a drag from itself or another view.
 #include <algorithm>
 
+#include "textview/Bracketed.h"
 #include "textview/CustomTextView.h"
+#include "textview/LineStoreUpdate.h"
 #include "textview/PaintLock.h"
 #include "textview/SelectionEdit.h"
+#include "textview/UndoBlock.h"
 
 namespace mirevo {
 
@@ -116,8 +119,7 @@ void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int
         TBufferCoord drop = caret_;
         if (sameView && (PointInSelection(drop) || (move && drop == SelectionLast()))) return;
 
-        undoList_.OpenBlock();
-        try {
+        TUndoBlock::Around(undoList_, [&] {
             const std::string text = source->SelectedText();
             if (move) {
                 const TBufferCoord first = source->SelectionFirst();
@@ -129,11 +131,7 @@ void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int
                           sameView ? TChangeKind::ChangeDragDropInsert : TChangeKind::ChangeInsert);
             SetBlockEnd(caret_);
             ProcessCommand(ecSelGotoXY, 0, &drop);
-        } catch (...) {
-            undoList_.CloseBlock();
-            throw;
-        }
-        undoList_.CloseBlock();
+        });
     });
 }
 
@@ -142,30 +140,19 @@ void TCustomTextView::InsertDropped(const std::string& text, const TBufferCoord&
     const TEditorOptions saved = options_;
     TEditorOptions pastEol = saved;
     pastEol.Include(TEditorOption::eoScrollPastEol);
-    SetOptions(pastEol);
-    try {
-        InternalSetCaretXY(at);
-        SetBlockBegin(at);
-        {
-            TPaintLock::Around(*this, [&] {
-                lines_.BeginUpdate();
-                try {
-                    const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                    InternalSetCaretXY(edit.Caret);
-                } catch (...) {
-                    lines_.EndUpdate();
-                    throw;
-                }
-                lines_.EndUpdate();
-            });
-        }
-        // One record for the whole insertion, of the kind that tells a drop from typing.
-        undoList_.RecordChange(kind, at, caret_, {}, selection_.CurrentMode());
-    } catch (...) {
-        SetOptions(saved);
-        throw;
-    }
-    SetOptions(saved);
+    Bracketed([&] { SetOptions(pastEol); }, [&] { SetOptions(saved); },
+              [&] {
+                  InternalSetCaretXY(at);
+                  SetBlockBegin(at);
+                  TPaintLock::Around(*this, [&] {
+                      TLineStoreUpdate::Around(lines_, [&] {
+                          InternalSetCaretXY(ReplaceSelectedText(lines_, selection_, text).Caret);
+                      });
+                  });
+                  // One record for the whole insertion, of the kind that tells a drop from
+                  // typing.
+                  undoList_.RecordChange(kind, at, caret_, {}, selection_.CurrentMode());
+              });
 }
 
 }  // namespace mirevo

@@ -1,8 +1,11 @@
 // The view's selection: the TSelection rules carried out with repainting, status reports,
 // undo records and the caret.
+#include "textview/Bracketed.h"
 #include "textview/CustomTextView.h"
+#include "textview/LineStoreUpdate.h"
 #include "textview/PaintLock.h"
 #include "textview/SelectionEdit.h"
+#include "textview/UndoBlock.h"
 #include "textview/WordClass.h"
 
 namespace mirevo {
@@ -46,28 +49,16 @@ std::string TCustomTextView::SelectedText() const {
 }
 
 void TCustomTextView::SetSelectedText(std::string_view text) {
-    undoList_.OpenBlock();
-    try {
-        {
-            TPaintLock::Around(*this, [&] {
-                lines_.BeginUpdate();
-                try {
-                    const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                    if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
-                    InternalSetCaretXY(edit.Caret);
-                    for (const TUndoItem& record : edit.InsertRecords) undoList_.RecordItem(record);
-                } catch (...) {
-                    lines_.EndUpdate();
-                    throw;
-                }
-                lines_.EndUpdate();
+    TUndoBlock::Around(undoList_, [&] {
+        TPaintLock::Around(*this, [&] {
+            TLineStoreUpdate::Around(lines_, [&] {
+                const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
+                if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
+                InternalSetCaretXY(edit.Caret);
+                for (const TUndoItem& record : edit.InsertRecords) undoList_.RecordItem(record);
             });
-        }
-    } catch (...) {
-        undoList_.CloseBlock();
-        throw;
-    }
-    undoList_.CloseBlock();
+        });
+    });
 }
 
 void TCustomTextView::SelectAll() {

@@ -2,6 +2,7 @@
 // recorded on the other list, and the bookkeeping each new item triggers.
 #include <vector>
 
+#include "textview/Bracketed.h"
 #include "textview/CustomTextView.h"
 #include "textview/PaintLock.h"
 
@@ -60,24 +61,20 @@ void TCustomTextView::CarryOutItem(const TUndoItem& item, bool redo) {
     TPaintLock::Around(*this, [&] {
         const TEditorOptions options = options_;
         TUndoList* const redoing = redo ? &undoList_ : nullptr;
-        options_.Include(TEditorOption::eoScrollPastEol);
-        UpdateSelectionLimits();
-        if (redoing) redoing->SetRedoing(true);
-        try {
-            if (redo) {
-                RedoOneItem(item);
-            } else {
-                UndoOneItem(item);
-            }
-        } catch (...) {
-            try {
-                EndItem(options, redoing);
-            } catch (...) {
-                // The item's own failure is the one that goes on.
-            }
-            throw;
-        }
-        EndItem(options, redoing);
+        const auto begin = [&] {
+            options_.Include(TEditorOption::eoScrollPastEol);
+            UpdateSelectionLimits();
+            if (redoing) redoing->SetRedoing(true);
+        };
+        Bracketed(
+            begin, [&] { EndItem(options, redoing); },
+            [&] {
+                if (redo) {
+                    RedoOneItem(item);
+                } else {
+                    UndoOneItem(item);
+                }
+            });
     });
 }
 
