@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "BuildConfig.h"
 
@@ -71,20 +72,27 @@ void Journey::SetUnwritable(const std::filesystem::path& file, bool unwritable) 
     const std::string path = UnixPathOf(file);
     ASSERT_TRUE(RunUnixProgram("/usr/bin/chattr", (unwritable ? "+i \"" : "-i \"") + path + "\""));
     // The Unix program may still be running when its process handle reports it ended. A
-    // folder is writable while a file can be made in it.
+    // folder is writable while a file can be made in it. A probe made just before the flag took
+    // hold cannot be deleted, so each has a name of its own and they go once it is writable.
     const bool folder = std::filesystem::is_directory(file);
-    const auto writable = [&file, folder] {
-        const std::filesystem::path probe = folder ? file / "writable.probe" : file;
-        HANDLE handle = CreateFileA(probe.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    folder ? CREATE_NEW : OPEN_EXISTING,
-                                    folder ? FILE_FLAG_DELETE_ON_CLOSE : 0, nullptr);
+    int probes = 0;
+    const auto probe = [&file, &probes] { return file / ("writable-" + std::to_string(++probes)); };
+    const auto writable = [&] {
+        const std::filesystem::path path = folder ? probe() : file;
+        HANDLE handle = CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    folder ? CREATE_NEW : OPEN_EXISTING, 0, nullptr);
         if (handle == INVALID_HANDLE_VALUE) return false;
         CloseHandle(handle);
+        if (folder) DeleteFileA(path.string().c_str());
         return true;
     };
     // A loaded machine has been seen to take more than five seconds for it.
     ASSERT_TRUE(WaitFor([&] { return writable() != unwritable; }, std::chrono::seconds(20)))
         << path;
+    if (!folder || unwritable) return;
+    for (const auto& entry : std::filesystem::directory_iterator(file))
+        if (entry.path().filename().string().rfind("writable-", 0) == 0)
+            DeleteFileA(entry.path().string().c_str());
 }
 
 int Journey::ActivePage() {
