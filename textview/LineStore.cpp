@@ -154,15 +154,17 @@ std::int32_t TLineStore::LineState(std::int32_t index) const {
 }
 
 std::string TLineStore::Text() const {
-    if (lines_.empty()) return {};
-    std::size_t size = 2 * (lines_.size() - 1);
-    for (const auto& line : lines_) size += static_cast<std::size_t>(line.length);
+    if (lines_.Empty()) return {};
+    std::size_t size = 2 * (lines_.Size() - 1);
+    lines_.ForEach(
+        [&size](const LineRecord& line) { size += static_cast<std::size_t>(line.length); });
     std::string text;
-    text.reserve(size);
-    for (const auto& line : lines_) {
-        if (&line != &lines_.front()) text += "\r\n";
+    text.reserve(size + 2);  // every line takes a break, and the last one is cut off
+    lines_.ForEach([&text](const LineRecord& line) {
         text += line.View();
-    }
+        text += "\r\n";
+    });
+    text.resize(size);
     return text;
 }
 
@@ -182,22 +184,17 @@ void TLineStore::CheckIndex(std::int32_t index, std::int32_t last) const {
 }
 
 void TLineStore::Reallocate(std::int32_t capacity) {
-    if (capacity == capacity_) return;
-    std::vector<LineRecord> moved;
-    moved.reserve(static_cast<std::size_t>(capacity));
-    std::move(lines_.begin(), lines_.end(), std::back_inserter(moved));
-    lines_.swap(moved);
-    capacity_ = capacity;
+    lines_.Reallocate(static_cast<std::size_t>(capacity));
 }
 
 void TLineStore::GrowForOneMore() {
-    if (Count() == capacity_) Reallocate(GrownCapacity(capacity_));
+    if (Count() == Capacity()) Reallocate(GrownCapacity(Capacity()));
 }
 
 void TLineStore::ReserveForAdds(std::size_t lines) {
     // The capacity that one Add per line would reach, taken in one step.
     const auto needed = static_cast<std::int64_t>(Count()) + static_cast<std::int64_t>(lines);
-    std::int32_t capacity = capacity_;
+    std::int32_t capacity = Capacity();
     while (capacity < needed) capacity = GrownCapacity(capacity);
     Reallocate(capacity);
 }
@@ -206,16 +203,16 @@ void TLineStore::ReserveForAdds(std::size_t lines) {
 void TLineStore::InsertRecord(std::int32_t index, LineRecord&& record) {
     TLineStoreUpdate::Around(*this, [&] {
         GrowForOneMore();
-        lines_.insert(lines_.begin() + index, std::move(record));
-        longestLine_ = -1;
+        lines_.Insert(static_cast<std::size_t>(index), std::move(record));
+        LongestAfterInsert(index, 1);
         Fire(OnLinesInserted, index, 1);
     });
 }
 
 std::size_t TLineStore::SharedLinesIn(std::int32_t first, std::int32_t last) const {
-    return static_cast<std::size_t>(
-        std::count_if(lines_.begin() + first, lines_.begin() + last,
-                      [](const auto& line) { return line.InSharedBlock(); }));
+    std::size_t shared = 0;
+    for (std::int32_t i = first; i < last; ++i) shared += lines_[i].InSharedBlock() ? 1 : 0;
+    return shared;
 }
 
 void TLineStore::ReleaseShared(std::size_t lines) {
@@ -237,15 +234,15 @@ void TLineStore::Insert(std::int32_t index, std::string_view text) {
 template <typename Source>
 void TLineStore::AppendAll(std::int32_t sourceCount, const Source& lineOf) {
     if (sourceCount <= 0) return;
-    longestLine_ = -1;
     TLineStoreUpdate::Around(*this, [&] {
         const std::int32_t first = Count();
-        if (first + sourceCount > capacity_) Reallocate(RoundUpTo16(first + sourceCount));
+        if (first + sourceCount > Capacity()) Reallocate(RoundUpTo16(first + sourceCount));
         // Room is reserved, so reading from this very store while appending stays valid.
         for (std::int32_t i = 0; i < sourceCount; ++i) {
             const auto [text, data] = lineOf(i);
-            lines_.push_back(NewRecord(text, data));
+            lines_.PushBack(NewRecord(text, data));
         }
+        LongestAfterInsert(first, sourceCount);
         Fire(OnLinesInserted, first, sourceCount);
     });
 }
@@ -298,9 +295,10 @@ void TLineStore::Assign(const TLineStore& source) {
 }
 
 std::int32_t TLineStore::IndexOf(std::string_view text) const {
-    const auto found = std::find_if(lines_.begin(), lines_.end(),
-                                    [text](const LineRecord& line) { return line.View() == text; });
-    return found == lines_.end() ? -1 : static_cast<std::int32_t>(found - lines_.begin());
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        if (lines_[i].View() == text) return i;
+    }
+    return -1;
 }
 
 void TLineStore::Put(std::int32_t index, std::string_view text) {
@@ -312,11 +310,12 @@ void TLineStore::Put(std::int32_t index, std::string_view text) {
     TLineStoreUpdate::Around(*this, [&] {
         const std::size_t shared = SharedLinesIn(index, index + 1);
         LineRecord& line = lines_[index];
+        const std::int32_t oldLength = line.expandedLength;
         line.SetOwnText(text);
         ReleaseShared(shared);
         line.flags = ExpandedLengthUnknown;
         line.expandedLength = -1;
-        longestLine_ = -1;
+        LongestAfterPut(index, oldLength);
         Fire(OnLinesReplaced, index, 1);
     });
 }
@@ -335,9 +334,9 @@ void TLineStore::Delete(std::int32_t index) {
     CheckIndex(index, Count() - 1);
     TLineStoreUpdate::Around(*this, [&] {
         const std::size_t shared = SharedLinesIn(index, index + 1);
-        lines_.erase(lines_.begin() + index);
+        lines_.Erase(static_cast<std::size_t>(index), 1);
         ReleaseShared(shared);
-        longestLine_ = -1;
+        LongestAfterDelete(index, 1);
         Fire(OnLinesDeleted, index, 1);
     });
 }
@@ -347,18 +346,17 @@ void TLineStore::DeleteLines(std::int32_t index, std::int32_t count) {
     CheckIndex(index, Count() - 1);
     count = std::min(count, Count() - index);
     const std::size_t shared = SharedLinesIn(index, index + count);
-    const auto first = lines_.begin() + index;
+    const auto erase = [&] {
+        lines_.Erase(static_cast<std::size_t>(index), static_cast<std::size_t>(count));
+        ReleaseShared(shared);
+    };
     if (index + count < Count()) {
         // Only moving the following lines is a change the painter must bracket.
-        TLineStoreUpdate::Around(*this, [&] {
-            lines_.erase(first, first + count);
-            ReleaseShared(shared);
-        });
+        TLineStoreUpdate::Around(*this, erase);
     } else {
-        lines_.erase(first, lines_.end());
-        ReleaseShared(shared);
+        erase();
     }
-    longestLine_ = -1;
+    LongestAfterDelete(index, count);
     Fire(OnLinesDeleted, index, count);
 }
 
@@ -366,18 +364,16 @@ void TLineStore::InsertLines(std::int32_t index, std::int32_t count) {
     CheckIndex(index, Count());
     if (count <= 0) return;
     TLineStoreUpdate::Around(*this, [&] {
-        const std::int32_t oldCount = Count();
-        Reallocate(oldCount + count);
-        lines_.resize(static_cast<std::size_t>(oldCount + count));
-        std::move_backward(lines_.begin() + index, lines_.begin() + oldCount, lines_.end());
-        for (auto line = lines_.begin() + index; line != lines_.begin() + index + count; ++line) {
+        Reallocate(Count() + count);
+        lines_.InsertDefaults(static_cast<std::size_t>(index), static_cast<std::size_t>(count));
+        for (std::int32_t i = index; i < index + count; ++i) {
             // Zeros throughout: state 0 and a known width of 0, right for an empty line.
-            *line = LineRecord();
-            line->lineState = 0;
-            line->expandedLength = 0;
-            line->flags = 0;
+            LineRecord& line = lines_[i];
+            line.lineState = 0;
+            line.expandedLength = 0;
+            line.flags = 0;
         }
-        longestLine_ = -1;
+        LongestAfterInsert(index, count);
         Fire(OnLinesInserted, index, count);
     });
 }
@@ -403,13 +399,12 @@ void TLineStore::Exchange(std::int32_t index1, std::int32_t index2) {
 void TLineStore::Clear() {
     if (Count() > 0) {
         TLineStoreUpdate::Around(*this, [&] {
-            lines_ = std::vector<LineRecord>();
+            lines_.Release();
             shared_ = {};
-            capacity_ = 0;
             Fire(OnLinesCleared);
         });
     }
-    longestLine_ = -1;
+    ForgetLongest();
 }
 
 TSplitResult TLineStore::AddSharedText(std::string&& bytes, TNulHandling nul) {
@@ -477,8 +472,9 @@ void TLineStore::SetTabWidth(std::int32_t tabWidth) {
     if (tabWidth == tabWidth_) return;
     tabWidth_ = tabWidth;
     convertTabs_ = ConvertTabsFor(tabWidth);
-    longestLine_ = -1;
-    for (auto& line : lines_) {
+    ForgetLongest();
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        LineRecord& line = lines_[i];
         line.expandedLength = -1;
         line.flags = static_cast<std::uint8_t>((line.flags & ~HasNoTabs) | ExpandedLengthUnknown);
     }
@@ -514,8 +510,9 @@ std::int32_t TLineStore::ExpandedLineLength(std::int32_t index) {
 }
 
 std::int32_t TLineStore::LongestLineLength() {
-    if (longestLine_ == -1) {
+    if (!longestKnown_) {
         std::int32_t best = 0;
+        longestLine_ = -1;
         for (std::int32_t i = 0; i < Count(); ++i) {
             const std::int32_t length = ExpandedLineLength(i);
             if (length > best) {
@@ -523,8 +520,48 @@ std::int32_t TLineStore::LongestLineLength() {
                 longestLine_ = i;
             }
         }
+        longestKnown_ = true;
     }
     return longestLine_ == -1 ? 0 : ExpandedLineLength(longestLine_);
+}
+
+void TLineStore::ForgetLongest() {
+    longestLine_ = -1;
+    longestKnown_ = false;
+}
+
+// A line that is now longer than the longest, or as long and earlier, takes its place.
+void TLineStore::ConsiderForLongest(std::int32_t index) {
+    const std::int32_t length = ExpandedLineLength(index);
+    const std::int32_t best = longestLine_ == -1 ? 0 : ExpandedLineLength(longestLine_);
+    if (length > best || (length == best && length > 0 && index < longestLine_)) {
+        longestLine_ = index;
+    }
+}
+
+void TLineStore::LongestAfterInsert(std::int32_t index, std::int32_t count) {
+    if (!longestKnown_) return;
+    if (longestLine_ >= index) longestLine_ += count;
+    for (std::int32_t i = index; i < index + count; ++i) ConsiderForLongest(i);
+}
+
+void TLineStore::LongestAfterDelete(std::int32_t index, std::int32_t count) {
+    if (!longestKnown_) return;
+    if (longestLine_ >= index + count) {
+        longestLine_ -= count;
+    } else if (longestLine_ >= index) {
+        ForgetLongest();
+    }
+}
+
+// oldLength is the line's cached width before the change (-1 when it was not known).
+void TLineStore::LongestAfterPut(std::int32_t index, std::int32_t oldLength) {
+    if (!longestKnown_) return;
+    if (index != longestLine_) {
+        ConsiderForLongest(index);
+    } else if (ExpandedLineLength(index) < oldLength) {
+        ForgetLongest();
+    }
 }
 
 // --- Streams and files ---------------------------------------------------------------------

@@ -15,7 +15,13 @@
 // for display with TabWidth() (see LineStoreTabs.h); each line caches its expanded length.
 //
 // Memory: 32 bytes a line plus its text. A text set or loaded at once is kept as one block
-// that its lines point into; a line added or replaced later has its own allocation.
+// that its lines point into; a line added or replaced later has its own allocation. The
+// records are kept in a gap buffer (GapBuffer.h) whose slots are the capacity, so edits near
+// one place cost what they change, however many lines there are.
+//
+// The longest line, once asked for, is kept up to date by every change; only a change that
+// shortens or removes the longest line itself, or a new tab width, makes the next ask scan
+// every line again.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +31,8 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "textview/GapBuffer.h"
 #include "textview/LineStoreErrors.h"
 #include "textview/LineStoreSplit.h"
 #include "textview/LineStoreTabs.h"
@@ -57,8 +63,8 @@ public:
     TLinesEvent OnLinesReplaced;  // (first changed index, number changed)
 
     // --- Reading -------------------------------------------------------------------------
-    std::int32_t Count() const { return static_cast<std::int32_t>(lines_.size()); }
-    std::int32_t Capacity() const { return capacity_; }
+    std::int32_t Count() const { return static_cast<std::int32_t>(lines_.Size()); }
+    std::int32_t Capacity() const { return static_cast<std::int32_t>(lines_.Slots()); }
     // The line's text; valid until that line is replaced or removed. Empty outside the lines.
     std::string_view Get(std::int32_t index) const;
     // The object slot (not owned); nullptr outside the lines.
@@ -121,10 +127,10 @@ public:
     std::string_view ExpandedLine(std::int32_t index);
     // Columns of the expanded line; 0 outside the lines.
     std::int32_t ExpandedLineLength(std::int32_t index);
-    // Greatest expanded length over all lines (0 for none); cached until lines change.
+    // Greatest expanded length over all lines (0 for none); kept up to date once asked for.
     std::int32_t LongestLineLength();
     // The cached index of the longest line, -1 when unknown or every line is empty. The
-    // earliest of equally long lines wins.
+    // earliest of equally long lines wins, except that Exchange carries it with its line.
     std::int32_t LongestLineIndex() const { return longestLine_; }
 
     // --- Streams and files ---------------------------------------------------------------
@@ -193,18 +199,24 @@ private:
     void ReleaseShared(std::size_t lines);
     // Expands line index, refreshes its cache and returns the expansion.
     std::string_view Expand(std::int32_t index);
+    // Keeping the longest line after a change, while it is known.
+    void ForgetLongest();
+    void ConsiderForLongest(std::int32_t index);
+    void LongestAfterInsert(std::int32_t index, std::int32_t count);
+    void LongestAfterDelete(std::int32_t index, std::int32_t count);
+    void LongestAfterPut(std::int32_t index, std::int32_t oldLength);
     void Fire(const TNotifyEvent& event);
     void Fire(const TLinesEvent& event, std::int32_t index, std::int32_t count);
     std::string JoinedForSaving() const;
 
     SharedBlock shared_;
-    std::vector<LineRecord> lines_;
-    std::int32_t capacity_ = 0;
+    TGapBuffer<LineRecord> lines_;
     TLineBreakStyle lineBreakStyle_ = TLineBreakStyle::CrLf;
     bool breakAfterLastLine_ = false;
     std::int32_t tabWidth_ = 8;
     TConvertTabs convertTabs_ = ConvertTabsFor(tabWidth_);
     std::int32_t longestLine_ = -1;
+    bool longestKnown_ = false;  // longestLine_ is the result of a scan kept up to date
     std::int32_t updateCount_ = 0;
     std::string expanded_;  // the last expansion handed out by ExpandedLine
 };

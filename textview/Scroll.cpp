@@ -57,12 +57,13 @@ void TCustomTextView::SetLeftChar(std::int32_t value) {
     const bool pastEol = options_.Contains(TEditorOption::eoScrollPastEol);
     const bool autoSize = options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth);
     std::int32_t largest = 1;
-    if (pastEol) {
+    if (wordWrap_) {
+        value = 1;  // nothing scrolls sideways, so the longest line is not asked for
+    } else if (pastEol) {
         largest = autoSize ? kMaxInt - visibleColumns_ : maxScrollWidth_ - visibleColumns_ + 1;
     } else if (lines_.LongestLineLength() > visibleColumns_) {
         largest = lines_.LongestLineLength() - visibleColumns_ + 1;
     }
-    if (wordWrap_) value = 1;
     value = std::min(std::max(value, 1), std::max(largest, 1));
     if (value == leftChar_) return;
     const std::int32_t delta = leftChar_ - value;

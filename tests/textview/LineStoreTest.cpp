@@ -426,6 +426,43 @@ TEST(LineStoreWidths, LongestLineKeepsTheEarlierOfEqualLines) {
     EXPECT_EQ(store.LongestLineLength(), 7);
 }
 
+// Once asked for, the longest line follows every change; only losing or shortening it, or a
+// new tab width, makes the next ask scan again (-1 in between).
+TEST(LineStoreWidths, LongestLineIsKeptThroughChanges) {
+    struct Step {
+        const char* change;
+        std::function<void(TLineStore&)> apply;
+        std::int32_t indexBeforeAsking;
+        std::int32_t length;
+        std::int32_t index;
+    };
+    const Lines more{"x", "abcdefghijklm"};
+    const std::vector<Step> steps{
+        {"insert before it", [](TLineStore& s) { s.Insert(0, "xyz"); }, 2, 4, 2},
+        {"insert a longer one", [](TLineStore& s) { s.Insert(4, "abcdefgh"); }, 4, 8, 4},
+        {"shorten it", [](TLineStore& s) { s.Put(4, "ab"); }, -1, 4, 2},
+        {"lengthen another", [](TLineStore& s) { s.Put(1, "abcdefghij"); }, 1, 10, 1},
+        {"lengthen it", [](TLineStore& s) { s.Put(1, "abcdefghijk"); }, 1, 11, 1},
+        {"an equal one later", [](TLineStore& s) { s.Put(3, "abcdefghijk"); }, 1, 11, 1},
+        {"delete before it", [](TLineStore& s) { s.Delete(0); }, 0, 11, 0},
+        {"empty lines before it", [](TLineStore& s) { s.InsertLines(0, 2); }, 2, 11, 2},
+        {"delete it", [](TLineStore& s) { s.DeleteLines(1, 2); }, -1, 11, 2},
+        {"append a longer one", [&more](TLineStore& s) { s.AddStrings(more); }, 6, 13, 6},
+        {"swap it", [](TLineStore& s) { s.Exchange(6, 0); }, 0, 13, 0},
+        {"a tab width", [](TLineStore& s) { s.SetTabWidth(4); }, -1, 13, 0},
+        {"clear", [](TLineStore& s) { s.Clear(); }, -1, 0, -1},
+    };
+    TLineStore store;
+    Fill(store, {"ab", "abcd", "a", "dcba"});
+    EXPECT_EQ(store.LongestLineLength(), 4);
+    for (const Step& step : steps) {
+        step.apply(store);
+        EXPECT_EQ(store.LongestLineIndex(), step.indexBeforeAsking) << step.change;
+        EXPECT_EQ(store.LongestLineLength(), step.length) << step.change;
+        EXPECT_EQ(store.LongestLineIndex(), step.index) << step.change;
+    }
+}
+
 TEST(LineStoreWidths, EmptyLinesHaveNoLongestLine) {
     TLineStore store;
     EXPECT_EQ(store.LongestLineLength(), 0);
