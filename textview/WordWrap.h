@@ -1,7 +1,8 @@
 // TWordWrapPlugin: the word-wrap layout of the result view (unit WordWrap).
 //
 // For every line of the view's store it keeps how many display rows the line takes and how
-// many bytes of the expanded line each row shows: one byte per row and four per line. The
+// many bytes of the expanded line each row shows, in a TWrapRowTable (WrapRowTable.h): about
+// one byte per row and two per line, with changes and lookups that cost what they touch. The
 // view creates it when word wrap goes on (it lays out every line at once), forwards the
 // store's changes to it through IBufferPlugin (see BufferPlugin.h for the wiring) and drops
 // it when word wrap goes off. Rows are broken as WordWrapRows.h describes, at the view's
@@ -17,11 +18,11 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "textview/BufferPlugin.h"
 #include "textview/WordWrapRows.h"
 #include "textview/WrapHost.h"
+#include "textview/WrapRowTable.h"
 
 namespace mirevo {
 
@@ -45,27 +46,16 @@ public:
     // The layout's parameters and size, for the painter and for checks.
     std::int32_t MaxRowLength() const { return rules_.maxRowLength; }
     std::int32_t MinRowLength() const { return rules_.minRowLength; }
-    std::int32_t LineCount() const { return static_cast<std::int32_t>(lineRowEnds_.size()); }
+    std::int32_t LineCount() const { return table_.LineCount(); }
 
 private:
-    // Rows of count lines from index, laid out anew, with each line's number of rows.
-    struct TNewRows {
-        std::vector<std::uint8_t> rows;
-        std::vector<std::int32_t> rowsPerLine;
-    };
-    TNewRows LayOut(std::int32_t index, std::int32_t count);
+    // Rows of count lines from index, laid out anew.
+    TLaidOutLines LayOut(std::int32_t index, std::int32_t count);
     void LayOutAll();
-    void Release();
-    std::int32_t RowsBefore(std::int32_t line) const;
-    void SetLineEnds(std::int32_t index, std::int32_t firstRow, const TNewRows& fresh);
-    void ShiftLineEnds(std::int32_t from, std::int32_t delta);
-    void ReserveLines(std::size_t lines);
-    void ReserveRows(std::size_t rows);
 
     IWrapHost& host_;
     TWrapRules rules_;
-    std::vector<std::int32_t> lineRowEnds_;  // rows of all lines up to and including each line
-    std::vector<std::uint8_t> rowLengths_;
+    TWrapRowTable table_;
 };
 
 }  // namespace mirevo
