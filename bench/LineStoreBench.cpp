@@ -80,6 +80,8 @@ void BM_SetText64MiB(benchmark::State& state) {
     state.counters["memchr_split_ms"] = 1000 * baseline / static_cast<double>(state.iterations());
     state.counters["set_text_ms"] = 1000 * subject / static_cast<double>(state.iterations());
     state.counters["heap_bytes_per_line_beyond_text"] = heapPerLine;
+    state.counters["limit_ratio"] = 4;
+    state.counters["limit_bytes_per_line"] = 48;
 }
 BENCHMARK(BM_SetText64MiB)->Unit(benchmark::kMillisecond)->Iterations(5);
 

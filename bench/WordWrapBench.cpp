@@ -14,7 +14,12 @@ namespace {
 using mirevo::testing_support::WrapTestHost;
 
 // CPU time of the process: the machine is shared, so wall time would measure the neighbours.
-double Now() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+// Read to the nanosecond, as the inserts and deletes are timed a few at a time.
+double Now() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 std::size_t HeapInUse() {
     const auto info = mallinfo2();
@@ -45,7 +50,7 @@ void BM_WrapMillionLinesAt80(benchmark::State& state) {
     host.Lines().SetText(Text(1000000));
     double baseline = 0;
     double layout = 0;
-    double layoutBytesPerLine = 0;
+    double layoutBytes = 0;
     for (auto _ : state) {
         // The least any layout does: fetch every expanded line and touch its bytes.
         const double t0 = Now();
@@ -63,7 +68,7 @@ void BM_WrapMillionLinesAt80(benchmark::State& state) {
         const double t2 = Now();
         host.AttachWrap();
         const double t3 = Now();
-        layoutBytesPerLine = static_cast<double>(HeapInUse() - heapBefore) / host.Lines().Count();
+        layoutBytes = static_cast<double>(HeapInUse() - heapBefore);
         baseline += t1 - t0;
         layout += t3 - t2;
     }
@@ -71,7 +76,12 @@ void BM_WrapMillionLinesAt80(benchmark::State& state) {
     state.counters["layout_s"] = layout / runs;
     state.counters["ratio_vs_reading_lines"] = layout / baseline;
     state.counters["rows"] = host.Wrap().RowCount();
-    state.counters["layout_bytes_per_line"] = layoutBytesPerLine;
+    const double lines = host.Lines().Count();
+    const double rows = host.Wrap().RowCount();
+    state.counters["layout_bytes_per_line"] = layoutBytes / lines;
+    // At most one byte a row and four a line.
+    state.counters["layout_bytes_vs_budget"] = layoutBytes / (rows + 4 * lines);
+    state.counters["limit"] = 1;
 }
 BENCHMARK(BM_WrapMillionLinesAt80)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -90,13 +100,17 @@ double PerChange(const std::function<void(int)>& change) {
 // One kind of change made in turn to the middle of a 10-line and a 1,000,000-line text.
 using Change = std::function<void(WrapTestHost&, std::int32_t line, int step)>;
 
-void ReportRatio(benchmark::State& state, const Change& change) {
+// The cost of a change in the large text against the small one; the limit is printed beside.
+void ReportRatio(benchmark::State& state, const Change& change, double limit) {
     WrapTestHost small(80);
     WrapTestHost large(80);
     small.Lines().SetText(Text(10));
     large.Lines().SetText(Text(1000000));
     small.AttachWrap();
     large.AttachWrap();
+    // The first change in the middle moves the store's gap there; users edit in one place.
+    change(large, 500000, 0);
+    change(large, 500000, 1);
     double smallCost = 0;
     double largeCost = 0;
     for (auto _ : state) {
@@ -106,39 +120,77 @@ void ReportRatio(benchmark::State& state, const Change& change) {
     state.counters["small_us"] = smallCost * 1e6;
     state.counters["large_us"] = largeCost * 1e6;
     state.counters["ratio_large_vs_small"] = largeCost / smallCost;
+    state.counters["limit"] = limit;
 }
 
-// The same number of rows before and after: no array moves at all.
+// The same number of rows before and after.
 void BM_ReplaceKeepingRows(benchmark::State& state) {
     const std::string a = WordLine(100, 'a');
     const std::string b = WordLine(100, 'b');
-    ReportRatio(state, [&](WrapTestHost& host, std::int32_t line, int step) {
-        host.Lines().Put(line, step % 2 ? a : b);
-    });
+    ReportRatio(
+        state,
+        [&](WrapTestHost& host, std::int32_t line, int step) {
+            host.Lines().Put(line, step % 2 ? a : b);
+        },
+        20);
 }
 BENCHMARK(BM_ReplaceKeepingRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Two rows become four and back: the later rows and line ends move once per change.
+// Two rows become four and back: the row count of the text changes with every replace.
 void BM_ReplaceChangingRows(benchmark::State& state) {
     const std::string shortLine = WordLine(100, 'a');
     const std::string longLine = WordLine(300, 'b');
-    ReportRatio(state, [&](WrapTestHost& host, std::int32_t line, int step) {
-        host.Lines().Put(line, step % 2 ? shortLine : longLine);
-    });
+    ReportRatio(
+        state,
+        [&](WrapTestHost& host, std::int32_t line, int step) {
+            host.Lines().Put(line, step % 2 ? shortLine : longLine);
+        },
+        20);
 }
 BENCHMARK(BM_ReplaceChangingRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// A line inserted and deleted again: the store's records move as well.
-void BM_InsertOrDeleteLine(benchmark::State& state) {
+// One line inserted, and one deleted: the store's records move as well as the rows.
+void ReportInsertOrDelete(benchmark::State& state, bool inserts) {
     const std::string text = WordLine(100, 'a');
-    ReportRatio(state, [&](WrapTestHost& host, std::int32_t line, int step) {
-        if (step % 2) {
-            host.Lines().Delete(line);
-        } else {
-            host.Lines().Insert(line, text);
+    WrapTestHost small(80);
+    WrapTestHost large(80);
+    small.Lines().SetText(Text(10));
+    large.Lines().SetText(Text(1000000));
+    small.AttachWrap();
+    large.AttachWrap();
+    const auto cost = [&](WrapTestHost& host, std::int32_t line) {
+        double timed = 0;
+        int changes = 0;
+        while (timed < 0.05) {
+            for (int i = 0; i < 8; ++i) {
+                const double t0 = Now();
+                for (int k = 0; k < 8; ++k) host.Lines().Insert(line, text);
+                const double t1 = Now();
+                for (int k = 0; k < 8; ++k) host.Lines().Delete(line);
+                const double t2 = Now();
+                timed += inserts ? t1 - t0 : t2 - t1;
+                changes += 8;
+            }
         }
-    });
+        return timed / changes;
+    };
+    cost(large, 500000);  // moves the store's gap to where the edits are
+    double smallCost = 0;
+    double largeCost = 0;
+    for (auto _ : state) {
+        smallCost = cost(small, 5);
+        largeCost = cost(large, 500000);
+    }
+    state.counters["small_us"] = smallCost * 1e6;
+    state.counters["large_us"] = largeCost * 1e6;
+    state.counters["ratio_large_vs_small"] = largeCost / smallCost;
+    state.counters["limit"] = 20;
 }
-BENCHMARK(BM_InsertOrDeleteLine)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_InsertLine(benchmark::State& state) { ReportInsertOrDelete(state, true); }
+BENCHMARK(BM_InsertLine)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_DeleteLine(benchmark::State& state) { ReportInsertOrDelete(state, false); }
+BENCHMARK(BM_DeleteLine)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
