@@ -18,7 +18,7 @@ bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
 }  // namespace
 
 void TCustomTextView::InitializeCaret() {
-    const TCaretType shape = insertMode_ ? insertCaret_ : overwriteCaret_;
+    const TCaretType shape = style_.insertMode ? style_.insertCaret : style_.overwriteCaret;
     std::int32_t width = cellWidth_;
     std::int32_t height = rowHeight_ - 2;
     caretOffset_ = {0, 0};
@@ -157,7 +157,7 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
                 pendingChanges_.Include(TStatusChange::scCaretX);
             }
             if (p.LineIndex != caret_.LineIndex) {
-                if (activeLineColor_ != clNone) {
+                if (style_.activeLineColor != clNone) {
                     InvalidateLine(p.LineIndex);
                     InvalidateLine(caret_.LineIndex);
                 }
@@ -280,7 +280,7 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
 void TCustomTextView::FocusGained() {
     ProcessCommand(kFocusGainedCommand, '\0', nullptr);
     InitializeCaret();
-    if (hideSelection_ && HasSelection()) InvalidateSelection();
+    if (style_.hideSelection && HasSelection()) InvalidateSelection();
 }
 
 void TCustomTextView::ImeOpenStatusChanged() {
@@ -293,7 +293,7 @@ void TCustomTextView::FocusLost() {
         HideCaret();
         window_->Caret().DestroyCaret();
     }
-    if (hideSelection_ && HasSelection()) InvalidateSelection();
+    if (style_.hideSelection && HasSelection()) InvalidateSelection();
 }
 
 }  // namespace mirevo

@@ -155,15 +155,10 @@ void TCustomTextView::SetFont(const TLogFont& font) {
     SizeOrFontChanged(true);
 }
 
-void TCustomTextView::SetFontColor(TColor value) {
-    fontColor_ = value;
-    Invalidate();
-}
+void TCustomTextView::SetFontColor(TColor value) { SetStyle(&TViewStyle::fontColor, value); }
 
 void TCustomTextView::SetActiveLineColor(TColor value) {
-    if (activeLineColor_ == value) return;
-    activeLineColor_ = value;
-    InvalidateLine(caret_.LineIndex);
+    SetStyle(&TViewStyle::activeLineColor, value);
 }
 
 void TCustomTextView::SetExtraLineSpacing(std::int32_t value) {
@@ -172,30 +167,17 @@ void TCustomTextView::SetExtraLineSpacing(std::int32_t value) {
     SizeOrFontChanged(true);
 }
 
-void TCustomTextView::SetHideSelection(bool value) {
-    if (hideSelection_ == value) return;
-    hideSelection_ = value;
-    InvalidateSelection();
-}
+void TCustomTextView::SetHideSelection(bool value) { SetStyle(&TViewStyle::hideSelection, value); }
 
 void TCustomTextView::SetInsertCaret(TCaretType value) {
-    if (insertCaret_ == value) return;
-    insertCaret_ = value;
-    InitializeCaret();
+    SetStyle(&TViewStyle::insertCaret, value);
 }
 
 void TCustomTextView::SetOverwriteCaret(TCaretType value) {
-    if (overwriteCaret_ == value) return;
-    overwriteCaret_ = value;
-    InitializeCaret();
+    SetStyle(&TViewStyle::overwriteCaret, value);
 }
 
-void TCustomTextView::SetInsertMode(bool value) {
-    if (insertMode_ == value) return;
-    insertMode_ = value;
-    InitializeCaret();
-    StatusChanged({TStatusChange::scInsertMode});
-}
+void TCustomTextView::SetInsertMode(bool value) { SetStyle(&TViewStyle::insertMode, value); }
 
 void TCustomTextView::SetMaxScrollWidth(std::int32_t value) {
     value = std::clamp(value, 1, kMaxInt - 1);
@@ -236,43 +218,39 @@ void TCustomTextView::SetOptions(TEditorOptions value) {
 }
 
 void TCustomTextView::SetBorderStyle(TViewBorderStyle value) {
-    if (borderStyle_ == value) return;
-    borderStyle_ = value;
-    Notify(TControlState::Frame);
+    SetStyle(&TViewStyle::borderStyle, value);
 }
 
-void TCustomTextView::SetReadOnly(bool value) {
-    if (readOnly_ == value) return;
-    readOnly_ = value;
-    StatusChanged({TStatusChange::scReadOnly});
-}
+void TCustomTextView::SetReadOnly(bool value) { SetStyle(&TViewStyle::readOnly, value); }
 
-void TCustomTextView::SetRightEdge(std::int32_t value) {
-    if (rightEdge_ == value) return;
-    rightEdge_ = value;
-    Invalidate();
-}
+void TCustomTextView::SetRightEdge(std::int32_t value) { SetStyle(&TViewStyle::rightEdge, value); }
 
 void TCustomTextView::SetRightEdgeColor(TColor value) {
-    if (rightEdgeColor_ == value) return;
-    rightEdgeColor_ = value;
-    Invalidate();
+    SetStyle(&TViewStyle::rightEdgeColor, value);
 }
 
 void TCustomTextView::SetScrollBars(TScrollStyle value) {
-    if (scrollBars_ == value) return;
-    scrollBars_ = value;
-    UpdateScrollBars();
-    Invalidate();
+    SetStyle(&TViewStyle::scrollBars, value);
 }
 
 void TCustomTextView::SetTabWidth(std::int32_t value) {
-    value = std::clamp(value, 1, 256);
-    if (tabWidth_ == value) return;
-    tabWidth_ = value;
-    lines_.SetTabWidth(value);
-    if (wordWrap_) wordWrap_->Reset();
-    Invalidate();
+    SetStyle(&TViewStyle::tabWidth, std::clamp(value, 1, 256));
+}
+
+void TCustomTextView::ApplyStyle(const TViewStyle& style) {
+    const TStyleWork work = WorkFor(style_, style);
+    style_ = style;
+    if (work.tabWidth) {
+        lines_.SetTabWidth(style_.tabWidth);
+        if (wordWrap_) wordWrap_->Reset();
+    }
+    if (work.caret) InitializeCaret();
+    if (work.scrollBars) UpdateScrollBars();
+    if (work.frame) Notify(TControlState::Frame);
+    if (work.repaintAll) Invalidate();
+    if (work.activeLine) InvalidateLine(caret_.LineIndex);
+    if (work.selection) InvalidateSelection();
+    if (!work.status.Empty()) StatusChanged(work.status);
 }
 
 void TCustomTextView::SetWordWrap(bool value) {
@@ -369,7 +347,7 @@ TDisplayCoord TCustomTextView::BufferToDisplay(const TBufferCoord& p) const {
         for (std::int32_t i = 0; i < p.CharIndex - 1; ++i) {
             const bool tab =
                 i < static_cast<std::int32_t>(s.size()) && s[static_cast<std::size_t>(i)] == '\t';
-            x += tab ? tabWidth_ - x % tabWidth_ : 1;
+            x += tab ? style_.tabWidth - x % style_.tabWidth : 1;
         }
         result.Column = x + 1;
     }
@@ -390,7 +368,7 @@ TBufferCoord TCustomTextView::DisplayToBuffer(const TDisplayCoord& d) const {
     for (std::int32_t x = 0; x < column;) {
         ++i;
         const bool tab = i <= length && s[static_cast<std::size_t>(i - 1)] == '\t';
-        x += tab ? tabWidth_ - x % tabWidth_ : 1;
+        x += tab ? style_.tabWidth - x % style_.tabWidth : 1;
     }
     result.CharIndex = i;
     if (OnTrailByte(s, i)) ++result.CharIndex;

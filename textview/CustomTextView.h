@@ -51,6 +51,7 @@
 #include "textview/TextViewTypes.h"
 #include "textview/UndoList.h"
 #include "textview/UndoSelectionMode.h"
+#include "textview/ViewStyle.h"
 #include "textview/WordWrap.h"
 #include "textview/WrapHost.h"
 #include "ui/Control.h"
@@ -133,23 +134,23 @@ public:
     // own TFontSpec font is not used by the view.)
     const TLogFont& Font() const { return font_; }
     void SetFont(const TLogFont& font);
-    TColor FontColor() const { return fontColor_; }
+    TColor FontColor() const { return style_.fontColor; }
     void SetFontColor(TColor value);
-    TColor ActiveLineColor() const { return activeLineColor_; }
+    TColor ActiveLineColor() const { return style_.activeLineColor; }
     void SetActiveLineColor(TColor value);
-    TViewBorderStyle BorderStyle() const { return borderStyle_; }
+    TViewBorderStyle BorderStyle() const { return style_.borderStyle; }
     // The window's frame follows at once.
     void SetBorderStyle(TViewBorderStyle value);
     std::int32_t ExtraLineSpacing() const { return extraLineSpacing_; }
     void SetExtraLineSpacing(std::int32_t value);
     TGutter& Gutter() { return gutter_; }
-    bool HideSelection() const { return hideSelection_; }
+    bool HideSelection() const { return style_.hideSelection; }
     void SetHideSelection(bool value);
-    TCaretType InsertCaret() const { return insertCaret_; }
+    TCaretType InsertCaret() const { return style_.insertCaret; }
     void SetInsertCaret(TCaretType value);
-    TCaretType OverwriteCaret() const { return overwriteCaret_; }
+    TCaretType OverwriteCaret() const { return style_.overwriteCaret; }
     void SetOverwriteCaret(TCaretType value);
-    bool InsertMode() const { return insertMode_; }
+    bool InsertMode() const { return style_.insertMode; }
     void SetInsertMode(bool value);
     std::int32_t MaxScrollWidth() const { return maxScrollWidth_; }
     void SetMaxScrollWidth(std::int32_t value);
@@ -157,21 +158,21 @@ public:
     void SetMaxUndo(std::int32_t value);
     TEditorOptions Options() const { return options_; }
     void SetOptions(TEditorOptions value);
-    bool ReadOnly() const { return readOnly_; }
+    bool ReadOnly() const { return style_.readOnly; }
     void SetReadOnly(bool value);
-    std::int32_t RightEdge() const { return rightEdge_; }
+    std::int32_t RightEdge() const { return style_.rightEdge; }
     void SetRightEdge(std::int32_t value);
-    TColor RightEdgeColor() const { return rightEdgeColor_; }
+    TColor RightEdgeColor() const { return style_.rightEdgeColor; }
     void SetRightEdgeColor(TColor value);
     TColor ScrollHintColor() const { return scrollHintColor_; }
     void SetScrollHintColor(TColor value) { scrollHintColor_ = value; }
     TScrollHintFormat ScrollHintFormat() const { return scrollHintFormat_; }
     void SetScrollHintFormat(TScrollHintFormat value) { scrollHintFormat_ = value; }
-    TScrollStyle ScrollBars() const { return scrollBars_; }
+    TScrollStyle ScrollBars() const { return style_.scrollBars; }
     void SetScrollBars(TScrollStyle value);
     TSelectedColor& SelectedColor() { return selectedColor_; }
     // Clamped to 1..256.
-    std::int32_t TabWidth() const override { return tabWidth_; }
+    std::int32_t TabWidth() const override { return style_.tabWidth; }
     void SetTabWidth(std::int32_t value);
     bool WantReturns() const { return wantReturns_; }
     void SetWantReturns(bool value) { wantReturns_ = value; }
@@ -288,8 +289,8 @@ public:
 
     // --- Undo and redo (ViewUndo.cpp) ------------------------------------------------------
     // Both refuse in a read-only view.
-    bool CanUndo() const { return !readOnly_ && undoList_.HasItems(); }
-    bool CanRedo() const { return !readOnly_ && redoList_.HasItems(); }
+    bool CanUndo() const { return !style_.readOnly && undoList_.HasItems(); }
+    bool CanRedo() const { return !style_.readOnly && redoList_.HasItems(); }
     void Undo();
     void Redo();
 
@@ -597,6 +598,14 @@ private:
     void ListReplaced(std::int32_t index, std::int32_t count);
     void BindLineStore();
     TLogFont FixedPitchFont(const TLogFont& font) const;
+    // Every simple setting goes through here: the work follows from the old and new value.
+    void ApplyStyle(const TViewStyle& style);
+    template <typename T>
+    void SetStyle(T TViewStyle::*field, T value) {
+        TViewStyle style = style_;
+        style.*field = value;
+        ApplyStyle(style);
+    }
 
     TFontsInfoManager& fonts_;
     ICharTypes& charTypes_;
@@ -635,7 +644,7 @@ private:
     IWindowServices* window_ = nullptr;
 
     TLogFont font_;
-    TColor fontColor_ = clWindowText;
+    TViewStyle style_;
     TLogFont drawerFont_;
     TTextDrawer drawer_;
     TGutter gutter_;
@@ -646,23 +655,12 @@ private:
     std::unique_ptr<TInternalImage> internalBookmarkImage_;
     std::bitset<256> identChars_;
 
-    TColor activeLineColor_ = clNone;
-    TViewBorderStyle borderStyle_ = TViewBorderStyle::bsSingle;
     std::int32_t extraLineSpacing_ = 0;
-    bool hideSelection_ = false;
-    TCaretType insertCaret_ = TCaretType::ctVerticalLine;
-    TCaretType overwriteCaret_ = TCaretType::ctBlock;
-    bool insertMode_ = true;
     std::int32_t maxScrollWidth_ = 1024;
     TEditorOptions options_ = kDefaultEditorOptions;
-    bool readOnly_ = false;
     bool modified_ = false;
-    std::int32_t rightEdge_ = 80;
-    TColor rightEdgeColor_ = clSilver;
     TColor scrollHintColor_ = clInfoBk;
     TScrollHintFormat scrollHintFormat_ = TScrollHintFormat::shfTopLineOnly;
-    TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
-    std::int32_t tabWidth_ = 8;
     bool wantReturns_ = true;
     bool wantTabs_ = false;
 

@@ -92,10 +92,10 @@ void TCustomTextView::UpdateScrollBars() {
         return;
     }
     scrollbarChanged_ = false;
-    const bool horizontal =
-        scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth;
+    const bool horizontal = style_.scrollBars == TScrollStyle::ssHorizontal ||
+                            style_.scrollBars == TScrollStyle::ssBoth;
     const bool vertical =
-        scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth;
+        style_.scrollBars == TScrollStyle::ssVertical || style_.scrollBars == TScrollStyle::ssBoth;
     if (horizontal && !wordWrap_) {
         UpdateHorizontalScrollBar();
     } else {

@@ -13,7 +13,7 @@ void TCustomTextView::CopyToClipboard() {
 }
 
 void TCustomTextView::CutToClipboard() {
-    if (readOnly_ || !HasSelection()) return;
+    if (style_.readOnly || !HasSelection()) return;
     undoList_.OpenBlock();
     try {
         CopyToClipboard();
@@ -26,7 +26,7 @@ void TCustomTextView::CutToClipboard() {
 }
 
 bool TCustomTextView::CanPaste() const {
-    return clipboard_ && mirevo::CanPaste(readOnly_, *clipboard_);
+    return clipboard_ && mirevo::CanPaste(style_.readOnly, *clipboard_);
 }
 
 void TCustomTextView::PasteFromClipboard() {

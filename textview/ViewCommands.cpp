@@ -68,7 +68,7 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
             return;
         }
         if (IsTextChange(command)) {
-            if (readOnly_) return;
+            if (style_.readOnly) return;
             switch (command) {
                 case ecClearAll:
                     ClearAll();
@@ -138,7 +138,7 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
                 SetInsertMode(false);
                 break;
             case ecToggleMode:
-                SetInsertMode(!insertMode_);
+                SetInsertMode(!style_.insertMode);
                 break;
             case ecNormalSelect:
                 SetSelectionMode(TSelectionMode::smNormal);

@@ -82,9 +82,9 @@ void TCustomTextView::InsertTab() {
     const auto end = static_cast<std::int32_t>(line.size()) + 1;
     const std::int32_t column =
         ColumnAfter(line.substr(0, static_cast<std::size_t>(std::min(caret_.CharIndex, end) - 1)),
-                    tabWidth_) +
+                    style_.tabWidth) +
         std::max(0, caret_.CharIndex - end);
-    std::int32_t width = tabWidth_ - (column - 1) % tabWidth_;
+    std::int32_t width = style_.tabWidth - (column - 1) % style_.tabWidth;
     bool smart = false;
     if (options_.Contains(TEditorOption::eoSmartTabs)) {
         for (std::int32_t above = caret_.LineIndex - 1; above >= 1; --above) {
@@ -108,7 +108,7 @@ void TCustomTextView::IndentBlock() {
     if (range.Last < range.First) return;
     const std::int32_t column = BlockColumn();
     const std::string indent = options_.Contains(TEditorOption::eoTabsToSpaces)
-                                   ? std::string(static_cast<std::size_t>(tabWidth_), ' ')
+                                   ? std::string(static_cast<std::size_t>(style_.tabWidth), ' ')
                                    : std::string("\t");
     const auto width = static_cast<std::int32_t>(indent.size());
     const TSelectionMode mode = selection_.CurrentMode();
@@ -163,7 +163,7 @@ void TCustomTextView::UnindentBlock() {
     bool any = false;
     for (std::int32_t line = first.LineIndex; line <= last.LineIndex; ++line) {
         const bool inRange = line >= range.First && line <= range.Last;
-        removed.push_back(inRange ? Unindented(lines_.Get(line - 1), column, tabWidth_) : "");
+        removed.push_back(inRange ? Unindented(lines_.Get(line - 1), column, style_.tabWidth) : "");
         any = any || !removed.back().empty();
     }
     if (!any) return;

@@ -44,7 +44,7 @@ void TCustomTextView::TypeCharacter(char character) {
         pendingLeadByte_.reset();
         // Without its trail byte the lead byte is dropped, never inserted alone.
         if (IsTrailByte(static_cast<unsigned char>(character))) {
-            InsertTyped(std::string{lead, character}, !insertMode_);
+            InsertTyped(std::string{lead, character}, !style_.insertMode);
             return;
         }
     }
@@ -52,7 +52,7 @@ void TCustomTextView::TypeCharacter(char character) {
         pendingLeadByte_ = character;
         return;
     }
-    InsertTyped(std::string(1, character), !insertMode_);
+    InsertTyped(std::string(1, character), !style_.insertMode);
 }
 
 void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {

@@ -29,7 +29,7 @@ void TCustomTextView::ExecuteEditCommand(TEditorCommand command, char character,
             TypeCharacter(character);
             break;
         case ecImeStr:
-            if (data) InsertTyped(static_cast<const char*>(data), !insertMode_);
+            if (data) InsertTyped(static_cast<const char*>(data), !style_.insertMode);
             break;
         case ecTab:
             InsertTab();

@@ -23,7 +23,7 @@ void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
     if (!window_ || !(window_->Mouse().HasCapture() || dragging_)) return;
     TRect area{gutterWidth_, 0, gutterWidth_ + visibleColumns_ * cellWidth_,
                visibleRows_ * rowHeight_};
-    if (borderStyle_ == TViewBorderStyle::bsNone) {
+    if (style_.borderStyle == TViewBorderStyle::bsNone) {
         area = {area.Left + 2, area.Top + 2, area.Right - 2, area.Bottom - 2};
     }
     scrollDeltaX_ = DeltaOutside(x, area.Left, area.Right, cellWidth_);

@@ -92,7 +92,7 @@ void TCustomTextView::PaintLineNumbers(IDrawingSurface& canvas, const TRect& cli
     }
     drawer_.BeginDrawing(canvas);
     try {
-        drawer_.SetForeColor(ownFont ? gutter_.FontColor() : fontColor_);
+        drawer_.SetForeColor(ownFont ? gutter_.FontColor() : style_.fontColor);
         drawer_.SetBackColor(gutter_.Color());
         TRect band{clip.Left, clip.Top, std::max(clip.Right, gutterWidth_ - 2), clip.Top};
         for (std::int32_t line = firstLine; line <= lastLine; ++line) {

@@ -27,7 +27,8 @@ struct TCustomTextView::TPaintSelection {
 };
 
 TColor TCustomTextView::EditorBackground(std::int32_t line) const {
-    return activeLineColor_ != clNone && line == caret_.LineIndex ? activeLineColor_ : Color();
+    return style_.activeLineColor != clNone && line == caret_.LineIndex ? style_.activeLineColor
+                                                                        : Color();
 }
 
 void TCustomTextView::SetPaintColors(IDrawingSurface& canvas, TColor fg, TColor bg) {
@@ -39,7 +40,7 @@ void TCustomTextView::SetPaintColors(IDrawingSurface& canvas, TColor fg, TColor 
 TCustomTextView::TPaintSelection TCustomTextView::PaintSelection(std::int32_t firstLine,
                                                                  std::int32_t lastLine) const {
     TPaintSelection selection;
-    if (hideSelection_ && !(window_ && window_->Focused())) return selection;
+    if (style_.hideSelection && !(window_ && window_->Focused())) return selection;
     const TBufferCoord first = SelectionFirst();
     const TBufferCoord last = SelectionLast();
     if (first == last || last.LineIndex < firstLine || first.LineIndex > lastLine) return selection;
@@ -57,9 +58,9 @@ void TCustomTextView::PaintTextLines(IDrawingSurface& canvas, TRect clip, std::i
                                      std::int32_t lastRow, std::int32_t c1, std::int32_t c2) {
     const std::int32_t firstLine = LineOfRow(firstRow);
     const std::int32_t lastLine = LineOfRow(lastRow);
-    const std::int32_t edgeX = rightEdge_ * cellWidth_ + textOffset_;
-    const bool drawEdge = rightEdge_ > 0 && edgeX >= clip.Left && edgeX <= clip.Right;
-    if (drawEdge) canvas.SetPen(rightEdgeColor_, 1);
+    const std::int32_t edgeX = style_.rightEdge * cellWidth_ + textOffset_;
+    const bool drawEdge = style_.rightEdge > 0 && edgeX >= clip.Left && edgeX <= clip.Right;
+    if (drawEdge) canvas.SetPen(style_.rightEdgeColor, 1);
     if (clip.Left < gutterWidth_ + 2) {
         canvas.SetBrushColor(Color());
         canvas.FillRect(
@@ -73,7 +74,7 @@ void TCustomTextView::PaintTextLines(IDrawingSurface& canvas, TRect clip, std::i
         try {
             for (std::int32_t line = firstLine; line <= lastLine; ++line) {
                 PaintLine(canvas, clip, line, firstRow, lastRow, c1, c2, selection);
-                if (drawEdge) canvas.SetPen(rightEdgeColor_, 1);
+                if (drawEdge) canvas.SetPen(style_.rightEdgeColor, 1);
             }
         } catch (...) {
             drawer_.EndDrawing();
@@ -93,14 +94,14 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
                                 std::int32_t firstRow, std::int32_t lastRow, std::int32_t c1,
                                 std::int32_t c2, const TPaintSelection& selection) {
     const std::string expanded(lines_.ExpandedLine(line - 1));
-    TColor fg = fontColor_;
+    TColor fg = style_.fontColor;
     TColor bg = EditorBackground(line);
     bool special = false;
     if (OnSpecialLineColors) OnSpecialLineColors(this, line, special, fg, bg);
     const TColor selFg = special ? bg : selectedColor_.Foreground();
     const TColor selBg = special ? fg : selectedColor_.Background();
-    const std::int32_t edgeX = rightEdge_ * cellWidth_ + textOffset_;
-    const bool drawEdge = rightEdge_ > 0 && edgeX >= clip.Left && edgeX <= clip.Right;
+    const std::int32_t edgeX = style_.rightEdge * cellWidth_ + textOffset_;
+    const bool drawEdge = style_.rightEdge > 0 && edgeX >= clip.Left && edgeX <= clip.Right;
     const bool showSpecial = options_.Contains(TEditorOption::eoShowSpecialChars);
 
     const std::int32_t rowFrom = std::max(RowOfLine(line), firstRow);
@@ -205,7 +206,7 @@ void TCustomTextView::PaintToken(IDrawingSurface& /*canvas*/, std::string& run,
         for (std::size_t i = 0; i < tabs.size();) {
             const std::int32_t p = tabs[i];
             std::int32_t w = 1;
-            while ((p + charsBefore + w - 1) % tabWidth_ != 0) ++w;
+            while ((p + charsBefore + w - 1) % style_.tabWidth != 0) ++w;
             const std::int32_t markX =
                 w % 2 == 1 ? ColumnToX(p + w / 2) : ColumnToX(p + w / 2 - 1) + cellWidth_ / 2;
             const TRect cell{markX, rect.Top, markX + cellWidth_, rect.Top + rowHeight_};

@@ -123,7 +123,7 @@ void TCustomTextView::RedoUnindent(const TUndoItem& item) {
         return;
     }
     // The item's scope moves a position that this rule puts inside a character to its start.
-    const TBufferCoord anchor{std::max(1, item.RangeStart.CharIndex - tabWidth_),
+    const TBufferCoord anchor{std::max(1, item.RangeStart.CharIndex - style_.tabWidth),
                               item.RangeStart.LineIndex};
     const auto lastLength = static_cast<std::int32_t>(pieces.back().size());
     const TBufferCoord active{std::max(1, item.RangeEnd.CharIndex - lastLength),

@@ -102,7 +102,7 @@ void TCustomTextView::UndoItemAdded(TUndoList& sender) {
 }
 
 void TCustomTextView::Undo() {
-    if (readOnly_) return;
+    if (style_.readOnly) return;
     TPaintLock::Around(*this, [&] {
         MoveGroupBreak(undoList_, redoList_);
         if (!undoList_.HasItems()) return;
@@ -117,7 +117,7 @@ void TCustomTextView::Undo() {
 }
 
 void TCustomTextView::Redo() {
-    if (readOnly_) return;
+    if (style_.readOnly) return;
     TPaintLock::Around(*this, [&] {
         if (redoList_.HasItems()) {
             const TSharedStepNumber shared(undoList_, redoList_.Newest()->StepNumber);
