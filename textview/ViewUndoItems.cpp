@@ -117,6 +117,9 @@ void TCustomTextView::UndoDeletion(const TUndoItem& item) {
         InternalSetCaretXY({1, lines_.Count()});
         lines_.Add("");
     }
+    // Whole lines cut from a text of one empty line leave no line, and their text is empty:
+    // the line must come back all the same, for the earlier items that change it.
+    if (lines_.Count() == 0) lines_.Add("");
     SetCaretXY(at);
     // At the point itself: the caret is kept to the text, the text goes where it came from.
     if (item.SelectionModeAtChange == TSelectionMode::smColumn) {

@@ -584,5 +584,20 @@ TEST_F(TextViewUndoTest, UndoRestoresTheCaretBehindALineEndWithoutLeavingItThere
     EXPECT_EQ(view_->CaretXY(), (TBufferCoord{2, 1}));  // kept to the text
 }
 
+// Cutting the only line, emptied by unindents, as a whole line leaves no line at all; undoing
+// the cut must bring the line back, or the unindents have nothing to put their blanks into.
+TEST_F(TextViewUndoTest, UndoingTheCutOfTheOnlyEmptyLineLetsTheEarlierStepsBack) {
+    view_->SetText("    ");
+    Run(ecShiftTab);
+    Run(ecShiftTab);
+    ASSERT_EQ(view_->Text(), "");
+    Run(ecLineSelect);
+    Run(ecSelRight);
+    Run(ecCut);
+    EXPECT_EQ(view_->Lines().Count(), 0);
+    while (view_->CanUndo()) Run(ecUndo);
+    EXPECT_EQ(view_->Text(), "    ");
+}
+
 }  // namespace
 }  // namespace mirevo
