@@ -100,27 +100,40 @@ double PerChange(const std::function<void(int)>& change) {
 // One kind of change made in turn to the middle of a 10-line and a 1,000,000-line text.
 using Change = std::function<void(WrapTestHost&, std::int32_t line, int step)>;
 
-// The cost of a change in the large text against the small one; the limit is printed beside.
-void ReportRatio(benchmark::State& state, const Change& change, double limit) {
-    WrapTestHost small(80);
-    WrapTestHost large(80);
-    small.Lines().SetText(Text(10));
-    large.Lines().SetText(Text(1000000));
-    small.AttachWrap();
-    large.AttachWrap();
-    // The first change in the middle moves the store's gap there; users edit in one place.
-    change(large, 500000, 0);
-    change(large, 500000, 1);
-    double smallCost = 0;
-    double largeCost = 0;
-    for (auto _ : state) {
-        smallCost = PerChange([&](int step) { change(small, 5, step); });
-        largeCost = PerChange([&](int step) { change(large, 500000, step); });
+// A 10-line and a 1,000,000-line text, both wrapped, edited in their middle lines.
+struct SmallAndLarge {
+    SmallAndLarge() {
+        small.Lines().SetText(Text(10));
+        large.Lines().SetText(Text(1000000));
+        small.AttachWrap();
+        large.AttachWrap();
     }
+    static constexpr std::int32_t kSmallLine = 5;
+    static constexpr std::int32_t kLargeLine = 500000;
+    WrapTestHost small{80};
+    WrapTestHost large{80};
+};
+
+// The cost of a change in the large text against the small one, with the limit beside.
+void Report(benchmark::State& state, double smallCost, double largeCost, double limit) {
     state.counters["small_us"] = smallCost * 1e6;
     state.counters["large_us"] = largeCost * 1e6;
     state.counters["ratio_large_vs_small"] = largeCost / smallCost;
     state.counters["limit"] = limit;
+}
+
+void ReportRatio(benchmark::State& state, const Change& change, double limit) {
+    SmallAndLarge texts;
+    // The first change in the middle moves the store's gap there; users edit in one place.
+    change(texts.large, texts.kLargeLine, 0);
+    change(texts.large, texts.kLargeLine, 1);
+    double smallCost = 0;
+    double largeCost = 0;
+    for (auto _ : state) {
+        smallCost = PerChange([&](int step) { change(texts.small, texts.kSmallLine, step); });
+        largeCost = PerChange([&](int step) { change(texts.large, texts.kLargeLine, step); });
+    }
+    Report(state, smallCost, largeCost, limit);
 }
 
 // The same number of rows before and after.
@@ -152,12 +165,7 @@ BENCHMARK(BM_ReplaceChangingRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 // One line inserted, and one deleted: the store's records move as well as the rows.
 void ReportInsertOrDelete(benchmark::State& state, bool inserts) {
     const std::string text = WordLine(100, 'a');
-    WrapTestHost small(80);
-    WrapTestHost large(80);
-    small.Lines().SetText(Text(10));
-    large.Lines().SetText(Text(1000000));
-    small.AttachWrap();
-    large.AttachWrap();
+    SmallAndLarge texts;
     const auto cost = [&](WrapTestHost& host, std::int32_t line) {
         double timed = 0;
         int changes = 0;
@@ -174,17 +182,14 @@ void ReportInsertOrDelete(benchmark::State& state, bool inserts) {
         }
         return timed / changes;
     };
-    cost(large, 500000);  // moves the store's gap to where the edits are
+    cost(texts.large, texts.kLargeLine);  // moves the store's gap to where the edits are
     double smallCost = 0;
     double largeCost = 0;
     for (auto _ : state) {
-        smallCost = cost(small, 5);
-        largeCost = cost(large, 500000);
+        smallCost = cost(texts.small, texts.kSmallLine);
+        largeCost = cost(texts.large, texts.kLargeLine);
     }
-    state.counters["small_us"] = smallCost * 1e6;
-    state.counters["large_us"] = largeCost * 1e6;
-    state.counters["ratio_large_vs_small"] = largeCost / smallCost;
-    state.counters["limit"] = 20;
+    Report(state, smallCost, largeCost, 20);
 }
 
 void BM_InsertLine(benchmark::State& state) { ReportInsertOrDelete(state, true); }
