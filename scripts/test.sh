@@ -46,7 +46,7 @@ rm -f "$wine_rc"
 if build win64; then
   { run_ctest win64 scripts/with-display.sh ctest --preset win64; echo $? >"$wine_rc"; } >"$wine_log" 2>&1 &
   wine_pid=$!
-  niceness=10
+  niceness=19
 else
   status=1
 fi
