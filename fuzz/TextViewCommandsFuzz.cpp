@@ -7,6 +7,7 @@
 // The text holds no tabs (tabs become blanks with eoTabsToSpaces), so byte indices and
 // display columns agree and the view's layout can be compared position by position.
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "tests/textview/WordWrapInvariants.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/TextView.h"
+#include "textview/WrapHost.h"
 
 namespace {
 
@@ -144,9 +146,23 @@ void CheckOnText(const TLineStore& lines, TBufferCoord p, bool pastEnd) {
         CHECK(ByteKindAt(line, static_cast<std::size_t>(p.CharIndex - 1)) != ByteKind::Trail);
 }
 
+// What a fresh word-wrap layout of the view's text needs: the view's own settings.
+class ViewWrapHost : public IWrapHost {
+public:
+    explicit ViewWrapHost(TTextView& view) : view_(view) {}
+    TLineStore& Lines() override { return view_.Lines(); }
+    std::int32_t VisibleColumns() const override { return view_.VisibleColumns(); }
+    std::int32_t TabWidth() const override { return view_.TabWidth(); }
+    const std::bitset<256>& IdentChars() const override { return view_.IdentChars(); }
+
+private:
+    TTextView& view_;
+};
+
 // The view's layout, read through its conversions, equals a plugin laid out afresh.
 void CheckLayout(TTextView& view) {
-    TWordWrapPlugin fresh(&view);
+    ViewWrapHost host(view);
+    TWordWrapPlugin fresh(&host);
     CHECK(testing_support::CheckWrapInvariants(fresh, view.Lines()).empty());
     CHECK(view.RowCount() == (view.Lines().Count() == 0 ? 0 : fresh.RowCount()));
     // Every position of the lines near the top and near the caret, up to their 64th byte and

@@ -19,8 +19,8 @@ bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
 
 void TCustomTextView::InitializeCaret() {
     const TCaretType shape = style_.insertMode ? style_.insertCaret : style_.overwriteCaret;
-    std::int32_t width = cellWidth_;
-    std::int32_t height = rowHeight_ - 2;
+    std::int32_t width = layout_.CellWidth();
+    std::int32_t height = layout_.RowHeight() - 2;
     caretOffset_ = {0, 0};
     switch (shape) {
         case TCaretType::ctVerticalLine:
@@ -29,10 +29,10 @@ void TCustomTextView::InitializeCaret() {
             break;
         case TCaretType::ctHorizontalLine:
             height = 2;
-            caretOffset_ = {0, rowHeight_ - 2};
+            caretOffset_ = {0, layout_.RowHeight() - 2};
             break;
         case TCaretType::ctHalfBlock:
-            height = (rowHeight_ - 2) / 2;
+            height = (layout_.RowHeight() - 2) / 2;
             caretOffset_ = {0, height};
             break;
         case TCaretType::ctBlock:
@@ -55,7 +55,7 @@ void TCustomTextView::UpdateCaret() {
     const std::int32_t y = cell.Y + caretOffset_.Y + 1;
     window_->Caret().SetCaretPos(x, y);
     const TSize client = window_->ClientSize();
-    if (x >= gutterWidth_ && x < client.Width && y >= 0 && y < client.Height) {
+    if (x >= layout_.GutterWidth() && x < client.Width && y >= 0 && y < client.Height) {
         ShowCaret();
     } else {
         HideCaret();
@@ -93,37 +93,37 @@ void TCustomTextView::RefreshLastCaretColumn() {
 void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
     TPaintLock::Around(*this, [&] {
         const TDisplayCoord caret = CaretDisplayPos();
-        if (caret.Column < leftChar_) {
+        if (caret.Column < layout_.LeftChar()) {
             SetLeftChar(caret.Column);
-        } else if (caret.Column >= leftChar_ + visibleColumns_) {
-            SetLeftChar(caret.Column - visibleColumns_ + 1);
+        } else if (caret.Column >= layout_.LeftChar() + layout_.VisibleColumns()) {
+            SetLeftChar(caret.Column - layout_.VisibleColumns() + 1);
         } else {
-            SetLeftChar(leftChar_);
+            SetLeftChar(layout_.LeftChar());
         }
         const std::int32_t y = caret.Row;
         if (forceToMiddle) {
-            const std::int32_t half = visibleRows_ / 2;
-            if (y < topLine_ - 1) {
+            const std::int32_t half = layout_.VisibleRows() / 2;
+            if (y < layout_.TopLine() - 1) {
                 SetTopLine(y - half < 0 ? 1 : y - half + 1);
-            } else if (y > topLine_ + visibleRows_ - 2) {
-                SetTopLine(y - (visibleRows_ - 1) + half);
+            } else if (y > layout_.TopLine() + layout_.VisibleRows() - 2) {
+                SetTopLine(y - (layout_.VisibleRows() - 1) + half);
             }
             return;
         }
-        if (y < topLine_) {
+        if (y < layout_.TopLine()) {
             SetTopLine(y);
-        } else if (y > topLine_ + std::max(1, visibleRows_) - 1) {
+        } else if (y > layout_.TopLine() + std::max(1, layout_.VisibleRows()) - 1) {
             // With no whole row visible the caret row itself goes on top, not the row after it.
-            SetTopLine(y - (std::max(1, visibleRows_) - 1));
+            SetTopLine(y - (std::max(1, layout_.VisibleRows()) - 1));
         } else {
-            SetTopLine(topLine_);
+            SetTopLine(layout_.TopLine());
         }
     });
 }
 
 std::int32_t TCustomTextView::MaxCharIndexFor(std::int32_t line) const {
     if (options_.Contains(TEditorOption::eoScrollPastEol))
-        return wordWrap_ ? kMaxInt : maxScrollWidth_ + 1;
+        return layout_.Wrap() ? kMaxInt : maxScrollWidth_ + 1;
     return static_cast<std::int32_t>(lines_.Get(line - 1).size()) + 1;
 }
 
@@ -131,7 +131,7 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
     caretAtRowEnd_ = false;
     DoOnPaintTransient(TTransientType::ttBefore);
     TBufferCoord p = target;
-    std::int32_t largest = wordWrap_ ? kMaxInt : maxScrollWidth_ + 1;
+    std::int32_t largest = layout_.Wrap() ? kMaxInt : maxScrollWidth_ + 1;
     p.LineIndex = std::min(p.LineIndex, lines_.Count());
     if (p.LineIndex < 1) {
         p.LineIndex = 1;
@@ -185,8 +185,9 @@ void TCustomTextView::SetCaretXY(const TBufferCoord& p) {
 void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
     TPaintLock::Around(*this, [&] {
         InternalSetCaretXY(DisplayToBuffer(d));
-        if (wordWrap_ && d.Row >= 1 && d.Row <= RowCount() &&
-            d.Column > wordWrap_->GetRowLength(d.Row) && BufferToDisplay(caret_).Row != d.Row) {
+        if (layout_.Wrap() && d.Row >= 1 && d.Row <= RowCount() &&
+            d.Column > layout_.Wrap()->GetRowLength(d.Row) &&
+            BufferToDisplay(caret_).Row != d.Row) {
             caretAtRowEnd_ = true;
         }
         lastCaretX_ = CaretDisplayPos().Column;
@@ -195,20 +196,20 @@ void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
 }
 
 void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
-    if (wordWrap_ && dx <= 0 && !caretAtRowEnd_ && caret_.CharIndex > 1 &&
+    if (layout_.Wrap() && dx <= 0 && !caretAtRowEnd_ && caret_.CharIndex > 1 &&
         BufferToDisplay(caret_).Column == 1) {
         caretAtRowEnd_ = true;
         lastCaretX_ = CaretDisplayPos().Column;
         stepAside_ = false;
         const TDisplayCoord shown = CaretDisplayPos();
-        if (shown.Column > visibleColumns_ + 1) {
-            SetCaretFromDisplay({visibleColumns_ + 1, shown.Row});
+        if (shown.Column > layout_.VisibleColumns() + 1) {
+            SetCaretFromDisplay({layout_.VisibleColumns() + 1, shown.Row});
         } else {
             TPaintLock::Around(*this, [&] { caretChanged_ = true; });
         }
         return;
     }
-    if (wordWrap_ && dx > 0 && caretAtRowEnd_) {
+    if (layout_.Wrap() && dx > 0 && caretAtRowEnd_) {
         caretAtRowEnd_ = false;
         RefreshLastCaretColumn();
         TPaintLock::Around(*this, [&] { caretChanged_ = true; });
@@ -230,14 +231,14 @@ void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
         if (OnTrailByte(line, to.CharIndex)) to.CharIndex += dx < 0 ? -1 : 1;
     }
     MoveCaretAndSelection(from, to, selecting);
-    if (wordWrap_ && dx > 0 &&
+    if (layout_.Wrap() && dx > 0 &&
         caret_.CharIndex < static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size())) {
         const TDisplayCoord d = BufferToDisplay(caret_);
         if (d.Column == 1 && d.Row != RowOfLine(caret_.LineIndex)) {
             caretAtRowEnd_ = true;
             lastCaretX_ = CaretDisplayPos().Column;
             stepAside_ = false;
-        } else if (d.Column > visibleColumns_ + 1) {
+        } else if (d.Column > layout_.VisibleColumns() + 1) {
             InternalSetCaretXY(DisplayToBuffer({1, d.Row + 1}));
         }
     }
@@ -265,7 +266,7 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
     {
         TPaintLock::Around(*this, [&] {
             MoveCaretAndSelection(caret_, target, selecting);
-            if (wordWrap_) {
+            if (layout_.Wrap()) {
                 const TDisplayCoord shown = BufferToDisplay(target);
                 caretAtRowEnd_ = shown.Column == 1 && shown.Row != d.Row;
             }

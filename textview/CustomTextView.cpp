@@ -13,19 +13,6 @@ namespace {
 // "Courier New", size 10 at 96 dots per inch.
 TLogFont DefaultViewFont() { return MakeLogFont("Courier New", -13, kDefaultCharset); }
 
-// Every byte from "!" on: rows then break only after blanks and control characters. (The
-// double-click's word characters are the platform's character classes, not these.)
-std::bitset<256> DefaultIdentChars() {
-    std::bitset<256> chars;
-    for (std::size_t c = 0x21; c <= 0xFF; ++c) chars.set(c);
-    return chars;
-}
-
-bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
-    return charIndex > 1 && charIndex <= static_cast<std::int32_t>(line.size()) &&
-           ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
-}
-
 }  // namespace
 
 TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts,
@@ -36,8 +23,7 @@ TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoM
       font_(DefaultViewFont()),
       drawerFont_(DefaultViewFont()),
       drawer_(TFontStyles{}, &drawerFont_, fonts),
-      wordWrapGlyph_(fonts.Resources(), "TextViewWrapped", clLime),
-      identChars_(DefaultIdentChars()) {
+      wordWrapGlyph_(fonts.Resources(), "TextViewWrapped", clLime) {
     TControl::SetColor(clWindow);
     SetBounds({0, 0, 200, 150});
     SetTabStop(true);
@@ -51,8 +37,7 @@ TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoM
     redoList_.OnItemAdded = [this](TUndoList& list) { UndoItemAdded(list); };
     keystrokes_.InstallDefaults();
     UpdateSelectionLimits();
-    gutterWidth_ = gutter_.Width();
-    textOffset_ = gutterWidth_ + 2;
+    layout_.SetGutterWidth(gutter_.Width());
     SetFont(font_);
 }
 
@@ -195,8 +180,8 @@ void TCustomTextView::SetMaxUndo(std::int32_t value) {
 void TCustomTextView::SetOptions(TEditorOptions value) {
     if (options_ == value) return;
     const TEditorOptions old = options_;
-    if (!old.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(leftChar_);
-    if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
+    if (!old.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(layout_.LeftChar());
+    if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
     options_ = value;
     UpdateSelectionLimits();
     InternalSetCaretXY(caret_);
@@ -242,7 +227,7 @@ void TCustomTextView::ApplyStyle(const TViewStyle& style) {
     style_ = style;
     if (work.tabWidth) {
         lines_.SetTabWidth(style_.tabWidth);
-        if (wordWrap_) wordWrap_->Reset();
+        if (layout_.Wrap()) layout_.Wrap()->Reset();
     }
     if (work.caret) InitializeCaret();
     if (work.scrollBars) UpdateScrollBars();
@@ -257,16 +242,13 @@ void TCustomTextView::SetWordWrap(bool value) {
     if (WordWrap() == value) return;
     Invalidate();
     const TDisplayCoord caret = CaretDisplayPos();
-    const bool caretInView = caret.Column >= leftChar_ &&
-                             caret.Column <= leftChar_ + visibleColumns_ && caret.Row >= topLine_ &&
-                             caret.Row <= topLine_ + visibleRows_;
-    const std::int32_t shownLine = LineOfRow(topLine_);
-    if (value) {
-        wordWrap_ = std::make_unique<TWordWrapPlugin>(this);
-        SetLeftChar(1);
-    } else {
-        wordWrap_.reset();
-    }
+    const bool caretInView = caret.Column >= layout_.LeftChar() &&
+                             caret.Column <= layout_.LeftChar() + layout_.VisibleColumns() &&
+                             caret.Row >= layout_.TopLine() &&
+                             caret.Row <= layout_.TopLine() + layout_.VisibleRows();
+    const std::int32_t shownLine = LineOfRow(layout_.TopLine());
+    layout_.SetWordWrap(value);
+    if (value) SetLeftChar(1);
     caretAtRowEnd_ = false;
     UpdateSelectionLimits();
     SetTopLine(RowOfLine(shownLine));
@@ -285,17 +267,16 @@ void TCustomTextView::RecalcCellSize() {
     const TFontStyles used{static_cast<std::uint8_t>(own.Mask() & 3u)};
     drawer_.SetBaseFont(&font_);
     drawer_.SetBaseStyle(used);
-    rowHeight_ = drawer_.CharHeight() + extraLineSpacing_;
-    cellWidth_ = drawer_.CharWidth();
+    layout_.SetCellSize(drawer_.CharWidth(), drawer_.CharHeight() + extraLineSpacing_);
 }
 
 void TCustomTextView::SizeOrFontChanged(bool fontChanged) {
-    if (!window_ || cellWidth_ == 0) return;
+    if (!window_ || layout_.CellWidth() == 0) return;
     const TSize client = window_->ClientSize();
-    visibleColumns_ = std::max(client.Width - gutterWidth_ - 2, 0) / cellWidth_;
-    visibleRows_ = rowHeight_ > 0 ? client.Height / rowHeight_ : 0;
-    if (wordWrap_) {
-        wordWrap_->DisplayChanged();
+    layout_.FitColumns(client.Width);
+    layout_.FitRows(client.Height);
+    if (layout_.Wrap()) {
+        layout_.Wrap()->DisplayChanged();
         Invalidate();
     }
     if (fontChanged) {
@@ -311,8 +292,8 @@ void TCustomTextView::SizeOrFontChanged(bool fontChanged) {
         UpdateScrollBars();
     }
     scrollbarChanged_ = false;
-    if (!options_.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(leftChar_);
-    if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
+    if (!options_.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(layout_.LeftChar());
+    if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
 }
 
 void TCustomTextView::GutterChanged() {
@@ -321,96 +302,17 @@ void TCustomTextView::GutterChanged() {
     } else {
         gutter_.ResetEffectiveDigits();
     }
-    const std::int32_t width = gutter_.RealGutterWidth(cellWidth_);
-    if (width == gutterWidth_) {
+    const std::int32_t width = gutter_.RealGutterWidth(layout_.CellWidth());
+    if (width == layout_.GutterWidth()) {
         InvalidateGutter();
         return;
     }
-    gutterWidth_ = std::max(width, 0);
-    textOffset_ = gutterWidth_ + 2 - (leftChar_ - 1) * cellWidth_;
+    layout_.SetGutterWidth(std::max(width, 0));
     if (!window_) return;
-    if (cellWidth_ > 0) {
-        visibleColumns_ = std::max(window_->ClientSize().Width - gutterWidth_ - 2, 0) / cellWidth_;
-    }
-    if (wordWrap_) wordWrap_->DisplayChanged();
+    layout_.FitColumns(window_->ClientSize().Width);
+    if (layout_.Wrap()) layout_.Wrap()->DisplayChanged();
     UpdateScrollBars();
     Invalidate();
-}
-
-// --- Coordinates ---------------------------------------------------------------------------
-
-TDisplayCoord TCustomTextView::BufferToDisplay(const TBufferCoord& p) const {
-    TDisplayCoord result{p.CharIndex, p.LineIndex};
-    if (p.LineIndex >= 1 && p.LineIndex - 1 < lines_.Count()) {
-        const std::string_view s = lines_.Get(p.LineIndex - 1);
-        std::int32_t x = 0;
-        for (std::int32_t i = 0; i < p.CharIndex - 1; ++i) {
-            const bool tab =
-                i < static_cast<std::int32_t>(s.size()) && s[static_cast<std::size_t>(i)] == '\t';
-            x += tab ? style_.tabWidth - x % style_.tabWidth : 1;
-        }
-        result.Column = x + 1;
-    }
-    if (wordWrap_ && result.Column > 0 && result.Row > 0) {
-        result = wordWrap_->BufferToDisplayPos({result.Column, result.Row});
-    }
-    return result;
-}
-
-TBufferCoord TCustomTextView::DisplayToBuffer(const TDisplayCoord& d) const {
-    TBufferCoord result{d.Column, d.Row};
-    if (wordWrap_ && d.Column > 0 && d.Row > 0) result = wordWrap_->DisplayToBufferPos(d);
-    const std::int32_t column = result.CharIndex;
-    if (result.LineIndex < 1 || result.LineIndex > lines_.Count()) return result;
-    const std::string_view s = lines_.Get(result.LineIndex - 1);
-    const auto length = static_cast<std::int32_t>(s.size());
-    std::int32_t i = 0;
-    for (std::int32_t x = 0; x < column;) {
-        ++i;
-        const bool tab = i <= length && s[static_cast<std::size_t>(i - 1)] == '\t';
-        x += tab ? style_.tabWidth - x % style_.tabWidth : 1;
-    }
-    result.CharIndex = i;
-    if (OnTrailByte(s, i)) ++result.CharIndex;
-    return result;
-}
-
-std::int32_t TCustomTextView::RowOfLine(std::int32_t line) const {
-    return wordWrap_ ? BufferToDisplay({1, line}).Row : line;
-}
-
-std::int32_t TCustomTextView::LineOfRow(std::int32_t row) const {
-    return wordWrap_ ? DisplayToBuffer({1, row}).LineIndex : row;
-}
-
-std::int32_t TCustomTextView::RowCount() const {
-    if (!wordWrap_) return lines_.Count();
-    return lines_.Count() == 0 ? 0 : wordWrap_->RowCount();
-}
-
-TDisplayCoord TCustomTextView::CaretDisplayPos() const {
-    TDisplayCoord d = BufferToDisplay(caret_);
-    if (wordWrap_ && caretAtRowEnd_ && d.Row > 1 && d.Row - 1 <= wordWrap_->RowCount()) {
-        d.Row -= 1;
-        d.Column = wordWrap_->GetRowLength(d.Row) + 1;
-    }
-    return d;
-}
-
-TDisplayCoord TCustomTextView::PixelsToRowColumn(std::int32_t x, std::int32_t y) const {
-    return {std::max(1, (x - gutterWidth_ - 2) / cellWidth_ + leftChar_),
-            std::max(1, y / rowHeight_ + topLine_)};
-}
-
-TDisplayCoord TCustomTextView::PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const {
-    if (y >= visibleRows_ * rowHeight_) y = std::max(visibleRows_ * rowHeight_ - 1, 0);
-    const double cells = static_cast<double>(x - gutterWidth_ - 2) / cellWidth_;
-    return {std::max(1, static_cast<std::int32_t>(std::nearbyint(cells)) + leftChar_),
-            std::max(1, y / rowHeight_ + topLine_)};
-}
-
-TPoint TCustomTextView::RowColumnToPixels(const TDisplayCoord& d) const {
-    return {ColumnToX(d.Column), RowTop(d.Row)};
 }
 
 // --- Update bracket and status -------------------------------------------------------------
@@ -422,13 +324,13 @@ void TCustomTextView::UnlockPaint() {
     if (scrollbarChanged_) UpdateScrollBars();
     const bool caretMoved = pendingChanges_.Contains(TStatusChange::scCaretX) ||
                             pendingChanges_.Contains(TStatusChange::scCaretY);
-    if (wordWrap_ && caretMoved) {
+    if (layout_.Wrap() && caretMoved) {
         const TDisplayCoord d = CaretDisplayPos();
-        if (d.Column > visibleColumns_ + 1 && visibleColumns_ > 0) {
+        if (d.Column > layout_.VisibleColumns() + 1 && layout_.VisibleColumns() > 0) {
             if (caretAtRowEnd_) {
                 caretAtRowEnd_ = false;
             } else {
-                caret_.CharIndex = DisplayToBuffer({visibleColumns_ + 1, d.Row}).CharIndex;
+                caret_.CharIndex = DisplayToBuffer({layout_.VisibleColumns() + 1, d.Row}).CharIndex;
                 pendingChanges_.Include(TStatusChange::scCaretX);
             }
             RefreshLastCaretColumn();
@@ -472,50 +374,51 @@ void TCustomTextView::InvalidateGutterLines(std::int32_t first, std::int32_t las
     if (!window_ || !Visible()) return;
     const TSize client = window_->ClientSize();
     if (first == -1 && last == -1) {
-        InvalidateRect({0, 0, gutterWidth_, client.Height});
+        InvalidateRect({0, 0, layout_.GutterWidth(), client.Height});
         return;
     }
     if (last < first) std::swap(first, last);
-    if (wordWrap_) {
+    if (layout_.Wrap()) {
         first = RowOfLine(first);
         last = last > lines_.Count() ? kMaxInt : RowOfLine(last);
     }
-    first = std::max(first, topLine_);
-    last = std::min(last, topLine_ + visibleRows_);
+    first = std::max(first, layout_.TopLine());
+    last = std::min(last, layout_.TopLine() + layout_.VisibleRows());
     if (last < first) return;
-    InvalidateRect({0, RowTop(first), gutterWidth_, RowTop(last) + rowHeight_});
+    InvalidateRect({0, RowTop(first), layout_.GutterWidth(), RowTop(last) + layout_.RowHeight()});
 }
 
 void TCustomTextView::InvalidateLines(std::int32_t first, std::int32_t last) {
     if (!window_ || !Visible()) return;
     const TSize client = window_->ClientSize();
     if (first == -1 && last == -1) {
-        InvalidateRect({gutterWidth_, 0, client.Width, client.Height});
+        InvalidateRect({layout_.GutterWidth(), 0, client.Width, client.Height});
         return;
     }
     first = std::max(first, 1);
     last = std::max(last, 1);
     if (last < first) std::swap(first, last);
     if (last >= lines_.Count()) last = kMaxInt;
-    if (wordWrap_) {
+    if (layout_.Wrap()) {
         first = RowOfLine(first);
         if (last < lines_.Count()) last = RowOfLine(last + 1) - 1;
     }
-    first = std::max(first, topLine_);
-    last = std::min(last, topLine_ + visibleRows_);
+    first = std::max(first, layout_.TopLine());
+    last = std::min(last, layout_.TopLine() + layout_.VisibleRows());
     if (last < first) return;
-    InvalidateRect({gutterWidth_, RowTop(first), client.Width, RowTop(last) + rowHeight_});
+    InvalidateRect(
+        {layout_.GutterWidth(), RowTop(first), client.Width, RowTop(last) + layout_.RowHeight()});
 }
 
 void TCustomTextView::InvalidateLine(std::int32_t line) {
     if (!window_ || !Visible() || line < 1 || line > lines_.Count()) return;
-    if (wordWrap_) {
+    if (layout_.Wrap()) {
         InvalidateLines(line, line);
         return;
     }
-    if (line < topLine_ || line > topLine_ + visibleRows_) return;
-    InvalidateRect(
-        {gutterWidth_, RowTop(line), window_->ClientSize().Width, RowTop(line) + rowHeight_});
+    if (line < layout_.TopLine() || line > layout_.TopLine() + layout_.VisibleRows()) return;
+    InvalidateRect({layout_.GutterWidth(), RowTop(line), window_->ClientSize().Width,
+                    RowTop(line) + layout_.RowHeight()});
 }
 
 void TCustomTextView::InvalidateSelection() {
@@ -560,11 +463,11 @@ void TCustomTextView::ListChanged() {
         InvalidateRect(rect);
     }
     if (gutter_.ShowLineNumbers() && gutter_.AutoSize()) gutter_.AutoSizeDigits(lines_.Count());
-    if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(topLine_);
+    if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
 }
 
 void TCustomTextView::ListCleared() {
-    if (wordWrap_) wordWrap_->Reset();
+    if (layout_.Wrap()) layout_.Wrap()->Reset();
     undoList_.Clear();
     redoList_.Clear();
     pendingInvalidRect_.reset();
@@ -576,7 +479,7 @@ void TCustomTextView::ListCleared() {
 }
 
 void TCustomTextView::ListInserted(std::int32_t index, std::int32_t count) {
-    if (wordWrap_) wordWrap_->LinesInserted(index, count);
+    if (layout_.Wrap()) layout_.Wrap()->LinesInserted(index, count);
     if (options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) {
         for (std::int32_t i = index; i < index + count; ++i) {
             const std::int32_t width = lines_.ExpandedLineLength(i);
@@ -588,13 +491,13 @@ void TCustomTextView::ListInserted(std::int32_t index, std::int32_t count) {
 }
 
 void TCustomTextView::ListDeleted(std::int32_t index, std::int32_t count) {
-    if (wordWrap_) wordWrap_->LinesDeleted(index, count);
+    if (layout_.Wrap()) layout_.Wrap()->LinesDeleted(index, count);
     InvalidateLines(index + 1, kMaxInt);
     InvalidateGutterLines(index + 1, kMaxInt);
 }
 
 void TCustomTextView::ListReplaced(std::int32_t index, std::int32_t count) {
-    if (wordWrap_) wordWrap_->LinesReplaced(index, count);
+    if (layout_.Wrap()) layout_.Wrap()->LinesReplaced(index, count);
     if (options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) {
         for (std::int32_t i = index; i < index + count; ++i) {
             const std::int32_t width = lines_.ExpandedLineLength(i);

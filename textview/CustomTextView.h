@@ -51,16 +51,16 @@
 #include "textview/TextViewTypes.h"
 #include "textview/UndoList.h"
 #include "textview/UndoSelectionMode.h"
+#include "textview/ViewLayout.h"
 #include "textview/ViewStyle.h"
 #include "textview/WordWrap.h"
-#include "textview/WrapHost.h"
 #include "ui/Control.h"
 #include "common/KeyCodes.h"
 #include "common/ShiftState.h"
 
 namespace mirevo {
 
-class TCustomTextView : public TControl, public IWrapHost, public IKeyView {
+class TCustomTextView : public TControl, public IKeyView {
 public:
     using TPaintEvent = std::function<void(TObject* Sender, IDrawingSurface& ACanvas)>;
     using TPaintTransientEvent =
@@ -81,7 +81,7 @@ public:
     ~TCustomTextView() override;
 
     // --- Text ------------------------------------------------------------------------------
-    TLineStore& Lines() override { return lines_; }
+    TLineStore& Lines() { return lines_; }
     const TLineStore& Lines() const { return lines_; }
     // All lines joined by CR LF.
     std::string Text() const { return lines_.Text(); }
@@ -172,48 +172,60 @@ public:
     void SetScrollBars(TScrollStyle value);
     TSelectedColor& SelectedColor() { return selectedColor_; }
     // Clamped to 1..256.
-    std::int32_t TabWidth() const override { return style_.tabWidth; }
+    std::int32_t TabWidth() const { return style_.tabWidth; }
     void SetTabWidth(std::int32_t value);
     bool WantReturns() const { return wantReturns_; }
     void SetWantReturns(bool value) { wantReturns_ = value; }
     bool WantTabs() const { return wantTabs_; }
     void SetWantTabs(bool value) { wantTabs_ = value; }
-    bool WordWrap() const { return wordWrap_ != nullptr; }
+    bool WordWrap() const { return layout_.Wrap() != nullptr; }
     void SetWordWrap(bool value);
     TGlyph& WordWrapGlyph() { return wordWrapGlyph_; }
     TBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
     TEditMarkList& Marks() { return marks_; }
     // Bytes that belong to words for the word wrap: every byte from 0x21 to 0xFF.
-    const std::bitset<256>& IdentChars() const override { return identChars_; }
+    const std::bitset<256>& IdentChars() const { return layout_.IdentChars(); }
 
     // --- Measures --------------------------------------------------------------------------
-    std::int32_t CharWidth() const { return cellWidth_; }
-    std::int32_t LineHeight() const { return rowHeight_; }
-    std::int32_t GutterWidth() const { return gutterWidth_; }
-    std::int32_t TextOffset() const { return textOffset_; }
-    std::int32_t VisibleRows() const { return visibleRows_; }
-    std::int32_t VisibleColumns() const override { return visibleColumns_; }
+    // The layout holds the measures and does the conversions below.
+    const TViewLayout& Layout() const { return layout_; }
+    std::int32_t CharWidth() const { return layout_.CellWidth(); }
+    std::int32_t LineHeight() const { return layout_.RowHeight(); }
+    std::int32_t GutterWidth() const { return layout_.GutterWidth(); }
+    std::int32_t TextOffset() const { return layout_.TextOffset(); }
+    std::int32_t VisibleRows() const { return layout_.VisibleRows(); }
+    std::int32_t VisibleColumns() const { return layout_.VisibleColumns(); }
     void RecalcCellSize();
     void SizeOrFontChanged(bool fontChanged);
     void GutterChanged();
 
     // --- Coordinates -----------------------------------------------------------------------
-    TDisplayCoord BufferToDisplay(const TBufferCoord& p) const;
-    TBufferCoord DisplayToBuffer(const TDisplayCoord& d) const;
-    std::int32_t RowOfLine(std::int32_t line) const;
-    std::int32_t LineOfRow(std::int32_t row) const;
-    std::int32_t RowCount() const;
+    TDisplayCoord BufferToDisplay(const TBufferCoord& p) const {
+        return layout_.BufferToDisplay(p);
+    }
+    TBufferCoord DisplayToBuffer(const TDisplayCoord& d) const {
+        return layout_.DisplayToBuffer(d);
+    }
+    std::int32_t RowOfLine(std::int32_t line) const { return layout_.RowOfLine(line); }
+    std::int32_t LineOfRow(std::int32_t row) const { return layout_.LineOfRow(row); }
+    std::int32_t RowCount() const { return layout_.RowCount(); }
     // The caret's display position (the end of the upper row at a wrap point when the
     // caret-at-row-end flag is set).
-    TDisplayCoord CaretDisplayPos() const;
-    TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const;
-    TDisplayCoord PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const;
-    TPoint RowColumnToPixels(const TDisplayCoord& d) const;
+    TDisplayCoord CaretDisplayPos() const {
+        return layout_.CaretDisplayPos(caret_, caretAtRowEnd_);
+    }
+    TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const {
+        return layout_.PixelsToRowColumn(x, y);
+    }
+    TDisplayCoord PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const {
+        return layout_.PixelsToNearestRowColumn(x, y);
+    }
+    TPoint RowColumnToPixels(const TDisplayCoord& d) const { return layout_.RowColumnToPixels(d); }
 
     // --- Scrolling -------------------------------------------------------------------------
-    std::int32_t TopLine() const { return topLine_; }
+    std::int32_t TopLine() const { return layout_.TopLine(); }
     void SetTopLine(std::int32_t value);
-    std::int32_t LeftChar() const { return leftChar_; }
+    std::int32_t LeftChar() const { return layout_.LeftChar(); }
     void SetLeftChar(std::int32_t value);
     void UpdateScrollBars();
     // The scroll hint's text for the current TopLine.
@@ -484,10 +496,8 @@ private:
                     std::int32_t first, std::int32_t last, TRect& rect);
     void SetPaintColors(IDrawingSurface& canvas, TColor fg, TColor bg);
     TColor EditorBackground(std::int32_t line) const;
-    std::int32_t ColumnToX(std::int32_t column) const {
-        return (column - 1) * cellWidth_ + textOffset_;
-    }
-    std::int32_t RowTop(std::int32_t row) const { return (row - topLine_) * rowHeight_; }
+    std::int32_t ColumnToX(std::int32_t column) const { return layout_.ColumnToX(column); }
+    std::int32_t RowTop(std::int32_t row) const { return layout_.RowTop(row); }
 
     // Caret and scrolling (Caret.cpp, Scroll.cpp).
     void ShowCaret();
@@ -610,6 +620,7 @@ private:
     TFontsInfoManager& fonts_;
     ICharTypes& charTypes_;
     TLineStore lines_;
+    TViewLayout layout_{lines_};
     TSelection selection_{lines_};
     TUndoList undoList_;
     TUndoList redoList_;
@@ -640,7 +651,6 @@ private:
     TDragTarget dragTarget_;
     TDragTargetLocator dragTargetLocator_;
 
-    std::unique_ptr<TWordWrapPlugin> wordWrap_;
     IWindowServices* window_ = nullptr;
 
     TLogFont font_;
@@ -653,7 +663,6 @@ private:
     TGlyph wordWrapGlyph_;
     TEditMarkList marks_;
     std::unique_ptr<TInternalImage> internalBookmarkImage_;
-    std::bitset<256> identChars_;
 
     std::int32_t extraLineSpacing_ = 0;
     std::int32_t maxScrollWidth_ = 1024;
@@ -664,16 +673,7 @@ private:
     bool wantReturns_ = true;
     bool wantTabs_ = false;
 
-    std::int32_t cellWidth_ = 0;
-    std::int32_t rowHeight_ = 0;
-    std::int32_t gutterWidth_ = 0;
-    std::int32_t textOffset_ = 0;
-    std::int32_t visibleRows_ = 0;
-    std::int32_t visibleColumns_ = 0;
-
     TBufferCoord caret_;
-    std::int32_t topLine_ = 1;
-    std::int32_t leftChar_ = 1;
     std::int32_t lastCaretX_ = 0;
     bool stepAside_ = false;
     bool caretAtRowEnd_ = false;

@@ -37,14 +37,14 @@ TScrollArrows BarArrows(bool fits, std::int32_t first, std::int32_t page, std::i
 void TCustomTextView::SetTopLine(std::int32_t value) {
     const std::int32_t largest = options_.Contains(TEditorOption::eoScrollPastEof)
                                      ? RowCount()
-                                     : RowCount() - visibleRows_ + 1;
+                                     : RowCount() - layout_.VisibleRows() + 1;
     value = std::max(std::min(value, largest), 1);
-    if (value == topLine_) return;
-    const std::int32_t delta = topLine_ - value;
-    topLine_ = value;
+    if (value == layout_.TopLine()) return;
+    const std::int32_t delta = layout_.TopLine() - value;
+    layout_.SetTopLine(value);
     if (window_) {
-        if (std::abs(delta) < visibleRows_) {
-            window_->Scrolling().ScrollWindow(0, delta * rowHeight_, nullptr);
+        if (std::abs(delta) < layout_.VisibleRows()) {
+            window_->Scrolling().ScrollWindow(0, delta * layout_.RowHeight(), nullptr);
         } else {
             Invalidate();
         }
@@ -57,29 +57,29 @@ void TCustomTextView::SetLeftChar(std::int32_t value) {
     const bool pastEol = options_.Contains(TEditorOption::eoScrollPastEol);
     const bool autoSize = options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth);
     std::int32_t largest = 1;
-    if (wordWrap_) {
+    if (layout_.Wrap()) {
         value = 1;  // nothing scrolls sideways, so the longest line is not asked for
     } else if (pastEol) {
-        largest = autoSize ? kMaxInt - visibleColumns_ : maxScrollWidth_ - visibleColumns_ + 1;
-    } else if (lines_.LongestLineLength() > visibleColumns_) {
-        largest = lines_.LongestLineLength() - visibleColumns_ + 1;
+        largest = autoSize ? kMaxInt - layout_.VisibleColumns()
+                           : maxScrollWidth_ - layout_.VisibleColumns() + 1;
+    } else if (lines_.LongestLineLength() > layout_.VisibleColumns()) {
+        largest = lines_.LongestLineLength() - layout_.VisibleColumns() + 1;
     }
     value = std::min(std::max(value, 1), std::max(largest, 1));
-    if (value == leftChar_) return;
-    const std::int32_t delta = leftChar_ - value;
-    leftChar_ = value;
-    textOffset_ = gutterWidth_ + 2 - (value - 1) * cellWidth_;
+    if (value == layout_.LeftChar()) return;
+    const std::int32_t delta = layout_.LeftChar() - value;
+    layout_.SetLeftChar(value);
     if (window_) {
-        if (std::abs(delta) < visibleColumns_) {
+        if (std::abs(delta) < layout_.VisibleColumns()) {
             const TSize client = window_->ClientSize();
-            const TRect area{gutterWidth_ + 2, 0, client.Width, client.Height};
-            window_->Scrolling().ScrollWindow(delta * cellWidth_, 0, &area);
+            const TRect area{layout_.GutterWidth() + 2, 0, client.Width, client.Height};
+            window_->Scrolling().ScrollWindow(delta * layout_.CellWidth(), 0, &area);
         } else {
             InvalidateLines(-1, -1);
         }
     }
-    if (pastEol && autoSize && maxScrollWidth_ < value + visibleColumns_) {
-        SetMaxScrollWidth(value + visibleColumns_);
+    if (pastEol && autoSize && maxScrollWidth_ < value + layout_.VisibleColumns()) {
+        SetMaxScrollWidth(value + layout_.VisibleColumns());
     } else {
         UpdateScrollBars();
     }
@@ -96,7 +96,7 @@ void TCustomTextView::UpdateScrollBars() {
                             style_.scrollBars == TScrollStyle::ssBoth;
     const bool vertical =
         style_.scrollBars == TScrollStyle::ssVertical || style_.scrollBars == TScrollStyle::ssBoth;
-    if (horizontal && !wordWrap_) {
+    if (horizontal && !layout_.Wrap()) {
         UpdateHorizontalScrollBar();
     } else {
         window_->Scrolling().ShowScrollBar(TScrollBarKind::sbHorizontal, false);
@@ -116,49 +116,53 @@ std::int32_t TCustomTextView::HorizontalExtent() {
 void TCustomTextView::UpdateHorizontalScrollBar() {
     const bool hideShow = options_.Contains(TEditorOption::eoHideShowScrollbars);
     const std::int32_t n = HorizontalExtent();
-    const TScrollInfo info = BarInfo(n, visibleColumns_, leftChar_, !hideShow);
-    const bool shown = !(hideShow && n <= kMaxScrollPos && visibleColumns_ >= n);
+    const TScrollInfo info = BarInfo(n, layout_.VisibleColumns(), layout_.LeftChar(), !hideShow);
+    const bool shown = !(hideShow && n <= kMaxScrollPos && layout_.VisibleColumns() >= n);
     window_->Scrolling().ShowScrollBar(TScrollBarKind::sbHorizontal, shown);
     window_->Scrolling().SetScrollInfo(TScrollBarKind::sbHorizontal, info);
     const bool fits =
-        options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleColumns_ >= n;
-    window_->Scrolling().EnableScrollArrows(TScrollBarKind::sbHorizontal,
-                                            BarArrows(fits, leftChar_, visibleColumns_, n));
+        options_.Contains(TEditorOption::eoDisableScrollArrows) || layout_.VisibleColumns() >= n;
+    window_->Scrolling().EnableScrollArrows(
+        TScrollBarKind::sbHorizontal,
+        BarArrows(fits, layout_.LeftChar(), layout_.VisibleColumns(), n));
 }
 
 std::int32_t TCustomTextView::VerticalExtent() const {
     std::int32_t n = RowCount();
-    if (options_.Contains(TEditorOption::eoScrollPastEof)) n += visibleRows_ - 1;
+    if (options_.Contains(TEditorOption::eoScrollPastEof)) n += layout_.VisibleRows() - 1;
     return n;
 }
 
 void TCustomTextView::UpdateVerticalScrollBar() {
     const bool hideShow = options_.Contains(TEditorOption::eoHideShowScrollbars);
     const std::int32_t n = VerticalExtent();
-    const TScrollInfo info = BarInfo(n, visibleRows_, topLine_, !hideShow);
-    const bool shown = !(hideShow && n <= kMaxScrollPos && visibleRows_ >= n);
+    const TScrollInfo info = BarInfo(n, layout_.VisibleRows(), layout_.TopLine(), !hideShow);
+    const bool shown = !(hideShow && n <= kMaxScrollPos && layout_.VisibleRows() >= n);
     window_->Scrolling().ShowScrollBar(TScrollBarKind::sbVertical, shown);
     window_->Scrolling().SetScrollInfo(TScrollBarKind::sbVertical, info);
-    const bool fits = options_.Contains(TEditorOption::eoDisableScrollArrows) || visibleRows_ >= n;
-    window_->Scrolling().EnableScrollArrows(TScrollBarKind::sbVertical,
-                                            BarArrows(fits, topLine_, visibleRows_, RowCount()));
+    const bool fits =
+        options_.Contains(TEditorOption::eoDisableScrollArrows) || layout_.VisibleRows() >= n;
+    window_->Scrolling().EnableScrollArrows(
+        TScrollBarKind::sbVertical,
+        BarArrows(fits, layout_.TopLine(), layout_.VisibleRows(), RowCount()));
 }
 
 void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
-    const std::int32_t page =
-        options_.Contains(TEditorOption::eoScrollByOneLess) ? visibleRows_ - 1 : visibleRows_;
+    const std::int32_t page = options_.Contains(TEditorOption::eoScrollByOneLess)
+                                  ? layout_.VisibleRows() - 1
+                                  : layout_.VisibleRows();
     switch (code) {
         case TScrollCode::LineUp:
-            SetTopLine(topLine_ - 1);
+            SetTopLine(layout_.TopLine() - 1);
             break;
         case TScrollCode::LineDown:
-            SetTopLine(topLine_ + 1);
+            SetTopLine(layout_.TopLine() + 1);
             break;
         case TScrollCode::PageUp:
-            SetTopLine(topLine_ - page);
+            SetTopLine(layout_.TopLine() - page);
             break;
         case TScrollCode::PageDown:
-            SetTopLine(topLine_ + page);
+            SetTopLine(layout_.TopLine() + page);
             break;
         case TScrollCode::Top:
             SetTopLine(1);
@@ -171,9 +175,10 @@ void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
             // Scaled exactly when the bar was scaled, also when only the rows past the end
             // make the extent exceed 16 bits.
             thumbTracking_ = true;
-            SetTopLine(VerticalExtent() <= kMaxScrollPos
-                           ? position
-                           : MulDiv(RowCount() + visibleRows_ - 1, position, kMaxScrollPos));
+            SetTopLine(
+                VerticalExtent() <= kMaxScrollPos
+                    ? position
+                    : MulDiv(RowCount() + layout_.VisibleRows() - 1, position, kMaxScrollPos));
             if (options_.Contains(TEditorOption::eoShowScrollHint)) ShowScrollHint();
             break;
         case TScrollCode::EndScroll:
@@ -187,26 +192,26 @@ void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
 }
 
 void TCustomTextView::HScroll(TScrollCode code, std::int32_t position) {
-    const std::int32_t page = visibleColumns_;
+    const std::int32_t page = layout_.VisibleColumns();
     const bool pastEol = options_.Contains(TEditorOption::eoScrollPastEol);
     switch (code) {
         case TScrollCode::LineUp:
-            SetLeftChar(leftChar_ - 1);
+            SetLeftChar(layout_.LeftChar() - 1);
             break;
         case TScrollCode::LineDown:
-            SetLeftChar(leftChar_ + 1);
+            SetLeftChar(layout_.LeftChar() + 1);
             break;
         case TScrollCode::PageUp:
-            SetLeftChar(leftChar_ - page);
+            SetLeftChar(layout_.LeftChar() - page);
             break;
         case TScrollCode::PageDown:
-            SetLeftChar(leftChar_ + page);
+            SetLeftChar(layout_.LeftChar() + page);
             break;
         case TScrollCode::Top:
             SetLeftChar(1);
             break;
         case TScrollCode::Bottom:
-            SetLeftChar(pastEol ? maxScrollWidth_ - visibleColumns_ + 1
+            SetLeftChar(pastEol ? maxScrollWidth_ - layout_.VisibleColumns() + 1
                                 : lines_.LongestLineLength());
             break;
         case TScrollCode::ThumbPosition:
@@ -227,10 +232,12 @@ void TCustomTextView::HScroll(TScrollCode code, std::int32_t position) {
 std::string TCustomTextView::ScrollHintText() const {
     char text[256];
     if (scrollHintFormat_ == TScrollHintFormat::shfTopLineOnly) {
-        std::snprintf(text, sizeof text, "Top Line: %d", static_cast<int>(LineOfRow(topLine_)));
+        std::snprintf(text, sizeof text, "Top Line: %d",
+                      static_cast<int>(LineOfRow(layout_.TopLine())));
     } else {
-        const std::int32_t bottom = topLine_ + std::min(visibleRows_, RowCount() - topLine_);
-        std::snprintf(text, sizeof text, "%d - %d", static_cast<int>(LineOfRow(topLine_)),
+        const std::int32_t bottom =
+            layout_.TopLine() + std::min(layout_.VisibleRows(), RowCount() - layout_.TopLine());
+        std::snprintf(text, sizeof text, "%d - %d", static_cast<int>(LineOfRow(layout_.TopLine())),
                       static_cast<int>(LineOfRow(bottom)));
     }
     return text;
@@ -258,16 +265,18 @@ void TCustomTextView::ShowScrollHint() {
 void TCustomTextView::MouseWheel(std::int32_t delta, bool ctrl) {
     std::int32_t rowsPerNotch = 0;
     if (ctrl) {
-        rowsPerNotch =
-            options_.Contains(TEditorOption::eoHalfPageScroll) ? visibleRows_ >> 1 : visibleRows_;
+        rowsPerNotch = options_.Contains(TEditorOption::eoHalfPageScroll)
+                           ? layout_.VisibleRows() >> 1
+                           : layout_.VisibleRows();
     } else {
         rowsPerNotch = window_ ? window_->Scrolling().WheelScrollLines() : 3;
     }
     wheelAccumulator_ += delta;
     const std::int32_t notches = wheelAccumulator_ / kWheelDelta;
     wheelAccumulator_ %= kWheelDelta;
-    if (rowsPerNotch == -1 || rowsPerNotch > visibleRows_) rowsPerNotch = visibleRows_;
-    SetTopLine(topLine_ - notches * rowsPerNotch);
+    if (rowsPerNotch == -1 || rowsPerNotch > layout_.VisibleRows())
+        rowsPerNotch = layout_.VisibleRows();
+    SetTopLine(layout_.TopLine() - notches * rowsPerNotch);
     if (window_) window_->Update();
     if (OnScroll) OnScroll(this, TScrollBarKind::sbVertical);
 }

@@ -124,11 +124,11 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
                 ExecuteScroll(command);
                 break;
             case ecScrollLeft:
-                SetLeftChar(leftChar_ - 1);
+                SetLeftChar(layout_.LeftChar() - 1);
                 if (window_) window_->Update();
                 break;
             case ecScrollRight:
-                SetLeftChar(leftChar_ + 1);
+                SetLeftChar(layout_.LeftChar() + 1);
                 if (window_) window_->Update();
                 break;
             case ecInsertMode:
@@ -196,11 +196,14 @@ void TCustomTextView::ExecuteNavigation(TEditorCommand command, void* data) {
             break;
         case ecPageLeft:
         case ecPageRight:
-            MoveCaretHorz(plain == ecPageLeft ? -visibleColumns_ : visibleColumns_, extend);
+            MoveCaretHorz(
+                plain == ecPageLeft ? -layout_.VisibleColumns() : layout_.VisibleColumns(), extend);
             break;
         case ecPageTop:
         case ecPageBottom: {
-            const std::int32_t row = plain == ecPageTop ? topLine_ : topLine_ + visibleRows_ - 1;
+            const std::int32_t row = plain == ecPageTop
+                                         ? layout_.TopLine()
+                                         : layout_.TopLine() + layout_.VisibleRows() - 1;
             const TDisplayCoord d{CaretDisplayPos().Column,
                                   std::clamp(row, 1, std::max(1, RowCount()))};
             MoveCaretAndSelection(caret_, DisplayToBuffer(d), extend);
@@ -229,28 +232,28 @@ void TCustomTextView::ExecuteNavigation(TEditorCommand command, void* data) {
 }
 
 void TCustomTextView::ExecutePage(TEditorCommand command) {
-    std::int32_t page = visibleRows_;
+    std::int32_t page = layout_.VisibleRows();
     if (options_.Contains(TEditorOption::eoHalfPageScroll)) page >>= 1;
     if (options_.Contains(TEditorOption::eoScrollByOneLess)) --page;
     const bool up = command == ecPageUp || command == ecSelPageUp;
     if (up) page = -page;
-    SetTopLine(topLine_ + page);
+    SetTopLine(layout_.TopLine() + page);
     MoveCaretVert(page, Extends(command));
 }
 
 void TCustomTextView::ExecuteScroll(TEditorCommand command) {
     const std::int32_t caretRow = CaretDisplayPos().Row;
-    if (caretRow < topLine_ || caretRow >= topLine_ + visibleRows_) {
+    if (caretRow < layout_.TopLine() || caretRow >= layout_.TopLine() + layout_.VisibleRows()) {
         EnsureCaretVisible();
         return;
     }
     if (command == ecScrollUp) {
-        SetTopLine(topLine_ - 1);
-        const std::int32_t lastVisible = topLine_ + visibleRows_ - 1;
+        SetTopLine(layout_.TopLine() - 1);
+        const std::int32_t lastVisible = layout_.TopLine() + layout_.VisibleRows() - 1;
         if (caretRow > lastVisible) MoveCaretVert(lastVisible - caretRow, false);
     } else {
-        SetTopLine(topLine_ + 1);
-        if (caretRow < topLine_) MoveCaretVert(topLine_ - caretRow, false);
+        SetTopLine(layout_.TopLine() + 1);
+        if (caretRow < layout_.TopLine()) MoveCaretVert(layout_.TopLine() - caretRow, false);
     }
     EnsureCaretVisible();
     if (window_) window_->Update();

@@ -101,8 +101,11 @@ void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int
         return;
     }
     TDisplayCoord d = NearestCell(x, y);
-    d.Column = std::clamp(d.Column, leftChar_, std::max(leftChar_, leftChar_ + visibleColumns_));
-    d.Row = std::clamp(d.Row, topLine_, std::max(topLine_, topLine_ + visibleRows_ - 1));
+    d.Column =
+        std::clamp(d.Column, layout_.LeftChar(),
+                   std::max(layout_.LeftChar(), layout_.LeftChar() + layout_.VisibleColumns()));
+    d.Row = std::clamp(d.Row, layout_.TopLine(),
+                       std::max(layout_.TopLine(), layout_.TopLine() + layout_.VisibleRows() - 1));
     InternalSetCaretXY(DisplayToBuffer(d));
     ComputeScroll(x, y);
 }

@@ -35,18 +35,18 @@ std::int32_t AfterLastNonBlank(std::string_view line, std::int32_t from, std::in
 void TCustomTextView::ExecuteLineStart(bool extend) {
     const std::string_view line = lines_.Get(caret_.LineIndex - 1);
     const TDisplayCoord shown = CaretDisplayPos();
-    const bool firstRow = !wordWrap_ || shown.Row == RowOfLine(caret_.LineIndex);
+    const bool firstRow = !layout_.Wrap() || shown.Row == RowOfLine(caret_.LineIndex);
     std::int32_t target = 1;
     if (options_.Contains(TEditorOption::eoEnhanceHomeKey) && firstRow) {
         const std::int32_t limit =
-            wordWrap_ ? std::min<std::int32_t>(wordWrap_->GetRowLength(shown.Row),
-                                               static_cast<std::int32_t>(line.size()))
-                      : static_cast<std::int32_t>(line.size());
+            layout_.Wrap() ? std::min<std::int32_t>(layout_.Wrap()->GetRowLength(shown.Row),
+                                                    static_cast<std::int32_t>(line.size()))
+                           : static_cast<std::int32_t>(line.size());
         const std::int32_t first = FirstNonBlank(line, 1, limit);
         target = caret_.CharIndex > 1 && caret_.CharIndex <= first ? 1 : first;
     }
     TPaintLock::Around(*this, [&] {
-        if (!wordWrap_) {
+        if (!layout_.Wrap()) {
             MoveCaretAndSelection(caret_, {target, caret_.LineIndex}, extend);
             return;
         }
@@ -60,22 +60,23 @@ void TCustomTextView::ExecuteLineEnd(bool extend) {
     const std::string_view line = lines_.Get(caret_.LineIndex - 1);
     const auto length = static_cast<std::int32_t>(line.size());
     const TDisplayCoord shown = CaretDisplayPos();
-    const bool lastRow = !wordWrap_ || LineOfRow(shown.Row + 1) != caret_.LineIndex;
+    const bool lastRow = !layout_.Wrap() || LineOfRow(shown.Row + 1) != caret_.LineIndex;
     const bool enhanced = options_.Contains(TEditorOption::eoEnhanceEndKey) && lastRow;
     std::int32_t target = length + 1;
     if (enhanced) {
-        const std::int32_t rowStart = wordWrap_ ? DisplayToBuffer({1, shown.Row}).CharIndex : 1;
+        const std::int32_t rowStart =
+            layout_.Wrap() ? DisplayToBuffer({1, shown.Row}).CharIndex : 1;
         const std::int32_t after = AfterLastNonBlank(line, rowStart, length);
         target = caret_.CharIndex == after ? length + 1 : after;
     }
     TPaintLock::Around(*this, [&] {
-        if (!wordWrap_) {
+        if (!layout_.Wrap()) {
             MoveCaretAndSelection(caret_, {target, caret_.LineIndex}, extend);
             return;
         }
-        const std::int32_t column =
-            enhanced ? BufferToDisplay({target, caret_.LineIndex}).Column
-                     : std::min(wordWrap_->GetRowLength(shown.Row) + 1, visibleColumns_ + 1);
+        const std::int32_t column = enhanced ? BufferToDisplay({target, caret_.LineIndex}).Column
+                                             : std::min(layout_.Wrap()->GetRowLength(shown.Row) + 1,
+                                                        layout_.VisibleColumns() + 1);
         const TDisplayCoord d{column, shown.Row};
         const TBufferCoord before = caret_;
         MoveCaretAndSelection(before, DisplayToBuffer(d), extend);

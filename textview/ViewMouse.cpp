@@ -55,7 +55,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
         if (window_) window_->Mouse().SetCapture();
         waitForDragging_ = false;
         if (hadSelection && options_.Contains(TEditorOption::eoDragDropEditing) &&
-            x >= gutterWidth_ + 2 && SelectionMode() == TSelectionMode::smNormal &&
+            x >= layout_.GutterWidth() + 2 && SelectionMode() == TSelectionMode::smNormal &&
             PointInSelection(DisplayToBuffer(PixelsToRowColumn(x, y)))) {
             waitForDragging_ = true;
             startsSelection = false;
@@ -74,7 +74,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
         }
     }
 
-    if (x < gutterWidth_) {
+    if (x < layout_.GutterWidth()) {
         possibleGutterClick_ = true;
         if (button == TMouseButton::mbRight) DoGutterClick(button, x, y);
     }
@@ -120,7 +120,7 @@ void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32
         return;
     }
     ReleaseMouse();
-    if (possibleGutterClick_ && x < gutterWidth_ && button != TMouseButton::mbRight) {
+    if (possibleGutterClick_ && x < layout_.GutterWidth() && button != TMouseButton::mbRight) {
         DoGutterClick(button, x, y);
     } else if (waitForDragging_ && !dblClicked_) {
         SetCaretFromDisplay(NearestCell(x, y));
@@ -133,7 +133,7 @@ void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32
 
 void TCustomTextView::DblClick() {
     const TPoint p = window_ ? window_->Mouse().CursorPos() : TPoint{};
-    if (p.X < gutterWidth_ + 2) {
+    if (p.X < layout_.GutterWidth() + 2) {
         if (OnDblClick) OnDblClick(this);
         return;
     }
@@ -162,7 +162,7 @@ void TCustomTextView::DoGutterClick(TMouseButton button, std::int32_t x, std::in
 TCursor TCustomTextView::CursorAt(std::int32_t x, std::int32_t y) {
     const TBufferCoord p = DisplayToBuffer(PixelsToRowColumn(x, y));
     TCursor cursor = cursor_;
-    if (x < gutterWidth_) {
+    if (x < layout_.GutterWidth()) {
         cursor = static_cast<TCursor>(gutter_.Cursor());
     } else if (options_.Contains(TEditorOption::eoDragDropEditing) &&
                !(window_ && window_->Mouse().HasCapture()) && PointInSelection(p)) {

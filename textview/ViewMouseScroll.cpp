@@ -21,13 +21,14 @@ std::int32_t DeltaOutside(std::int32_t v, std::int32_t low, std::int32_t high, s
 
 void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
     if (!window_ || !(window_->Mouse().HasCapture() || dragging_)) return;
-    TRect area{gutterWidth_, 0, gutterWidth_ + visibleColumns_ * cellWidth_,
-               visibleRows_ * rowHeight_};
+    TRect area{layout_.GutterWidth(), 0,
+               layout_.GutterWidth() + layout_.VisibleColumns() * layout_.CellWidth(),
+               layout_.VisibleRows() * layout_.RowHeight()};
     if (style_.borderStyle == TViewBorderStyle::bsNone) {
         area = {area.Left + 2, area.Top + 2, area.Right - 2, area.Bottom - 2};
     }
-    scrollDeltaX_ = DeltaOutside(x, area.Left, area.Right, cellWidth_);
-    scrollDeltaY_ = DeltaOutside(y, area.Top, area.Bottom, rowHeight_);
+    scrollDeltaX_ = DeltaOutside(x, area.Left, area.Right, layout_.CellWidth());
+    scrollDeltaY_ = DeltaOutside(y, area.Top, area.Bottom, layout_.RowHeight());
     if (scrollDeltaX_ == 0 && scrollDeltaY_ == 0) {
         StopScrollTimer();
     } else if (!scrollTimerOn_) {
@@ -53,13 +54,15 @@ void TCustomTextView::ScrollTimerTick() {
     TDisplayCoord d = PixelsToRowColumn(mouse.X, mouse.Y);
     d.Row = std::clamp(d.Row, 1, rows);
     if (scrollDeltaX_ != 0) {
-        SetLeftChar(leftChar_ + scrollDeltaX_);
-        d.Column = leftChar_ + (scrollDeltaX_ > 0 ? visibleColumns_ : 0);
+        SetLeftChar(layout_.LeftChar() + scrollDeltaX_);
+        d.Column = layout_.LeftChar() + (scrollDeltaX_ > 0 ? layout_.VisibleColumns() : 0);
     }
     if (scrollDeltaY_ != 0) {
         const bool byPage = window_->ShiftState().Contains(TShiftFlag::ssShift);
-        SetTopLine(topLine_ + (byPage ? scrollDeltaY_ * visibleRows_ : scrollDeltaY_));
-        d.Row = std::clamp(topLine_ + (scrollDeltaY_ > 0 ? visibleRows_ - 1 : 0), 1, rows);
+        SetTopLine(layout_.TopLine() +
+                   (byPage ? scrollDeltaY_ * layout_.VisibleRows() : scrollDeltaY_));
+        d.Row = std::clamp(layout_.TopLine() + (scrollDeltaY_ > 0 ? layout_.VisibleRows() - 1 : 0),
+                           1, rows);
     }
     const TBufferCoord target = DisplayToBuffer(d);
     if (target != caret_) {

@@ -15,24 +15,29 @@ std::uint8_t Component(TColorRef color, int shift) {
 }  // namespace
 
 void TCustomTextView::Paint(IDrawingSurface& canvas) {
-    if (cellWidth_ <= 0 || rowHeight_ <= 0) return;
+    if (layout_.CellWidth() <= 0 || layout_.RowHeight() <= 0) return;
     const TRect clip = canvas.ClipRect();
-    const std::int32_t textLeft = gutterWidth_ + 2;
-    std::int32_t c1 = leftChar_;
-    if (clip.Left > textLeft) c1 += (clip.Left - textLeft) / cellWidth_;
-    const std::int32_t c2 = leftChar_ + (clip.Right - textLeft + cellWidth_ - 1) / cellWidth_;
-    const std::int32_t r1 = std::max(topLine_ + clip.Top / rowHeight_, topLine_);
-    const std::int32_t r2 =
-        std::max(std::min(topLine_ + (clip.Bottom + rowHeight_ - 1) / rowHeight_, RowCount()), 1);
+    const std::int32_t textLeft = layout_.GutterWidth() + 2;
+    std::int32_t c1 = layout_.LeftChar();
+    if (clip.Left > textLeft) c1 += (clip.Left - textLeft) / layout_.CellWidth();
+    const std::int32_t c2 = layout_.LeftChar() +
+                            (clip.Right - textLeft + layout_.CellWidth() - 1) / layout_.CellWidth();
+    const std::int32_t r1 =
+        std::max(layout_.TopLine() + clip.Top / layout_.RowHeight(), layout_.TopLine());
+    const std::int32_t r2 = std::max(
+        std::min(layout_.TopLine() + (clip.Bottom + layout_.RowHeight() - 1) / layout_.RowHeight(),
+                 RowCount()),
+        1);
     HideCaret();
     try {
-        if (clip.Left < gutterWidth_) {
-            PaintGutter(canvas, {clip.Left, clip.Top, gutterWidth_, clip.Bottom}, r1, r2);
+        if (clip.Left < layout_.GutterWidth()) {
+            PaintGutter(canvas, {clip.Left, clip.Top, layout_.GutterWidth(), clip.Bottom}, r1, r2);
         }
-        if (clip.Right > gutterWidth_) {
-            PaintTextLines(canvas,
-                           {std::max(clip.Left, gutterWidth_), clip.Top, clip.Right, clip.Bottom},
-                           r1, r2, c1, c2);
+        if (clip.Right > layout_.GutterWidth()) {
+            PaintTextLines(
+                canvas,
+                {std::max(clip.Left, layout_.GutterWidth()), clip.Top, clip.Right, clip.Bottom}, r1,
+                r2, c1, c2);
         }
         canvas.SetBrushColor(Color());
         if (OnPaint) OnPaint(this, canvas);
@@ -57,15 +62,16 @@ void TCustomTextView::PaintGutter(IDrawingSurface& canvas, TRect clip, std::int3
     } else if (!gutter_.Gradient()) {
         canvas.FillRect(clip);
     }
-    if (wordWrap_ && wordWrapGlyph_.Visible()) PaintWrapGlyphs(canvas, firstRow, lastRow);
-    if (gutter_.BorderStyle() != TGutterBorderStyle::gbsNone && clip.Right >= gutterWidth_ - 2) {
+    if (layout_.Wrap() && wordWrapGlyph_.Visible()) PaintWrapGlyphs(canvas, firstRow, lastRow);
+    if (gutter_.BorderStyle() != TGutterBorderStyle::gbsNone &&
+        clip.Right >= layout_.GutterWidth() - 2) {
         PaintGutterBorder(canvas, clip);
     }
     PaintMarks(canvas, firstRow, firstLine, lastLine);
 }
 
 void TCustomTextView::PaintGutterGradient(IDrawingSurface& canvas) {
-    const std::int32_t width = gutterWidth_;
+    const std::int32_t width = layout_.GutterWidth();
     const std::int32_t height = window_ ? window_->ClientSize().Height : canvas.ClipRect().Bottom;
     const std::int32_t steps = std::clamp(gutter_.GradientSteps(), 2, 256);
     const TColorRef start = canvas.ColorToRgb(gutter_.GradientStartColor());
@@ -94,19 +100,19 @@ void TCustomTextView::PaintLineNumbers(IDrawingSurface& canvas, const TRect& cli
     try {
         drawer_.SetForeColor(ownFont ? gutter_.FontColor() : style_.fontColor);
         drawer_.SetBackColor(gutter_.Color());
-        TRect band{clip.Left, clip.Top, std::max(clip.Right, gutterWidth_ - 2), clip.Top};
+        TRect band{clip.Left, clip.Top, std::max(clip.Right, layout_.GutterWidth() - 2), clip.Top};
         for (std::int32_t line = firstLine; line <= lastLine; ++line) {
             const std::int32_t top = RowTop(RowOfLine(line));
-            if (wordWrap_ && !gradient && band.Bottom < top) {
+            if (layout_.Wrap() && !gradient && band.Bottom < top) {
                 canvas.FillRect({band.Left, band.Bottom, band.Right, top});
             }
             band.Top = top;
-            band.Bottom = top + rowHeight_;
+            band.Bottom = top + layout_.RowHeight();
             std::string text = gutter_.FormatLineNumber(line);
             if (OnGutterGetText) OnGutterGetText(this, line, text);
             const TSize extent = canvas.TextExtent(text);
-            const std::int32_t x = gutterWidth_ - gutter_.RightOffset() - 2 - extent.Width;
-            const std::int32_t y = top + (rowHeight_ - extent.Height) / 2;
+            const std::int32_t x = layout_.GutterWidth() - gutter_.RightOffset() - 2 - extent.Width;
+            const std::int32_t y = top + (layout_.RowHeight() - extent.Height) / 2;
             if (gradient) {
                 canvas.SetBackgroundMode(TBackgroundMode::Transparent);
                 canvas.DrawTextRun(x, y, TTextOutOptions::Clipped, &band, text, {});
@@ -131,10 +137,11 @@ void TCustomTextView::PaintLineNumbers(IDrawingSurface& canvas, const TRect& cli
 void TCustomTextView::PaintWrapGlyphs(IDrawingSurface& canvas, std::int32_t firstRow,
                                       std::int32_t lastRow) {
     if (gutter_.Gradient()) canvas.SetBrushColor(clNone);
-    const std::int32_t x = gutterWidth_ - gutter_.RightOffset() - 2 - wordWrapGlyph_.Width();
+    const std::int32_t x =
+        layout_.GutterWidth() - gutter_.RightOffset() - 2 - wordWrapGlyph_.Width();
     for (std::int32_t row = firstRow; row <= lastRow; ++row) {
         if (RowOfLine(LineOfRow(row)) == row) continue;
-        wordWrapGlyph_.Draw(canvas, x, RowTop(row), rowHeight_);
+        wordWrapGlyph_.Draw(canvas, x, RowTop(row), layout_.RowHeight());
     }
     if (gutter_.Gradient()) canvas.SetBrushColor(gutter_.Color());
 }
@@ -143,10 +150,11 @@ void TCustomTextView::PaintGutterBorder(IDrawingSurface& canvas, const TRect& cl
     const bool middle = gutter_.BorderStyle() == TGutterBorderStyle::gbsMiddle;
     canvas.SetPen(gutter_.BorderColor(), 1);
     if (middle) {
-        canvas.DrawLine(gutterWidth_ - 2, clip.Top, gutterWidth_ - 2, clip.Bottom);
+        canvas.DrawLine(layout_.GutterWidth() - 2, clip.Top, layout_.GutterWidth() - 2,
+                        clip.Bottom);
         canvas.SetPen(gutter_.Color(), 1);
     }
-    canvas.DrawLine(gutterWidth_ - 1, clip.Top, gutterWidth_ - 1, clip.Bottom);
+    canvas.DrawLine(layout_.GutterWidth() - 1, clip.Top, layout_.GutterWidth() - 1, clip.Bottom);
 }
 
 void TCustomTextView::PaintMarks(IDrawingSurface& canvas, std::int32_t firstRow,
@@ -203,7 +211,7 @@ void TCustomTextView::DrawMark(IDrawingSurface& canvas, const TEditMark& mark, s
     }
     if (offset == 0) {
         internalBookmarkImage_->Draw(canvas, mark.ImageIndex(), bookMarkOptions_.LeftMargin(),
-                                     rowTop, rowHeight_);
+                                     rowTop, layout_.RowHeight());
     }
     offset += bookMarkOptions_.Xoffset();
 }

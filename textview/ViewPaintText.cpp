@@ -58,14 +58,14 @@ void TCustomTextView::PaintTextLines(IDrawingSurface& canvas, TRect clip, std::i
                                      std::int32_t lastRow, std::int32_t c1, std::int32_t c2) {
     const std::int32_t firstLine = LineOfRow(firstRow);
     const std::int32_t lastLine = LineOfRow(lastRow);
-    const std::int32_t edgeX = style_.rightEdge * cellWidth_ + textOffset_;
+    const std::int32_t edgeX = style_.rightEdge * layout_.CellWidth() + layout_.TextOffset();
     const bool drawEdge = style_.rightEdge > 0 && edgeX >= clip.Left && edgeX <= clip.Right;
     if (drawEdge) canvas.SetPen(style_.rightEdgeColor, 1);
-    if (clip.Left < gutterWidth_ + 2) {
+    if (clip.Left < layout_.GutterWidth() + 2) {
         canvas.SetBrushColor(Color());
-        canvas.FillRect(
-            {std::max(clip.Left, gutterWidth_), clip.Top, gutterWidth_ + 2, clip.Bottom});
-        clip.Left = gutterWidth_ + 2;
+        canvas.FillRect({std::max(clip.Left, layout_.GutterWidth()), clip.Top,
+                         layout_.GutterWidth() + 2, clip.Bottom});
+        clip.Left = layout_.GutterWidth() + 2;
     }
     if (lastLine >= firstLine) {
         const TPaintSelection selection = PaintSelection(firstLine, lastLine);
@@ -82,7 +82,7 @@ void TCustomTextView::PaintTextLines(IDrawingSurface& canvas, TRect clip, std::i
         }
         drawer_.EndDrawing();
     }
-    const std::int32_t below = RowTop(lastRow) + rowHeight_;
+    const std::int32_t below = RowTop(lastRow) + layout_.RowHeight();
     if (below < clip.Bottom) {
         canvas.SetBrushColor(Color());
         canvas.FillRect({clip.Left, below, clip.Right, clip.Bottom});
@@ -100,7 +100,7 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
     if (OnSpecialLineColors) OnSpecialLineColors(this, line, special, fg, bg);
     const TColor selFg = special ? bg : selectedColor_.Foreground();
     const TColor selBg = special ? fg : selectedColor_.Background();
-    const std::int32_t edgeX = style_.rightEdge * cellWidth_ + textOffset_;
+    const std::int32_t edgeX = style_.rightEdge * layout_.CellWidth() + layout_.TextOffset();
     const bool drawEdge = style_.rightEdge > 0 && edgeX >= clip.Left && edgeX <= clip.Right;
     const bool showSpecial = options_.Contains(TEditorOption::eoShowSpecialChars);
 
@@ -109,9 +109,9 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
     for (std::int32_t row = rowFrom; row <= rowTo; ++row) {
         std::int32_t first = c1;
         std::int32_t last = c2;
-        if (wordWrap_) {
-            first = wordWrap_->DisplayToBufferPos({1, row}).CharIndex;
-            last = wordWrap_->DisplayToBufferPos({c2, row}).CharIndex;
+        if (layout_.Wrap()) {
+            first = layout_.Wrap()->DisplayToBufferPos({1, row}).CharIndex;
+            last = layout_.Wrap()->DisplayToBufferPos({c2, row}).CharIndex;
         }
         std::int32_t selStart = 0;
         std::int32_t selEnd = 0;
@@ -137,7 +137,7 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
                 }
             }
         }
-        const TRect rowRect{clip.Left, RowTop(row), clip.Right, RowTop(row) + rowHeight_};
+        const TRect rowRect{clip.Left, RowTop(row), clip.Right, RowTop(row) + layout_.RowHeight()};
         const bool rangeIsColumns = first == c1 && last == c2;
         std::string run =
             rangeIsColumns ? expanded
@@ -146,7 +146,7 @@ void TCustomTextView::PaintLine(IDrawingSurface& canvas, const TRect& clip, std:
         const std::int32_t charsBefore = rangeIsColumns ? 0 : first - 1;
         const std::int32_t rangeLength = rangeIsColumns ? c2 : last - first;
         if (showSpecial && static_cast<std::int32_t>(run.size()) < rangeLength &&
-            (!wordWrap_ || row == RowOfLine(line + 1) - 1)) {
+            (!layout_.Wrap() || row == RowOfLine(line + 1) - 1)) {
             run.push_back(kLineEndMark);
         }
         if (selection.Active && selection.Column && selStart > 0) {
@@ -196,7 +196,7 @@ void TCustomTextView::PaintToken(IDrawingSurface& /*canvas*/, std::string& run,
     } else {
         if (first > 1 && IsTrail(run, first)) {
             --first;
-            x -= cellWidth_;
+            x -= layout_.CellWidth();
         }
         const std::int32_t count = std::min(last - first + 1, length - first + 1);
         drawer_.ExtTextOut(x, rect.Top, TTextOutOptions::Opaque, &rect,
@@ -207,9 +207,11 @@ void TCustomTextView::PaintToken(IDrawingSurface& /*canvas*/, std::string& run,
             const std::int32_t p = tabs[i];
             std::int32_t w = 1;
             while ((p + charsBefore + w - 1) % style_.tabWidth != 0) ++w;
-            const std::int32_t markX =
-                w % 2 == 1 ? ColumnToX(p + w / 2) : ColumnToX(p + w / 2 - 1) + cellWidth_ / 2;
-            const TRect cell{markX, rect.Top, markX + cellWidth_, rect.Top + rowHeight_};
+            const std::int32_t markX = w % 2 == 1
+                                           ? ColumnToX(p + w / 2)
+                                           : ColumnToX(p + w / 2 - 1) + layout_.CellWidth() / 2;
+            const TRect cell{markX, rect.Top, markX + layout_.CellWidth(),
+                             rect.Top + layout_.RowHeight()};
             drawer_.ExtTextOut(markX, rect.Top, TTextOutOptions::Opaque, &cell,
                                std::string_view(&kTabMark, 1));
             while (i < tabs.size() && tabs[i] < p + w) ++i;
