@@ -315,6 +315,44 @@ void TCustomTextView::GutterChanged() {
     Invalidate();
 }
 
+// --- Painting ------------------------------------------------------------------------------
+
+void TCustomTextView::Paint(IDrawingSurface& canvas) {
+    if (layout_.CellWidth() <= 0 || layout_.RowHeight() <= 0) return;
+    HideCaret();
+    try {
+        painter_.Paint(canvas, Scene(canvas));
+        canvas.SetBrushColor(Color());
+        if (OnPaint) OnPaint(this, canvas);
+        if (OnPaintTransient) OnPaintTransient(this, canvas, TTransientType::ttAfter);
+    } catch (...) {
+        UpdateCaret();
+        throw;
+    }
+    UpdateCaret();
+}
+
+TPaintScene TCustomTextView::Scene(IDrawingSurface& canvas) {
+    const bool focused = window_ && window_->Focused();
+    return {.lines = lines_,
+            .layout = layout_,
+            .selection = selection_,
+            .style = style_,
+            .gutter = gutter_,
+            .marks = marks_,
+            .bookMarks = bookMarkOptions_,
+            .selectedColor = selectedColor_,
+            .wrapGlyph = wordWrapGlyph_,
+            .font = font_,
+            .background = Color(),
+            .caret = caret_,
+            .selectionShown = !style_.hideSelection || focused,
+            .showSpecialChars = options_.Contains(TEditorOption::eoShowSpecialChars),
+            .clientHeight = window_ ? window_->ClientSize().Height : canvas.ClipRect().Bottom,
+            .events = *this,
+            .sender = this};
+}
+
 // --- Update bracket and status -------------------------------------------------------------
 
 void TCustomTextView::UnlockPaint() {

@@ -48,10 +48,12 @@
 #include "textview/Selection.h"
 #include "textview/SelectionEdit.h"
 #include "textview/TextDrawer.h"
+#include "textview/TextViewEvents.h"
 #include "textview/TextViewTypes.h"
 #include "textview/UndoList.h"
 #include "textview/UndoSelectionMode.h"
 #include "textview/ViewLayout.h"
+#include "textview/ViewPainter.h"
 #include "textview/ViewStyle.h"
 #include "textview/WordWrap.h"
 #include "ui/Control.h"
@@ -60,20 +62,8 @@
 
 namespace mirevo {
 
-class TCustomTextView : public TControl, public IKeyView {
+class TCustomTextView : public TControl, public IKeyView, public TTextViewEvents {
 public:
-    using TPaintEvent = std::function<void(TObject* Sender, IDrawingSurface& ACanvas)>;
-    using TPaintTransientEvent =
-        std::function<void(TObject* Sender, IDrawingSurface& Canvas, TTransientType TransientType)>;
-    using TSpecialLineColorsEvent = std::function<void(TObject* Sender, std::int32_t Line,
-                                                       bool& Special, TColor& FG, TColor& BG)>;
-    using TGutterGetTextEvent =
-        std::function<void(TObject* Sender, std::int32_t aLine, std::string& aText)>;
-    using TGutterPaintEvent =
-        std::function<void(TObject* Sender, std::int32_t aLine, std::int32_t X, std::int32_t Y)>;
-    using TStatusChangeEvent = std::function<void(TObject* Sender, TStatusChanges Changes)>;
-    using TScrollEvent = std::function<void(TObject* Sender, TScrollBarKind ScrollBar)>;
-
     // Fonts are shared through fonts (and its resources give the glyph bitmaps); charTypes
     // gives the character classes a double-click selects words by. Both must outlive the view.
     TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts,
@@ -419,49 +409,6 @@ public:
     void DoOnPaintTransientEx(TTransientType type, bool lock);
     void DoOnPaintTransient(TTransientType type) { DoOnPaintTransientEx(type, false); }
 
-    // --- Events ----------------------------------------------------------------------------
-    // After the undo list recorded a change outside an undo block, or when the outermost
-    // block closed with one; setting or clearing the whole text raises nothing.
-    TNotifyEvent OnChange;
-    using TProcessCommandEvent =
-        std::function<void(TObject* Sender, TEditorCommand& Command, char& AChar, void* Data)>;
-    TProcessCommandEvent OnProcessCommand;
-    TProcessCommandEvent OnProcessUserCommand;
-    TProcessCommandEvent OnCommandProcessed;
-    std::function<void(TObject* Sender, const std::string& word)> OnContextHelp;
-    using TPlaceMarkEvent = std::function<void(TObject* Sender, TEditMark*& Mark)>;
-    TPlaceMarkEvent OnPlaceBookmark;
-    TPlaceMarkEvent OnClearBookmark;
-    TPaintEvent OnPaint;
-    TPaintTransientEvent OnPaintTransient;
-    TSpecialLineColorsEvent OnSpecialLineColors;
-    TGutterGetTextEvent OnGutterGetText;
-    TGutterPaintEvent OnGutterPaint;
-    TStatusChangeEvent OnStatusChange;
-    TScrollEvent OnScroll;
-    std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyDown;
-    std::function<void(TObject* Sender, TKeyCode& Key, TShiftState Shift)> OnKeyUp;
-    std::function<void(TObject* Sender, char& Key)> OnKeyPress;
-    // The framework's steps of the mouse and of a drop.
-    using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift,
-                                           std::int32_t X, std::int32_t Y)>;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
-    std::function<void(TObject* Sender, TShiftState Shift, std::int32_t X, std::int32_t Y)>
-        OnMouseMove;
-    TNotifyEvent OnDblClick;
-    std::function<void(TObject* Sender, TObject* Source, std::int32_t X, std::int32_t Y)>
-        OnDragDrop;
-    // Mark is null when the click was beside the line's marks.
-    std::function<void(TObject* Sender, TMouseButton Button, std::int32_t X, std::int32_t Y,
-                       std::int32_t Line, TEditMark* Mark)>
-        OnGutterClick;
-    std::function<void(TObject* Sender, const TBufferCoord& aLineCharPos, TCursor& aCursor)>
-        OnMouseCursor;
-    std::function<void(TObject* Sender, std::int32_t X, std::int32_t Y,
-                       const std::vector<std::string>& AFiles)>
-        OnDropFiles;
-
 protected:
     IDrawingResources& Resources() const { return fonts_.Resources(); }
     // The framework's key steps (the OnKey events) and the input-method count of IKeyView.
@@ -471,32 +418,8 @@ protected:
     bool CountOffImeChar() override;
 
 private:
-    struct TPaintSelection;
-    class TPaintContext;
-
-    // Painting (ViewPaint*.cpp).
-    void PaintGutter(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
-                     std::int32_t lastRow);
-    void PaintGutterGradient(IDrawingSurface& canvas);
-    void PaintLineNumbers(IDrawingSurface& canvas, const TRect& clip, std::int32_t firstLine,
-                          std::int32_t lastLine);
-    void PaintWrapGlyphs(IDrawingSurface& canvas, std::int32_t firstRow, std::int32_t lastRow);
-    void PaintGutterBorder(IDrawingSurface& canvas, const TRect& clip);
-    void PaintMarks(IDrawingSurface& canvas, std::int32_t firstRow, std::int32_t firstLine,
-                    std::int32_t lastLine);
-    void DrawMark(IDrawingSurface& canvas, const TEditMark& mark, std::int32_t& offset,
-                  std::int32_t rowTop);
-    void PaintTextLines(IDrawingSurface& canvas, TRect clip, std::int32_t firstRow,
-                        std::int32_t lastRow, std::int32_t firstCol, std::int32_t lastCol);
-    TPaintSelection PaintSelection(std::int32_t firstLine, std::int32_t lastLine) const;
-    void PaintLine(IDrawingSurface& canvas, const TRect& clip, std::int32_t line,
-                   std::int32_t firstRow, std::int32_t lastRow, std::int32_t c1, std::int32_t c2,
-                   const TPaintSelection& selection);
-    void PaintToken(IDrawingSurface& canvas, std::string& run, std::int32_t charsBefore,
-                    std::int32_t first, std::int32_t last, TRect& rect);
-    void SetPaintColors(IDrawingSurface& canvas, TColor fg, TColor bg);
-    TColor EditorBackground(std::int32_t line) const;
-    std::int32_t ColumnToX(std::int32_t column) const { return layout_.ColumnToX(column); }
+    // What the painter reads (ViewPaint).
+    TPaintScene Scene(IDrawingSurface& canvas);
     std::int32_t RowTop(std::int32_t row) const { return layout_.RowTop(row); }
 
     // Caret and scrolling (Caret.cpp, Scroll.cpp).
@@ -657,12 +580,12 @@ private:
     TViewStyle style_;
     TLogFont drawerFont_;
     TTextDrawer drawer_;
+    TViewPainter painter_{drawer_, fonts_.Resources()};
     TGutter gutter_;
     TSelectedColor selectedColor_;
     TBookMarkOpt bookMarkOptions_;
     TGlyph wordWrapGlyph_;
     TEditMarkList marks_;
-    std::unique_ptr<TInternalImage> internalBookmarkImage_;
 
     std::int32_t extraLineSpacing_ = 0;
     std::int32_t maxScrollWidth_ = 1024;
