@@ -44,6 +44,7 @@
 #include "textview/KeyStrokes.h"
 #include "textview/KeyView.h"
 #include "textview/LineStore.h"
+#include "textview/MouseTracker.h"
 #include "textview/SelectedColor.h"
 #include "textview/Selection.h"
 #include "textview/SelectionEdit.h"
@@ -347,7 +348,7 @@ public:
     static constexpr std::uintptr_t kScrollTimerId = 1;
     static constexpr std::uint32_t kScrollTimerInterval = 100;
     void ScrollTimerTick();
-    bool ScrollTimerRunning() const { return scrollTimerOn_; }
+    bool ScrollTimerRunning() const { return mouse_.ScrollTimerOn(); }
     // The window lost the mouse capture: the timer stops and a drag is cancelled.
     void CaptureChanged();
     // The cursor for the mouse at (x, y): the gutter's over the gutter, the arrow over a
@@ -367,15 +368,9 @@ public:
     // The target is found by the locator the platform sets (its client point under the
     // mouse); without one the source view itself is the target.
     enum class TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
-    struct TDragTarget {
-        TCustomTextView* View = nullptr;
-        TPoint At;  // in the target's client pixels
-    };
-    using TDragTargetLocator = std::function<TDragTarget(TPoint sourcePoint)>;
-    void SetDragTargetLocator(TDragTargetLocator locator) {
-        dragTargetLocator_ = std::move(locator);
-    }
-    bool Dragging() const { return dragging_; }
+    using TDragTarget = mirevo::TDragTarget;
+    void SetDragTargetLocator(TDragTargetLocator locator) { mouse_.SetLocator(std::move(locator)); }
+    bool Dragging() const { return mouse_.Dragging(); }
     // Ends a running drag without a drop.
     void CancelDrag();
     // As a target: accepts a text view's selection unless read-only (Ctrl copies); the caret
@@ -455,14 +450,13 @@ private:
     TDisplayCoord NearestCell(std::int32_t x, std::int32_t y) const;
     void ComputeScroll(std::int32_t x, std::int32_t y);
     void StopScrollTimer();
+    void ApplyTimerChange(TTimerChange change);
     void DoGutterClick(TMouseButton button, std::int32_t x, std::int32_t y);
     void ReleaseMouse();
-    void ClearClickFlags();
     // Drag (ViewDrag.cpp).
     void BeginDrag(TShiftState shift, std::int32_t x, std::int32_t y);
     void DragMove(TShiftState shift, std::int32_t x, std::int32_t y);
     void FinishDrag(TShiftState shift, std::int32_t x, std::int32_t y);
-    TDragTarget LocateDragTarget(std::int32_t x, std::int32_t y);
     void InsertDropped(const std::string& text, const TBufferCoord& at, TChangeKind kind);
 
     // Undo and redo (ViewUndo.cpp).
@@ -560,19 +554,8 @@ private:
     std::vector<TCommandHook> commandHooks_;
     std::array<TEditMark*, 10> bookmarks_{};
     IClipboardFormats* clipboard_ = nullptr;
-    // Mouse state (ViewMouse.cpp).
-    TPoint mouseDownPos_;
-    std::int32_t scrollDeltaX_ = 0;
-    std::int32_t scrollDeltaY_ = 0;
-    bool scrollTimerOn_ = false;
-    bool waitForDragging_ = false;
-    bool dblClicked_ = false;
-    bool possibleGutterClick_ = false;
-    bool gutterDragging_ = false;
+    TMouseTracker mouse_;
     TCursor cursor_ = crIBeam;
-    bool dragging_ = false;
-    TDragTarget dragTarget_;
-    TDragTargetLocator dragTargetLocator_;
 
     IWindowServices* window_ = nullptr;
 

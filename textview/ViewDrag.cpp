@@ -26,14 +26,8 @@ TBufferCoord AfterRemoval(TBufferCoord drop, const TBufferCoord& first, const TB
 
 }  // namespace
 
-TCustomTextView::TDragTarget TCustomTextView::LocateDragTarget(std::int32_t x, std::int32_t y) {
-    if (dragTargetLocator_) return dragTargetLocator_({x, y});
-    return {this, {x, y}};
-}
-
 void TCustomTextView::BeginDrag(TShiftState shift, std::int32_t x, std::int32_t y) {
-    dragging_ = true;
-    dragTarget_ = {};
+    mouse_.BeginDrag();
     DragMove(shift, x, y);
 }
 
@@ -42,19 +36,19 @@ void TCustomTextView::DragMove(TShiftState shift, std::int32_t x, std::int32_t y
         CancelDrag();
         return;
     }
-    const TDragTarget target = LocateDragTarget(x, y);
+    const TDragTarget target = mouse_.Locate(this, {x, y});
+    const TDragTarget left = mouse_.Target();
     bool accept = false;
-    if (target.View != dragTarget_.View && dragTarget_.View) {
-        dragTarget_.View->DragOver(this, dragTarget_.At.X, dragTarget_.At.Y,
-                                   TDragState::dsDragLeave, accept);
+    if (target.View != left.View && left.View) {
+        left.View->DragOver(this, left.At.X, left.At.Y, TDragState::dsDragLeave, accept);
         accept = false;
     }
     if (target.View) {
         const TDragState state =
-            target.View == dragTarget_.View ? TDragState::dsDragMove : TDragState::dsDragEnter;
+            target.View == left.View ? TDragState::dsDragMove : TDragState::dsDragEnter;
         target.View->DragOver(this, target.At.X, target.At.Y, state, accept);
     }
-    dragTarget_ = target;
+    mouse_.SetTarget(target);
     if (!window_) return;
     if (!accept) {
         window_->Mouse().SetCursor(crNoDrop);
@@ -65,21 +59,17 @@ void TCustomTextView::DragMove(TShiftState shift, std::int32_t x, std::int32_t y
 
 void TCustomTextView::FinishDrag(TShiftState shift, std::int32_t x, std::int32_t y) {
     DragMove(shift, x, y);
-    if (!dragging_) return;
-    const TDragTarget target = dragTarget_;
+    if (!mouse_.Dragging()) return;
     // The drag is over before the capture goes, so losing it cancels nothing.
-    dragging_ = false;
-    dragTarget_ = {};
+    const TDragTarget target = mouse_.EndDrag();
     StopScrollTimer();
     ReleaseMouse();
     if (target.View) target.View->DragDrop(this, target.At.X, target.At.Y);
 }
 
 void TCustomTextView::CancelDrag() {
-    if (!dragging_) return;
-    const TDragTarget target = dragTarget_;
-    dragging_ = false;
-    dragTarget_ = {};
+    if (!mouse_.Dragging()) return;
+    const TDragTarget target = mouse_.EndDrag();
     StopScrollTimer();
     if (target.View) {
         bool accept = false;
@@ -97,7 +87,8 @@ void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int
         return;
     }
     if (state == TDragState::dsDragLeave) {
-        InternalSetCaretXY(DisplayToBuffer(NearestCell(mouseDownPos_.X, mouseDownPos_.Y)));
+        InternalSetCaretXY(
+            DisplayToBuffer(NearestCell(mouse_.PressPoint().X, mouse_.PressPoint().Y)));
         return;
     }
     TDisplayCoord d = NearestCell(x, y);

@@ -9,7 +9,7 @@
 namespace mirevo {
 
 bool TCustomTextView::MouseCaptured() const {
-    return window_ && window_->Mouse().HasCapture() && !dragging_;
+    return window_ && window_->Mouse().HasCapture() && !mouse_.Dragging();
 }
 
 TDisplayCoord TCustomTextView::NearestCell(std::int32_t x, std::int32_t y) const {
@@ -22,19 +22,13 @@ void TCustomTextView::ReleaseMouse() {
     if (window_) window_->Mouse().ReleaseCapture();
 }
 
-void TCustomTextView::ClearClickFlags() {
-    dblClicked_ = false;
-    possibleGutterClick_ = false;
-    gutterDragging_ = false;
-}
-
 void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int32_t x,
                                 std::int32_t y) {
     const TBufferCoord anchor = BlockBegin();
     const TBufferCoord activeEnd = BlockEnd();
     const bool left = button == TMouseButton::mbLeft;
     const bool hadSelection = left && HasSelection();
-    if (hadSelection) mouseDownPos_ = {x, y};
+    if (hadSelection) mouse_.SetPressPoint({x, y});
 
     if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
     if (left && shift.Contains(TShiftFlag::ssDouble)) return;
@@ -53,15 +47,15 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
         // Placing the caret must not lose the ends a Shift-press extends or a drag moves.
         SetCaretAndSelection(caret_, anchor, activeEnd);
         if (window_) window_->Mouse().SetCapture();
-        waitForDragging_ = false;
+        mouse_.SetWaitingForDrag(false);
         if (hadSelection && options_.Contains(TEditorOption::eoDragDropEditing) &&
             x >= layout_.GutterWidth() + 2 && SelectionMode() == TSelectionMode::smNormal &&
             PointInSelection(DisplayToBuffer(PixelsToRowColumn(x, y)))) {
-            waitForDragging_ = true;
+            mouse_.SetWaitingForDrag(true);
             startsSelection = false;
         }
     }
-    if (startsSelection && !dblClicked_) {
+    if (startsSelection && !mouse_.DoubleClicked()) {
         if (shift.Contains(TShiftFlag::ssShift)) {
             SetBlockEnd(caret_);
         } else {
@@ -75,7 +69,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
     }
 
     if (x < layout_.GutterWidth()) {
-        possibleGutterClick_ = true;
+        mouse_.SetPossibleGutterClick();
         if (button == TMouseButton::mbRight) DoGutterClick(button, x, y);
     }
     SetFocus();
@@ -84,15 +78,13 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
 
 void TCustomTextView::MouseMove(TShiftState shift, std::int32_t x, std::int32_t y) {
     if (OnMouseMove) OnMouseMove(this, shift, x, y);
-    if (dragging_) {
+    if (mouse_.Dragging()) {
         DragMove(shift, x, y);
         return;
     }
-    if (MouseCaptured() && waitForDragging_) {
-        const TSize distance = window_->Mouse().DragDistance();
-        if (std::abs(x - mouseDownPos_.X) >= distance.Width ||
-            std::abs(y - mouseDownPos_.Y) >= distance.Height) {
-            waitForDragging_ = false;
+    if (MouseCaptured() && mouse_.WaitingForDrag()) {
+        if (mouse_.MovedForDrag({x, y}, window_->Mouse().DragDistance())) {
+            mouse_.SetWaitingForDrag(false);
             BeginDrag(shift, x, y);
         }
         return;
@@ -101,11 +93,13 @@ void TCustomTextView::MouseMove(TShiftState shift, std::int32_t x, std::int32_t 
     ComputeScroll(x, y);
     TDisplayCoord d = NearestCell(x, y);
     // While the timer scrolls in a direction, the timer alone moves the caret that way.
-    if (scrollDeltaX_ != 0) d.Column = CaretDisplayPos().Column;
-    if (scrollDeltaY_ != 0) d.Row = CaretDisplayPos().Row;
+    if (mouse_.ScrollDeltas().X != 0) d.Column = CaretDisplayPos().Column;
+    if (mouse_.ScrollDeltas().Y != 0) d.Row = CaretDisplayPos().Row;
     InternalSetCaretXY(DisplayToBuffer(d));
     SetBlockEnd(caret_);
-    if (possibleGutterClick_ && caret_.LineIndex != BlockBegin().LineIndex) gutterDragging_ = true;
+    if (mouse_.PossibleGutterClick() && caret_.LineIndex != BlockBegin().LineIndex) {
+        mouse_.SetGutterDragging();
+    }
 }
 
 void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32_t x,
@@ -113,22 +107,23 @@ void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32
     if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
     kbdHandler_.ExecuteMouseUp(*this, button, shift, x, y);
     StopScrollTimer();
-    if (dragging_) {
+    if (mouse_.Dragging()) {
         FinishDrag(shift, x, y);
-        waitForDragging_ = false;
-        ClearClickFlags();
+        mouse_.SetWaitingForDrag(false);
+        mouse_.ClearClickFlags();
         return;
     }
     ReleaseMouse();
-    if (possibleGutterClick_ && x < layout_.GutterWidth() && button != TMouseButton::mbRight) {
+    if (mouse_.PossibleGutterClick() && x < layout_.GutterWidth() &&
+        button != TMouseButton::mbRight) {
         DoGutterClick(button, x, y);
-    } else if (waitForDragging_ && !dblClicked_) {
+    } else if (mouse_.WaitingForDrag() && !mouse_.DoubleClicked()) {
         SetCaretFromDisplay(NearestCell(x, y));
         if (!shift.Contains(TShiftFlag::ssShift)) SetBlockBegin(caret_);
         SetBlockEnd(caret_);
-        waitForDragging_ = false;
+        mouse_.SetWaitingForDrag(false);
     }
-    ClearClickFlags();
+    mouse_.ClearClickFlags();
 }
 
 void TCustomTextView::DblClick() {
@@ -139,7 +134,7 @@ void TCustomTextView::DblClick() {
     }
     if (!options_.Contains(TEditorOption::eoNoSelection)) SelectWordAt(caret_);
     if (OnDblClick) OnDblClick(this);
-    dblClicked_ = true;
+    mouse_.SetDoubleClicked();
     ReleaseMouse();
 }
 

@@ -7,45 +7,29 @@
 
 namespace mirevo {
 
-namespace {
-
-// Cells (or rows) outside [low, high): negative before, positive at or after high; the first
-// partial cell already counts as one.
-std::int32_t DeltaOutside(std::int32_t v, std::int32_t low, std::int32_t high, std::int32_t cell) {
-    if (v < low) return (v - low) / cell - 1;
-    if (v >= high) return (v - high) / cell + 1;
-    return 0;
-}
-
-}  // namespace
-
 void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
-    if (!window_ || !(window_->Mouse().HasCapture() || dragging_)) return;
-    TRect area{layout_.GutterWidth(), 0,
-               layout_.GutterWidth() + layout_.VisibleColumns() * layout_.CellWidth(),
-               layout_.VisibleRows() * layout_.RowHeight()};
-    if (style_.borderStyle == TViewBorderStyle::bsNone) {
-        area = {area.Left + 2, area.Top + 2, area.Right - 2, area.Bottom - 2};
-    }
-    scrollDeltaX_ = DeltaOutside(x, area.Left, area.Right, layout_.CellWidth());
-    scrollDeltaY_ = DeltaOutside(y, area.Top, area.Bottom, layout_.RowHeight());
-    if (scrollDeltaX_ == 0 && scrollDeltaY_ == 0) {
-        StopScrollTimer();
-    } else if (!scrollTimerOn_) {
-        window_->Mouse().SetTimer(kScrollTimerId, kScrollTimerInterval);
-        scrollTimerOn_ = true;
-    }
+    if (!window_ || !(window_->Mouse().HasCapture() || mouse_.Dragging())) return;
+    const TSize cell{layout_.CellWidth(), layout_.RowHeight()};
+    const TRect area = TMouseTracker::ScrollArea(layout_.GutterWidth(), cell,
+                                                 layout_.VisibleColumns(), layout_.VisibleRows(),
+                                                 style_.borderStyle == TViewBorderStyle::bsNone);
+    ApplyTimerChange(mouse_.TrackScroll({x, y}, area, cell));
 }
 
-void TCustomTextView::StopScrollTimer() {
-    if (!scrollTimerOn_) return;
-    scrollTimerOn_ = false;
-    if (window_) window_->Mouse().KillTimer(kScrollTimerId);
+void TCustomTextView::StopScrollTimer() { ApplyTimerChange(mouse_.StopScroll()); }
+
+void TCustomTextView::ApplyTimerChange(TTimerChange change) {
+    if (!window_ || change == TTimerChange::None) return;
+    if (change == TTimerChange::Start) {
+        window_->Mouse().SetTimer(kScrollTimerId, kScrollTimerInterval);
+    } else {
+        window_->Mouse().KillTimer(kScrollTimerId);
+    }
 }
 
 void TCustomTextView::ScrollTimerTick() {
     if (!window_) return;
-    if (dragging_ && window_->IsKeyDown(kKeyEscape)) {
+    if (mouse_.Dragging() && window_->IsKeyDown(kKeyEscape)) {
         CancelDrag();
         return;
     }
@@ -53,16 +37,16 @@ void TCustomTextView::ScrollTimerTick() {
     const std::int32_t rows = std::max(1, RowCount());
     TDisplayCoord d = PixelsToRowColumn(mouse.X, mouse.Y);
     d.Row = std::clamp(d.Row, 1, rows);
-    if (scrollDeltaX_ != 0) {
-        SetLeftChar(layout_.LeftChar() + scrollDeltaX_);
-        d.Column = layout_.LeftChar() + (scrollDeltaX_ > 0 ? layout_.VisibleColumns() : 0);
+    const TScrollDeltas delta = mouse_.ScrollDeltas();
+    if (delta.X != 0) {
+        SetLeftChar(layout_.LeftChar() + delta.X);
+        d.Column = layout_.LeftChar() + (delta.X > 0 ? layout_.VisibleColumns() : 0);
     }
-    if (scrollDeltaY_ != 0) {
+    if (delta.Y != 0) {
         const bool byPage = window_->ShiftState().Contains(TShiftFlag::ssShift);
-        SetTopLine(layout_.TopLine() +
-                   (byPage ? scrollDeltaY_ * layout_.VisibleRows() : scrollDeltaY_));
-        d.Row = std::clamp(layout_.TopLine() + (scrollDeltaY_ > 0 ? layout_.VisibleRows() - 1 : 0),
-                           1, rows);
+        SetTopLine(layout_.TopLine() + (byPage ? delta.Y * layout_.VisibleRows() : delta.Y));
+        d.Row =
+            std::clamp(layout_.TopLine() + (delta.Y > 0 ? layout_.VisibleRows() - 1 : 0), 1, rows);
     }
     const TBufferCoord target = DisplayToBuffer(d);
     if (target != caret_) {
