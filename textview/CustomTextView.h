@@ -33,6 +33,7 @@
 #include "textview/BookMarkOpt.h"
 #include "textview/Coordinates.h"
 #include "textview/EditorCommands.h"
+#include "textview/EditEngine.h"
 #include "textview/EditMark.h"
 #include "textview/EditorOptions.h"
 #include "textview/FontsInfoManager.h"
@@ -63,7 +64,10 @@
 
 namespace mirevo {
 
-class TCustomTextView : public TControl, public IKeyView, public TTextViewEvents {
+class TCustomTextView : public TControl,
+                        public IKeyView,
+                        public TTextViewEvents,
+                        private IEditHost {
 public:
     // Fonts are shared through fonts (and its resources give the glyph bitmaps); charTypes
     // gives the character classes a double-click selects words by. Both must outlive the view.
@@ -83,7 +87,7 @@ public:
     TUndoList& UndoList() { return undoList_; }
     TUndoList& RedoList() { return redoList_; }
     bool Modified() const { return modified_; }
-    void SetModified(bool value);
+    void SetModified(bool value) override;
 
     // --- Window ----------------------------------------------------------------------------
     // The platform peer hands in its window's services when the window exists and takes
@@ -147,7 +151,7 @@ public:
     void SetMaxScrollWidth(std::int32_t value);
     std::int32_t MaxUndo() const { return undoList_.Limit(); }
     void SetMaxUndo(std::int32_t value);
-    TEditorOptions Options() const { return options_; }
+    TEditorOptions Options() const override { return options_; }
     void SetOptions(TEditorOptions value);
     bool ReadOnly() const { return style_.readOnly; }
     void SetReadOnly(bool value);
@@ -255,7 +259,7 @@ public:
     TSelectionMode SelectionMode() const { return selection_.SelectionMode(); }
     void SetSelectionMode(TSelectionMode value);
     TSelectionMode ActiveSelectionMode() const { return selection_.CurrentMode(); }
-    void SetActiveSelectionMode(TSelectionMode value);
+    void SetActiveSelectionMode(TSelectionMode value) override;
     TBufferCoord SelectionFirst() const { return selection_.First(); }
     TBufferCoord SelectionLast() const { return selection_.Last(); }
     bool HasSelection() const { return selection_.HasSelection(); }
@@ -263,7 +267,7 @@ public:
     std::string SelectedText() const;
     // Replaces the selection (or inserts at the caret) in one undo block; does not consult
     // ReadOnly.
-    void SetSelectedText(std::string_view text);
+    void SetSelectedText(std::string_view text) { edit_.SetSelectedText(text); }
     void SelectAll();
     void ClearSelection();
     // Selects the word at p (a double-click); raises ETextViewError when the platform
@@ -274,7 +278,7 @@ public:
     void MoveCaretAndSelection(const TBufferCoord& before, const TBufferCoord& after, bool extend);
     // Caret (kept out of view's scrolling), anchor and active end at once, the mode kept.
     void SetCaretAndSelection(const TBufferCoord& caret, const TBufferCoord& anchor,
-                              const TBufferCoord& activeEnd);
+                              const TBufferCoord& activeEnd) override;
     // Classifies characters for SelectWordAt; a code page 932 table until one is set.
 
     // --- Clipboard (ViewClipboard.cpp) -----------------------------------------------------
@@ -290,12 +294,12 @@ public:
     void PasteFromClipboard();
     bool CanPaste() const;
 
-    // --- Undo and redo (ViewUndo.cpp) ------------------------------------------------------
+    // --- Undo and redo (the edit engine) ---------------------------------------------------
     // Both refuse in a read-only view.
     bool CanUndo() const { return !style_.readOnly && undoList_.HasItems(); }
     bool CanRedo() const { return !style_.readOnly && redoList_.HasItems(); }
-    void Undo();
-    void Redo();
+    void Undo() { edit_.Undo(); }
+    void Redo() { edit_.Redo(); }
 
     // --- Commands (ViewCommands.cpp) -------------------------------------------------------
     // The command processor: OnProcessCommand (OnProcessUserCommand from ecUserFirst on),
@@ -322,9 +326,11 @@ public:
     std::optional<TBufferCoord> GetBookMark(std::int32_t number) const;
     bool IsBookmark(std::int32_t number) const { return GetBookMark(number).has_value(); }
 
-    // --- Editing of a writable view (ViewEditing.cpp) --------------------------------------
+    // --- Editing of a writable view (the edit engine) --------------------------------------
     // The text-changing commands, for a view that is not read-only.
-    void ExecuteEditCommand(TEditorCommand command, char character, void* data);
+    void ExecuteEditCommand(TEditorCommand command, char character, void* data) {
+        edit_.Execute(command, character, data);
+    }
 
     // --- Mouse (ViewMouse.cpp) -------------------------------------------------------------
     // The mouse messages of the window, x and y in client pixels. A left press places the
@@ -459,62 +465,21 @@ private:
     void FinishDrag(TShiftState shift, std::int32_t x, std::int32_t y);
     void InsertDropped(const std::string& text, const TBufferCoord& at, TChangeKind kind);
 
-    // Undo and redo (ViewUndo.cpp).
+    // The edit engine's host (ViewEditHost.cpp).
     void UndoItemAdded(TUndoList& sender);
-    // One item carried out: inside an update bracket, with eoScrollPastEol on, and for redo
-    // with the undo list's Redoing on (ViewUndo.cpp). EndItem puts the options back.
-    void CarryOutItem(const TUndoItem& item, bool redo);
-    void EndItem(const TEditorOptions& options, TUndoList* redoing);
-    // Moves the marks below deleted or inserted lines (1-based first line, count).
-    void MarksLinesDeleted(std::int32_t first, std::int32_t count);
-    void MarksLinesInserted(std::int32_t first, std::int32_t count);
-    // The item's change taken back, recorded on the redo list (ViewUndoItems.cpp).
-    void UndoOneItem(const TUndoItem& item);
-    void UndoDeletion(const TUndoItem& item);
-    void UndoLineBreak(const TUndoItem& item);
-    void UndoUnindent(const TUndoItem& item);
-    // The item's change made again, recorded on the undo list (ViewRedoItems.cpp).
-    void RedoOneItem(const TUndoItem& item);
-    void RedoDeletion(const TUndoItem& item);
-    void RedoUnindent(const TUndoItem& item);
-    // The text-replacement step (ViewTextReplace.cpp): first..last (in mode) replaced by
-    // text in one store update, the caret after the text. Records nothing, but returns the
-    // records the edit would take; a stream's removed and added lines move the marks below.
-    TSelectionEdit ReplaceRange(TBufferCoord first, TBufferCoord last, std::string_view text,
-                                TSelectionMode mode);
-    // The selection replaced by text for undo and redo; asked to record, a column insertion
-    // records a line break per appended line and an insertion per line.
-    void ReplaceSelectionForUndo(std::string_view text, bool record);
-
-    // Editing commands (ViewEdit*.cpp). Each records its undo items, in one block when it
-    // makes several.
-    void DeleteBackward(TEditorCommand command);
-    void DeleteForward(TEditorCommand command);
-    void DeleteCaretLine();
-    // Removes first..last (a stream) recording kind; the caret goes to caretAfter.
-    void DeleteRecorded(TBufferCoord first, TBufferCoord last, TChangeKind kind,
-                        TBufferCoord caretAfter);
-    // Deletes the selection when there is one, as one recorded change; true when it did.
-    bool DeleteSelectionRecorded();
-    void TypeCharacter(char character);
-    // Typed text at the caret: replaces the selection, or overwrites characters in
-    // overwrite mode when overwrite is set.
-    void InsertTyped(std::string_view text, bool overwrite);
-    // Their work, inside the bracket and the undo block they need.
-    void Type(std::string_view text, bool overwrite);
-    void BreakLine(bool moveCaret);
-    void BreakLineAtCaret(bool moveCaret);
-    void InsertTab();
-    void IndentBlock();
-    void UnindentBlock();
-    // The lines a block command works on, and its column (1 outside column mode).
-    struct TLineRange {
-        std::int32_t First = 1;
-        std::int32_t Last = 1;
-    };
-    TLineRange BlockLines() const;
-    std::int32_t BlockColumn() const;
-    void ChangeCase(TEditorCommand command);
+    TBufferCoord Caret() const override { return caret_; }
+    void SetCaret(const TBufferCoord& p) override { SetCaretXY(p); }
+    void MoveCaret(const TBufferCoord& p, bool ensureVisible) override {
+        InternalSetCaretXY(p, ensureVisible);
+    }
+    void BringCaretIntoView() override { EnsureCaretVisible(); }
+    void BeginUpdate() override { LockPaint(); }
+    void EndUpdate() override { UnlockPaint(); }
+    void RunCommand(TEditorCommand command, char character, void* data) override {
+        ProcessCommand(command, character, data);
+    }
+    const TViewStyle& Style() const override { return style_; }
+    void SetItemOptions(TEditorOptions options) override;
 
     // Line store events.
     void ListChanging();
@@ -545,8 +510,6 @@ private:
     TKbdHandler kbdHandler_;
     TKeyInput keyInput_{*this, keystrokes_, kbdHandler_};
     std::int32_t imeCharsPending_ = 0;
-    // The lead byte of a double-byte character typed as two ecChar commands.
-    std::optional<char> pendingLeadByte_;
     struct TCommandHook {
         THookedCommandEvent Event;
         void* Data = nullptr;
@@ -595,6 +558,7 @@ private:
     bool thumbTracking_ = false;
     bool alwaysShowCaret_ = false;
     std::optional<TRect> pendingInvalidRect_;
+    TEditEngine edit_{*this, lines_, selection_, undoList_, redoList_, marks_};
 };
 
 }  // namespace mirevo

@@ -61,7 +61,7 @@ bool TCustomTextView::IsTextChange(TEditorCommand command) const {
 
 void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, void* data) {
     // A lead byte typed last waits only for the very next character.
-    if (command != ecChar) pendingLeadByte_.reset();
+    if (command != ecChar) edit_.ForgetPendingLeadByte();
     TPaintLock::Around(*this, [&] {
         if (command <= ecSelGotoXY) {
             ExecuteNavigation(command, data);

@@ -48,19 +48,6 @@ std::string TCustomTextView::SelectedText() const {
                                        : TColumnPadding::Pad);
 }
 
-void TCustomTextView::SetSelectedText(std::string_view text) {
-    TUndoBlock::Around(undoList_, [&] {
-        TPaintLock::Around(*this, [&] {
-            TLineStoreUpdate::Around(lines_, [&] {
-                const TSelectionEdit edit = ReplaceSelectedText(lines_, selection_, text);
-                if (edit.DeleteRecord) undoList_.RecordItem(*edit.DeleteRecord);
-                InternalSetCaretXY(edit.Caret);
-                for (const TUndoItem& record : edit.InsertRecords) undoList_.RecordItem(record);
-            });
-        });
-    });
-}
-
 void TCustomTextView::SelectAll() {
     TPaintLock::Around(*this, [&] {
         const TSelectionChange change = selection_.SelectAll();

@@ -4,8 +4,7 @@
 #include <string>
 
 #include "common/Sjis.h"
-#include "textview/CustomTextView.h"
-#include "textview/PaintLock.h"
+#include "textview/EditEngine.h"
 #include "textview/SelectionText.h"
 #include "textview/UndoBlock.h"
 #include "textview/WordClass.h"
@@ -52,34 +51,34 @@ std::int32_t SmartTabStart(const TLineStore& lines, std::int32_t lineIndex, std:
 
 }  // namespace
 
-void TCustomTextView::DeleteRecorded(TBufferCoord first, TBufferCoord last, TChangeKind kind,
-                                     TBufferCoord caretAfter) {
+void TEditEngine::DeleteRecorded(TBufferCoord first, TBufferCoord last, TChangeKind kind,
+                                 TBufferCoord caretAfter) {
     const std::string text = TextBetween(lines_, first, last, TSelectionMode::smNormal);
     if (text.empty()) return;
-    TPaintLock::Around(*this, [&] {
+    Updating([&] {
         ReplaceRange(first, last, {}, TSelectionMode::smNormal);
-        SetCaretXY(caretAfter);
+        host_.SetCaret(caretAfter);
         undoList_.RecordChange(kind, first, last, text, TSelectionMode::smNormal);
     });
 }
 
-bool TCustomTextView::DeleteSelectionRecorded() {
-    if (!HasSelection()) return false;
+bool TEditEngine::DeleteSelectionRecorded() {
+    if (!selection_.HasSelection()) return false;
     SetSelectedText({});
     return true;
 }
 
-void TCustomTextView::DeleteBackward(TEditorCommand command) {
+void TEditEngine::DeleteBackward(TEditorCommand command) {
     if (DeleteSelectionRecorded()) return;
-    const std::int32_t y = caret_.LineIndex;
+    const std::int32_t y = Caret().LineIndex;
     const std::string_view line = lines_.Get(y - 1);
     const std::int32_t end = LengthOf(line) + 1;
-    if (command == ecDeleteLastChar && caret_.CharIndex > end) {
+    if (command == ecDeleteLastChar && Caret().CharIndex > end) {
         // Behind the end of the line there is nothing to delete: the caret steps back.
-        SetCaretXY({caret_.CharIndex - 1, y});
+        host_.SetCaret({Caret().CharIndex - 1, y});
         return;
     }
-    const TBufferCoord caret{std::min(caret_.CharIndex, end), y};
+    const TBufferCoord caret{std::min(Caret().CharIndex, end), y};
     if (caret.CharIndex == 1) {
         // Only characters and words join lines; a line part is no line break.
         if (y == 1 || command == ecDeleteBOL) return;
@@ -89,9 +88,8 @@ void TCustomTextView::DeleteBackward(TEditorCommand command) {
     }
     TBufferCoord from{1, y};
     if (command == ecDeleteLastChar) {
-        const std::int32_t smart = options_.Contains(TEditorOption::eoSmartTabDelete)
-                                       ? SmartTabStart(lines_, y, caret.CharIndex)
-                                       : 0;
+        const std::int32_t smart =
+            Option(TEditorOption::eoSmartTabDelete) ? SmartTabStart(lines_, y, caret.CharIndex) : 0;
         from.CharIndex =
             smart > 0 ? smart : caret.CharIndex - CharacterWidthBefore(line, caret.CharIndex);
     } else if (command == ecDeleteLastWord) {
@@ -101,19 +99,19 @@ void TCustomTextView::DeleteBackward(TEditorCommand command) {
     DeleteRecorded(from, caret, TChangeKind::ChangeDelete, from);
 }
 
-void TCustomTextView::DeleteForward(TEditorCommand command) {
+void TEditEngine::DeleteForward(TEditorCommand command) {
     if (DeleteSelectionRecorded()) return;
-    const std::int32_t y = caret_.LineIndex;
+    const std::int32_t y = Caret().LineIndex;
     const std::string_view line = lines_.Get(y - 1);
     const std::int32_t end = LengthOf(line) + 1;
-    if (caret_.CharIndex >= end) {
+    if (Caret().CharIndex >= end) {
         // At the end the next line joins this one, for a character or a word.
         if (y >= lines_.Count() || command == ecDeleteEOL) return;
         const TBufferCoord joint{end, y};
         DeleteRecorded(joint, {1, y + 1}, TChangeKind::ChangeDeleteAfterCaret, joint);
         return;
     }
-    const TBufferCoord caret = caret_;
+    const TBufferCoord caret = Caret();
     TBufferCoord to{end, y};
     if (command == ecDeleteChar) {
         to.CharIndex = caret.CharIndex + CharacterWidthAt(line, caret.CharIndex);
@@ -126,19 +124,19 @@ void TCustomTextView::DeleteForward(TEditorCommand command) {
     DeleteRecorded(caret, to, TChangeKind::ChangeDeleteAfterCaret, caret);
 }
 
-void TCustomTextView::DeleteCaretLine() {
+void TEditEngine::DeleteCaretLine() {
     const std::int32_t count = lines_.Count();
-    const std::int32_t y = caret_.LineIndex;
+    const std::int32_t y = Caret().LineIndex;
     if (count == 0 || y > count) return;
     const std::int32_t length = LengthOf(lines_.Get(y - 1));
     if (count == 1 && length == 0) return;
-    TPaintLock::Around(*this, [&] {
+    Updating([&] {
         TUndoBlock::Around(undoList_, [&] {
             // Undo puts the text back silently, then the selection and the caret as they were.
             const TSelectionMode mode = selection_.CurrentMode();
-            undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
-            undoList_.RecordChange(TChangeKind::ChangeSelection, BlockBegin(), BlockEnd(), {},
-                                   mode);
+            undoList_.RecordChange(TChangeKind::ChangeCaret, Caret(), Caret(), {}, mode);
+            undoList_.RecordChange(TChangeKind::ChangeSelection, selection_.Anchor(),
+                                   selection_.ActiveEnd(), {}, mode);
             const auto kind = TChangeKind::ChangeSilentDeleteAfterCaret;
             if (y < count) {
                 DeleteRecorded({1, y}, {1, y + 1}, kind, {1, y});
@@ -149,7 +147,7 @@ void TCustomTextView::DeleteCaretLine() {
                 DeleteRecorded({1, 1}, {length + 1, 1}, kind, {1, 1});
             }
             // Redo ends with this item, so the caret comes back where the command left it.
-            undoList_.RecordChange(TChangeKind::ChangeCaret, caret_, caret_, {}, mode);
+            undoList_.RecordChange(TChangeKind::ChangeCaret, Caret(), Caret(), {}, mode);
         });
     });
 }

@@ -1,10 +1,9 @@
-// Undo and redo of the view: steps taken off one list and carried out item by item, each
-// recorded on the other list, and the bookkeeping each new item triggers.
+// Undo and redo: steps taken off one list and carried out item by item, each recorded on
+// the other list.
 #include <vector>
 
 #include "textview/Bracketed.h"
-#include "textview/CustomTextView.h"
-#include "textview/PaintLock.h"
+#include "textview/EditEngine.h"
 
 namespace mirevo {
 
@@ -57,13 +56,14 @@ private:
 
 }  // namespace
 
-void TCustomTextView::CarryOutItem(const TUndoItem& item, bool redo) {
-    TPaintLock::Around(*this, [&] {
-        const TEditorOptions options = options_;
+void TEditEngine::CarryOutItem(const TUndoItem& item, bool redo) {
+    Updating([&] {
+        const TEditorOptions options = host_.Options();
         TUndoList* const redoing = redo ? &undoList_ : nullptr;
         const auto begin = [&] {
-            options_.Include(TEditorOption::eoScrollPastEol);
-            UpdateSelectionLimits();
+            TEditorOptions pastEol = options;
+            pastEol.Include(TEditorOption::eoScrollPastEol);
+            host_.SetItemOptions(pastEol);
             if (redoing) redoing->SetRedoing(true);
         };
         Bracketed(
@@ -78,60 +78,50 @@ void TCustomTextView::CarryOutItem(const TUndoItem& item, bool redo) {
     });
 }
 
-void TCustomTextView::EndItem(const TEditorOptions& options, TUndoList* redoing) {
+void TEditEngine::EndItem(const TEditorOptions& options, TUndoList* redoing) {
     if (redoing) redoing->SetRedoing(false);
-    options_ = options;
-    UpdateSelectionLimits();
+    host_.SetItemOptions(options);
     // Without eoScrollPastEol the caret may not stay behind the end of its line.
-    if (!options_.Contains(TEditorOption::eoScrollPastEol)) InternalSetCaretXY(caret_);
+    if (!Option(TEditorOption::eoScrollPastEol)) host_.MoveCaret(Caret());
     // An item's recorded positions may fall inside a character of the text as it now is
     // (a redo whose rule or record assumed other bytes): each goes to its character's start.
-    const TBufferCoord caret = selection_.OffTrailByte(caret_);
-    if (caret != caret_) InternalSetCaretXY(caret);
+    const TBufferCoord caret = selection_.OffTrailByte(Caret());
+    if (caret != Caret()) host_.MoveCaret(caret);
     selection_.SetEnds(selection_.OffTrailByte(selection_.Anchor()),
                        selection_.OffTrailByte(selection_.ActiveEnd()));
 }
 
-void TCustomTextView::UndoItemAdded(TUndoList& sender) {
-    SetModified(!undoList_.IsAtUnmodifiedMark());
-    if (&sender == &undoList_ && !undoList_.Redoing() &&
-        undoList_.NewestKind() != TChangeKind::ChangeGroupBreak) {
-        redoList_.Clear();
-    }
-    if (sender.BlockDepth() == 0 && OnChange) OnChange(this);
-}
-
-void TCustomTextView::Undo() {
-    if (style_.readOnly) return;
-    TPaintLock::Around(*this, [&] {
+void TEditEngine::Undo() {
+    if (host_.Style().readOnly) return;
+    Updating([&] {
         MoveGroupBreak(undoList_, redoList_);
         if (!undoList_.HasItems()) return;
         const TSharedStepNumber shared(redoList_, undoList_.Newest()->StepNumber);
-        for (const auto& item :
-             TakeNewestStep(undoList_, options_.Contains(TEditorOption::eoGroupUndo))) {
+        for (const auto& item : TakeNewestStep(undoList_, Option(TEditorOption::eoGroupUndo))) {
             CarryOutItem(*item, false);
-            if (IsOpeningBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
+            if (IsOpeningBracket(item->Kind)) host_.SetModified(!undoList_.IsAtUnmodifiedMark());
         }
-        SetModified(!undoList_.IsAtUnmodifiedMark());
+        host_.SetModified(!undoList_.IsAtUnmodifiedMark());
     });
 }
 
-void TCustomTextView::Redo() {
-    if (style_.readOnly) return;
-    TPaintLock::Around(*this, [&] {
+void TEditEngine::Redo() {
+    if (host_.Style().readOnly) return;
+    Updating([&] {
         if (redoList_.HasItems()) {
             const TSharedStepNumber shared(undoList_, redoList_.Newest()->StepNumber);
             for (const auto& item : TakeNewestStep(redoList_, false)) {
                 CarryOutItem(*item, true);
-                if (IsClosingBracket(item->Kind)) SetModified(!undoList_.IsAtUnmodifiedMark());
+                if (IsClosingBracket(item->Kind))
+                    host_.SetModified(!undoList_.IsAtUnmodifiedMark());
             }
         }
         MoveGroupBreak(redoList_, undoList_);
-        SetModified(!undoList_.IsAtUnmodifiedMark());
+        host_.SetModified(!undoList_.IsAtUnmodifiedMark());
     });
 }
 
-void TCustomTextView::MarksLinesDeleted(std::int32_t first, std::int32_t count) {
+void TEditEngine::MarksLinesDeleted(std::int32_t first, std::int32_t count) {
     for (std::size_t i = 0; i < marks_.Count(); ++i) {
         TEditMark& mark = marks_[i];
         if (mark.Line() >= first + count) {
@@ -142,7 +132,7 @@ void TCustomTextView::MarksLinesDeleted(std::int32_t first, std::int32_t count) 
     }
 }
 
-void TCustomTextView::MarksLinesInserted(std::int32_t first, std::int32_t count) {
+void TEditEngine::MarksLinesInserted(std::int32_t first, std::int32_t count) {
     for (std::size_t i = 0; i < marks_.Count(); ++i) {
         TEditMark& mark = marks_[i];
         if (mark.Line() >= first) mark.SetLine(mark.Line() + count);

@@ -5,9 +5,8 @@
 #include <string>
 
 #include "common/Sjis.h"
-#include "textview/CustomTextView.h"
+#include "textview/EditEngine.h"
 #include "textview/LineStoreUpdate.h"
-#include "textview/PaintLock.h"
 #include "textview/SelectionText.h"
 #include "textview/UndoBlock.h"
 
@@ -38,13 +37,13 @@ std::string LeadingBlanks(std::string_view text) {
 
 }  // namespace
 
-void TCustomTextView::TypeCharacter(char character) {
+void TEditEngine::TypeCharacter(char character) {
     if (pendingLeadByte_) {
         const char lead = *pendingLeadByte_;
         pendingLeadByte_.reset();
         // Without its trail byte the lead byte is dropped, never inserted alone.
         if (IsTrailByte(static_cast<unsigned char>(character))) {
-            InsertTyped(std::string{lead, character}, !style_.insertMode);
+            InsertTyped(std::string{lead, character}, !host_.Style().insertMode);
             return;
         }
     }
@@ -52,17 +51,18 @@ void TCustomTextView::TypeCharacter(char character) {
         pendingLeadByte_ = character;
         return;
     }
-    InsertTyped(std::string(1, character), !style_.insertMode);
+    InsertTyped(std::string(1, character), !host_.Style().insertMode);
 }
 
-void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
+void TEditEngine::InsertTyped(std::string_view text, bool overwrite) {
     if (text.empty()) return;
-    TPaintLock::Around(*this, [&] {
+    Updating([&] {
         // One block when typing does more than insert: it deletes the selection, fills the
         // gap behind the line's end with blanks or overwrites characters.
-        const auto lineEnd = static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size()) + 1;
-        const bool block = HasSelection() || caret_.CharIndex > lineEnd ||
-                           (overwrite && caret_.CharIndex < lineEnd);
+        const auto lineEnd =
+            static_cast<std::int32_t>(lines_.Get(Caret().LineIndex - 1).size()) + 1;
+        const bool block = selection_.HasSelection() || Caret().CharIndex > lineEnd ||
+                           (overwrite && Caret().CharIndex < lineEnd);
         const auto typed = [&] { Type(text, overwrite); };
         if (block) {
             TUndoBlock::Around(undoList_, typed);
@@ -72,12 +72,12 @@ void TCustomTextView::InsertTyped(std::string_view text, bool overwrite) {
     });
 }
 
-void TCustomTextView::Type(std::string_view text, bool overwrite) {
-    if (HasSelection()) {
+void TEditEngine::Type(std::string_view text, bool overwrite) {
+    if (selection_.HasSelection()) {
         SetSelectedText({});
         overwrite = false;
     }
-    const TBufferCoord caret = caret_;
+    const TBufferCoord caret = Caret();
     const std::string_view line = lines_.Get(caret.LineIndex - 1);
     const auto end = static_cast<std::int32_t>(line.size()) + 1;
     TBufferCoord at = caret;
@@ -100,17 +100,17 @@ void TCustomTextView::Type(std::string_view text, bool overwrite) {
                                TSelectionMode::smNormal);
     }
     const TBufferCoord after = ReplaceRange(at, at, inserted, TSelectionMode::smNormal).Caret;
-    SetCaretXY(after);
+    host_.SetCaret(after);
     undoList_.RecordChange(TChangeKind::ChangeInsert, at, after, {}, TSelectionMode::smNormal);
 }
 
-void TCustomTextView::BreakLine(bool moveCaret) {
-    TPaintLock::Around(*this, [&] {
+void TEditEngine::BreakLine(bool moveCaret) {
+    Updating([&] {
         // No block for a plain line break: redo breaks lines inside the step it redoes. An
         // inserted line (caret kept) is redone as a line break, so it records where the caret
         // stays, in one step with the break.
         const auto broken = [&] { BreakLineAtCaret(moveCaret); };
-        if (HasSelection() || !moveCaret) {
+        if (selection_.HasSelection() || !moveCaret) {
             TUndoBlock::Around(undoList_, broken);
         } else {
             broken();
@@ -118,25 +118,24 @@ void TCustomTextView::BreakLine(bool moveCaret) {
     });
 }
 
-void TCustomTextView::BreakLineAtCaret(bool moveCaret) {
-    if (HasSelection()) SetSelectedText({});
-    const std::int32_t y = caret_.LineIndex;
+void TEditEngine::BreakLineAtCaret(bool moveCaret) {
+    if (selection_.HasSelection()) SetSelectedText({});
+    const std::int32_t y = Caret().LineIndex;
     const std::string line(lines_.Get(y - 1));
-    const TBufferCoord at{std::min(caret_.CharIndex, static_cast<std::int32_t>(line.size()) + 1),
+    const TBufferCoord at{std::min(Caret().CharIndex, static_cast<std::int32_t>(line.size()) + 1),
                           y};
     const std::string head = line.substr(0, static_cast<std::size_t>(at.CharIndex - 1));
     const std::string tail = line.substr(head.size());
     const std::string indent =
-        options_.Contains(TEditorOption::eoAutoIndent) ? LeadingBlanks(head) : std::string();
-    TLineStoreUpdate::Around(
-        lines_, [&] {
-            lines_.Put(y - 1, head);
-            lines_.Insert(y, indent + tail);
-            const TBufferCoord caret =
-                moveCaret ? TBufferCoord{static_cast<std::int32_t>(indent.size()) + 1, y + 1} : at;
-            InternalSetCaretXY(caret);
-        });
-    selection_.SetEnds(caret_, caret_);
+        Option(TEditorOption::eoAutoIndent) ? LeadingBlanks(head) : std::string();
+    TLineStoreUpdate::Around(lines_, [&] {
+        lines_.Put(y - 1, head);
+        lines_.Insert(y, indent + tail);
+        const TBufferCoord caret =
+            moveCaret ? TBufferCoord{static_cast<std::int32_t>(indent.size()) + 1, y + 1} : at;
+        host_.MoveCaret(caret);
+    });
+    selection_.SetEnds(Caret(), Caret());
     MarksLinesInserted(y + 1, 1);
     undoList_.RecordChange(TChangeKind::ChangeLineBreak, at, at, tail, TSelectionMode::smNormal);
     if (!moveCaret)

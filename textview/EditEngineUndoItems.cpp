@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "textview/CustomTextView.h"
+#include "textview/EditEngine.h"
 #include "textview/LineStoreUpdate.h"
-#include "textview/PaintLock.h"
 #include "textview/SelectionEdit.h"
 
 namespace mirevo {
@@ -63,19 +62,19 @@ std::vector<std::string> LinePieces(std::string_view text) {
 
 }  // namespace
 
-void TCustomTextView::UndoOneItem(const TUndoItem& item) {
+void TEditEngine::UndoOneItem(const TUndoItem& item) {
     const TChangeKind kind = item.Kind;
     const TSelectionMode mode = item.SelectionModeAtChange;
-    SetActiveSelectionMode(mode);
+    host_.SetActiveSelectionMode(mode);
     if (IsInsertion(kind)) {
         // Text inserted in line mode went in as a stream at a line's start; taken back as
         // whole lines it would take the line it went into with it.
-        if (mode == TSelectionMode::smLine) SetActiveSelectionMode(TSelectionMode::smNormal);
-        SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
+        if (mode == TSelectionMode::smLine) host_.SetActiveSelectionMode(TSelectionMode::smNormal);
+        host_.SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
         redoList_.RecordChange(kind, item.RangeStart, item.RangeEnd, selection_.SelectedText(),
                                mode);
         ReplaceSelectionForUndo(item.SavedText, kind == TChangeKind::ChangePrefixInsert);
-        InternalSetCaretXY(item.RangeStart);
+        host_.MoveCaret(item.RangeStart);
         return;
     }
     if (IsDeletion(kind)) {
@@ -88,18 +87,18 @@ void TCustomTextView::UndoOneItem(const TUndoItem& item) {
             break;
         case TChangeKind::ChangeIndent:
             redoList_.RecordChange(kind, item.RangeStart, item.RangeEnd, item.SavedText, mode);
-            SetCaretAndSelection(item.RangeEnd, item.RangeStart, item.RangeEnd);
+            host_.SetCaretAndSelection(item.RangeEnd, item.RangeStart, item.RangeEnd);
             break;
         case TChangeKind::ChangeUnindent:
             UndoUnindent(item);
             break;
         case TChangeKind::ChangeCaret:
-            redoList_.RecordChange(kind, caret_, caret_, {}, mode);
-            InternalSetCaretXY(item.RangeStart);
+            redoList_.RecordChange(kind, Caret(), Caret(), {}, mode);
+            host_.MoveCaret(item.RangeStart);
             break;
         case TChangeKind::ChangeSelection:
-            redoList_.RecordChange(kind, SelectionFirst(), SelectionLast(), {}, mode);
-            SetCaretAndSelection(caret_, item.RangeStart, item.RangeEnd);
+            redoList_.RecordChange(kind, selection_.First(), selection_.Last(), {}, mode);
+            host_.SetCaretAndSelection(Caret(), item.RangeStart, item.RangeEnd);
             break;
         case TChangeKind::ChangeGroupBreak:
         case TChangeKind::ChangeNone:
@@ -110,46 +109,47 @@ void TCustomTextView::UndoOneItem(const TUndoItem& item) {
     }
 }
 
-void TCustomTextView::UndoDeletion(const TUndoItem& item) {
+void TEditEngine::UndoDeletion(const TUndoItem& item) {
     const TChangeKind kind = item.Kind;
     const TBufferCoord at = InsertionPoint(item);
     if (IsAfterCaret(kind) && at.LineIndex > lines_.Count()) {
-        InternalSetCaretXY({1, lines_.Count()});
+        host_.MoveCaret({1, lines_.Count()});
         lines_.Add("");
     }
     // Whole lines cut from a text of one empty line leave no line, and their text is empty:
     // the line must come back all the same, for the earlier items that change it.
     if (lines_.Count() == 0) lines_.Add("");
-    SetCaretXY(at);
+    host_.SetCaret(at);
     // At the point itself: the caret is kept to the text, the text goes where it came from.
     if (item.SelectionModeAtChange == TSelectionMode::smColumn) {
-        TPaintLock::Around(*this, [&] { RestoreColumns(lines_, at, item.SavedText); });
+        Updating([&] { RestoreColumns(lines_, at, item.SavedText); });
     } else {
         ReplaceRange(at, at, item.SavedText, item.SelectionModeAtChange);
     }
     const TBufferCoord caret = IsAfterCaret(kind) ? item.RangeStart : item.RangeEnd;
     if (IsSilent(kind)) {
-        SetCaretXY(caret);
+        host_.SetCaret(caret);
     } else {
-        SetCaretAndSelection(caret, item.RangeStart, item.RangeEnd);
+        host_.SetCaretAndSelection(caret, item.RangeStart, item.RangeEnd);
     }
     redoList_.RecordChange(kind, item.RangeStart, item.RangeEnd, {}, item.SelectionModeAtChange);
-    if (kind == TChangeKind::ChangeDeleteAll) SetCaretAndSelection({1, 1}, BlockBegin(), {1, 1});
-    EnsureCaretVisible();
+    if (kind == TChangeKind::ChangeDeleteAll)
+        host_.SetCaretAndSelection({1, 1}, selection_.Anchor(), {1, 1});
+    host_.BringCaretIntoView();
 }
 
-void TCustomTextView::UndoLineBreak(const TUndoItem& item) {
-    InternalSetCaretXY(item.RangeStart);
+void TEditEngine::UndoLineBreak(const TUndoItem& item) {
+    host_.MoveCaret(item.RangeStart);
     redoList_.RecordChange(item.Kind, item.RangeStart, item.RangeEnd, {},
                            item.SelectionModeAtChange);
     TLineStoreUpdate::Around(lines_, [&] {
-        std::string line(lines_.Get(caret_.LineIndex - 1));
+        std::string line(lines_.Get(Caret().LineIndex - 1));
         const bool leadingBlank = !item.SavedText.empty() && item.SavedText.front() == ' ';
-        if (static_cast<std::int32_t>(line.size()) < caret_.CharIndex - 1 &&
-            (!leadingBlank || !options_.Contains(TEditorOption::eoAutoIndent))) {
-            line.resize(static_cast<std::size_t>(caret_.CharIndex - 1), ' ');
+        if (static_cast<std::int32_t>(line.size()) < Caret().CharIndex - 1 &&
+            (!leadingBlank || !Option(TEditorOption::eoAutoIndent))) {
+            line.resize(static_cast<std::size_t>(Caret().CharIndex - 1), ' ');
         }
-        lines_.Put(caret_.LineIndex - 1, line + item.SavedText);
+        lines_.Put(Caret().LineIndex - 1, line + item.SavedText);
         const std::int32_t removed = item.RangeEnd.LineIndex;  // 0-based: the line below the break
         if (removed >= 0 && removed < lines_.Count()) {
             lines_.Delete(removed);
@@ -158,7 +158,7 @@ void TCustomTextView::UndoLineBreak(const TUndoItem& item) {
     });
 }
 
-void TCustomTextView::UndoUnindent(const TUndoItem& item) {
+void TEditEngine::UndoUnindent(const TUndoItem& item) {
     redoList_.RecordChange(item.Kind, item.RangeStart, item.RangeEnd, item.SavedText,
                            item.SelectionModeAtChange);
     const std::int32_t column = item.SelectionModeAtChange == TSelectionMode::smColumn
@@ -177,7 +177,7 @@ void TCustomTextView::UndoUnindent(const TUndoItem& item) {
             lines_.Put(line - 1, text);
         }
     });
-    SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
+    host_.SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
 }
 
 }  // namespace mirevo

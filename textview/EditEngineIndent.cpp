@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "common/Sjis.h"
-#include "textview/CustomTextView.h"
+#include "textview/EditEngine.h"
 #include "textview/LineStoreTabs.h"
 #include "textview/LineStoreUpdate.h"
-#include "textview/PaintLock.h"
 #include "textview/UndoBlock.h"
 
 namespace mirevo {
@@ -54,10 +53,11 @@ std::string Unindented(std::string_view line, std::int32_t index, std::int32_t t
 
 }  // namespace
 
-TCustomTextView::TLineRange TCustomTextView::BlockLines() const {
-    if (!HasSelection()) return {caret_.LineIndex, std::min(caret_.LineIndex, lines_.Count())};
-    const TBufferCoord first = SelectionFirst();
-    const TBufferCoord last = SelectionLast();
+TEditEngine::TLineRange TEditEngine::BlockLines() const {
+    if (!selection_.HasSelection())
+        return {Caret().LineIndex, std::min(Caret().LineIndex, lines_.Count())};
+    const TBufferCoord first = selection_.First();
+    const TBufferCoord last = selection_.Last();
     std::int32_t lastLine = last.LineIndex;
     // A selection that ends at a line's start leaves that line alone.
     if (selection_.CurrentMode() == TSelectionMode::smNormal && last.CharIndex == 1 &&
@@ -67,27 +67,28 @@ TCustomTextView::TLineRange TCustomTextView::BlockLines() const {
     return {first.LineIndex, std::min(lastLine, lines_.Count())};
 }
 
-std::int32_t TCustomTextView::BlockColumn() const {
-    if (!HasSelection() || selection_.CurrentMode() != TSelectionMode::smColumn) return 1;
-    return std::min(BlockBegin().CharIndex, BlockEnd().CharIndex);
+std::int32_t TEditEngine::BlockColumn() const {
+    if (!selection_.HasSelection() || selection_.CurrentMode() != TSelectionMode::smColumn)
+        return 1;
+    return std::min(selection_.Anchor().CharIndex, selection_.ActiveEnd().CharIndex);
 }
 
-void TCustomTextView::InsertTab() {
-    if (options_.Contains(TEditorOption::eoTabIndent) && HasSelection() &&
-        SelectionFirst().LineIndex != SelectionLast().LineIndex) {
+void TEditEngine::InsertTab() {
+    if (Option(TEditorOption::eoTabIndent) && selection_.HasSelection() &&
+        selection_.First().LineIndex != selection_.Last().LineIndex) {
         IndentBlock();
         return;
     }
-    const std::string_view line = lines_.Get(caret_.LineIndex - 1);
+    const std::string_view line = lines_.Get(Caret().LineIndex - 1);
     const auto end = static_cast<std::int32_t>(line.size()) + 1;
     const std::int32_t column =
-        ColumnAfter(line.substr(0, static_cast<std::size_t>(std::min(caret_.CharIndex, end) - 1)),
-                    style_.tabWidth) +
-        std::max(0, caret_.CharIndex - end);
-    std::int32_t width = style_.tabWidth - (column - 1) % style_.tabWidth;
+        ColumnAfter(line.substr(0, static_cast<std::size_t>(std::min(Caret().CharIndex, end) - 1)),
+                    host_.Style().tabWidth) +
+        std::max(0, Caret().CharIndex - end);
+    std::int32_t width = host_.Style().tabWidth - (column - 1) % host_.Style().tabWidth;
     bool smart = false;
-    if (options_.Contains(TEditorOption::eoSmartTabs)) {
-        for (std::int32_t above = caret_.LineIndex - 1; above >= 1; --above) {
+    if (Option(TEditorOption::eoSmartTabs)) {
+        for (std::int32_t above = Caret().LineIndex - 1; above >= 1; --above) {
             const std::string expanded(lines_.ExpandedLine(above - 1));
             if (static_cast<std::int32_t>(expanded.size()) < column) continue;
             const std::int32_t target = NextWordColumn(expanded, column);
@@ -98,29 +99,30 @@ void TCustomTextView::InsertTab() {
             break;
         }
     }
-    const bool blanks = smart || options_.Contains(TEditorOption::eoTabsToSpaces);
+    const bool blanks = smart || Option(TEditorOption::eoTabsToSpaces);
     InsertTyped(blanks ? std::string(static_cast<std::size_t>(width), ' ') : std::string("\t"),
                 false);
 }
 
-void TCustomTextView::IndentBlock() {
+void TEditEngine::IndentBlock() {
     const TLineRange range = BlockLines();
     if (range.Last < range.First) return;
     const std::int32_t column = BlockColumn();
-    const std::string indent = options_.Contains(TEditorOption::eoTabsToSpaces)
-                                   ? std::string(static_cast<std::size_t>(style_.tabWidth), ' ')
-                                   : std::string("\t");
+    const std::string indent =
+        Option(TEditorOption::eoTabsToSpaces)
+            ? std::string(static_cast<std::size_t>(host_.Style().tabWidth), ' ')
+            : std::string("\t");
     const auto width = static_cast<std::int32_t>(indent.size());
     const TSelectionMode mode = selection_.CurrentMode();
-    const TBufferCoord anchor = BlockBegin();
-    const TBufferCoord active = BlockEnd();
-    const TBufferCoord caret = caret_;
-    TPaintLock::Around(*this, [&] {
+    const TBufferCoord anchor = selection_.Anchor();
+    const TBufferCoord active = selection_.ActiveEnd();
+    const TBufferCoord caret = Caret();
+    Updating([&] {
         TUndoBlock::Around(undoList_, [&] {
             // Undo takes the indents back first, then restores the selection.
             undoList_.RecordChange(TChangeKind::ChangeIndent,
-                                   HasSelection() ? SelectionFirst() : caret,
-                                   HasSelection() ? SelectionLast() : caret, {}, mode);
+                                   selection_.HasSelection() ? selection_.First() : caret,
+                                   selection_.HasSelection() ? selection_.Last() : caret, {}, mode);
             // The column each line was indented at (0: not indented). A column inside a double-byte
             // character indents before it, so no character is split.
             std::vector<std::int32_t> indentedAt(
@@ -146,32 +148,33 @@ void TCustomTextView::IndentBlock() {
                 const bool moved = at > 0 && p.CharIndex >= at;
                 return moved ? TBufferCoord{p.CharIndex + width, p.LineIndex} : p;
             };
-            SetActiveSelectionMode(mode);
-            SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+            host_.SetActiveSelectionMode(mode);
+            host_.SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
         });
     });
 }
 
-void TCustomTextView::UnindentBlock() {
+void TEditEngine::UnindentBlock() {
     const TLineRange range = BlockLines();
     if (range.Last < range.First) return;
     const std::int32_t column = BlockColumn();
-    const TBufferCoord first = HasSelection() ? SelectionFirst() : caret_;
-    const TBufferCoord last = HasSelection() ? SelectionLast() : caret_;
+    const TBufferCoord first = selection_.HasSelection() ? selection_.First() : Caret();
+    const TBufferCoord last = selection_.HasSelection() ? selection_.Last() : Caret();
     // One piece per line from the first end's line to the last end's, as undo reads them.
     std::vector<std::string> removed;
     bool any = false;
     for (std::int32_t line = first.LineIndex; line <= last.LineIndex; ++line) {
         const bool inRange = line >= range.First && line <= range.Last;
-        removed.push_back(inRange ? Unindented(lines_.Get(line - 1), column, style_.tabWidth) : "");
+        removed.push_back(inRange ? Unindented(lines_.Get(line - 1), column, host_.Style().tabWidth)
+                                  : "");
         any = any || !removed.back().empty();
     }
     if (!any) return;
     const TSelectionMode mode = selection_.CurrentMode();
-    const TBufferCoord anchor = BlockBegin();
-    const TBufferCoord active = BlockEnd();
-    const TBufferCoord caret = caret_;
-    TPaintLock::Around(*this, [&] {
+    const TBufferCoord anchor = selection_.Anchor();
+    const TBufferCoord active = selection_.ActiveEnd();
+    const TBufferCoord caret = Caret();
+    Updating([&] {
         std::string saved;
         TLineStoreUpdate::Around(lines_, [&] {
             for (std::size_t i = 0; i < removed.size(); ++i) {
@@ -192,8 +195,8 @@ void TCustomTextView::UnindentBlock() {
                 p.CharIndex >= column + width ? p.CharIndex - width : std::min(p.CharIndex, column),
                 p.LineIndex};
         };
-        SetActiveSelectionMode(mode);
-        SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
+        host_.SetActiveSelectionMode(mode);
+        host_.SetCaretAndSelection(shifted(caret), shifted(anchor), shifted(active));
         // Undo and redo find the removed text at the block's column in smColumn, else at the
         // line's start: the record's mode says where it was taken from.
         const TSelectionMode recorded =

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "common/Sjis.h"
-#include "textview/CustomTextView.h"
-#include "textview/PaintLock.h"
+#include "textview/EditEngine.h"
 #include "textview/SelectionText.h"
 #include "textview/UndoBlock.h"
 #include "textview/WordClass.h"
@@ -129,12 +128,12 @@ TSegment StartOnItsLine(const TLineStore& lines, TSegment segment) {
 
 }  // namespace
 
-void TCustomTextView::ChangeCase(TEditorCommand command) {
+void TEditEngine::ChangeCase(TEditorCommand command) {
     const bool blockForm = command >= ecUpperCaseBlock;
-    if (blockForm && !HasSelection()) return;
-    std::vector<TSegment> segments = HasSelection()
+    if (blockForm && !selection_.HasSelection()) return;
+    std::vector<TSegment> segments = selection_.HasSelection()
                                          ? SelectionSegments(lines_, selection_)
-                                         : std::vector<TSegment>{WordSegment(lines_, caret_)};
+                                         : std::vector<TSegment>{WordSegment(lines_, Caret())};
     bool changes = false;
     for (TSegment& segment : segments) {
         segment = StartOnItsLine(lines_, WholeCharacters(lines_, segment));
@@ -144,10 +143,10 @@ void TCustomTextView::ChangeCase(TEditorCommand command) {
     }
     if (!changes) return;
     const TSelectionMode mode = selection_.CurrentMode();
-    const TBufferCoord anchor = BlockBegin();
-    const TBufferCoord active = BlockEnd();
-    const TBufferCoord caret = caret_;
-    TPaintLock::Around(*this, [&] {
+    const TBufferCoord anchor = selection_.Anchor();
+    const TBufferCoord active = selection_.ActiveEnd();
+    const TBufferCoord caret = Caret();
+    Updating([&] {
         TUndoBlock::Around(undoList_, [&] {
             // Undo puts the old text back silently, then the selection and the caret as they were.
             undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
@@ -163,8 +162,8 @@ void TCustomTextView::ChangeCase(TEditorCommand command) {
                 undoList_.RecordChange(TChangeKind::ChangeInsert, segment.First, end, {},
                                        TSelectionMode::smNormal);
             }
-            SetActiveSelectionMode(mode);
-            SetCaretAndSelection(caret, anchor, active);
+            host_.SetActiveSelectionMode(mode);
+            host_.SetCaretAndSelection(caret, anchor, active);
             // Redo ends with this item, so the caret comes back where the command left it.
             undoList_.RecordChange(TChangeKind::ChangeCaret, caret, caret, {}, mode);
         });

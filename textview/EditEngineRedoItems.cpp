@@ -2,9 +2,8 @@
 #include <algorithm>
 #include <string>
 
-#include "textview/CustomTextView.h"
+#include "textview/EditEngine.h"
 #include "textview/LineStoreUpdate.h"
-#include "textview/PaintLock.h"
 
 namespace mirevo {
 
@@ -36,18 +35,19 @@ std::vector<std::string_view> LinePieces(std::string_view text) {
 
 }  // namespace
 
-void TCustomTextView::RedoOneItem(const TUndoItem& item) {
+void TEditEngine::RedoOneItem(const TUndoItem& item) {
     const TChangeKind kind = item.Kind;
     const TSelectionMode mode = item.SelectionModeAtChange;
     const TBufferCoord start = item.RangeStart;
     const TBufferCoord end = item.RangeEnd;
-    SetActiveSelectionMode(mode);
+    host_.SetActiveSelectionMode(mode);
     if (IsInsertion(kind)) {
-        SetCaretAndSelection(start, start, start);
+        host_.SetCaretAndSelection(start, start, start);
         ReplaceSelectionForUndo(item.SavedText, false);
-        InternalSetCaretXY(end);
+        host_.MoveCaret(end);
         undoList_.RecordChange(kind, start, end, SelectedText(), mode);
-        if (kind == TChangeKind::ChangeDragDropInsert) SetCaretAndSelection(start, start, end);
+        if (kind == TChangeKind::ChangeDragDropInsert)
+            host_.SetCaretAndSelection(start, start, end);
         return;
     }
     if (IsDeletion(kind)) {
@@ -56,30 +56,30 @@ void TCustomTextView::RedoOneItem(const TUndoItem& item) {
     }
     switch (kind) {
         case TChangeKind::ChangeLineBreak:
-            SetCaretAndSelection(start, start, start);
-            ProcessCommand(ecLineBreak, '\r', nullptr);
+            host_.SetCaretAndSelection(start, start, start);
+            host_.RunCommand(ecLineBreak, '\r', nullptr);
             break;
         case TChangeKind::ChangeIndent:
             undoList_.RecordChange(kind, start, end, item.SavedText, mode);
-            SetCaretAndSelection(end, start, end);
+            host_.SetCaretAndSelection(end, start, end);
             break;
         case TChangeKind::ChangeUnindent:
             RedoUnindent(item);
             break;
         case TChangeKind::ChangeCaret:
-            undoList_.RecordChange(kind, caret_, caret_, {}, mode);
-            InternalSetCaretXY(start);
+            undoList_.RecordChange(kind, Caret(), Caret(), {}, mode);
+            host_.MoveCaret(start);
             break;
         case TChangeKind::ChangeSelection:
-            undoList_.RecordChange(kind, SelectionFirst(), SelectionLast(), {}, mode);
-            SetCaretAndSelection(caret_, start, end);
+            undoList_.RecordChange(kind, selection_.First(), selection_.Last(), {}, mode);
+            host_.SetCaretAndSelection(Caret(), start, end);
             break;
         case TChangeKind::ChangePrefixInsert:
             // Redone like an insertion: at its start, where undo took it away.
             undoList_.RecordChange(kind, start, end, {}, mode);
-            SetCaretAndSelection(start, start, start);
+            host_.SetCaretAndSelection(start, start, start);
             ReplaceSelectionForUndo(item.SavedText, true);
-            InternalSetCaretXY(start);
+            host_.MoveCaret(start);
             break;
         case TChangeKind::ChangeGroupBreak:
         case TChangeKind::ChangeNone:
@@ -90,17 +90,17 @@ void TCustomTextView::RedoOneItem(const TUndoItem& item) {
     }
 }
 
-void TCustomTextView::RedoDeletion(const TUndoItem& item) {
-    SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
+void TEditEngine::RedoDeletion(const TUndoItem& item) {
+    host_.SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
     undoList_.RecordChange(item.Kind, item.RangeStart, item.RangeEnd, selection_.SelectedText(),
                            item.SelectionModeAtChange);
     ReplaceSelectionForUndo(item.SavedText, false);
     // The deleted range is gone, so its start is where the caret stood (for the after-caret
     // kinds too: their end would point behind the text that closed up).
-    InternalSetCaretXY(item.RangeStart);
+    host_.MoveCaret(item.RangeStart);
 }
 
-void TCustomTextView::RedoUnindent(const TUndoItem& item) {
+void TEditEngine::RedoUnindent(const TUndoItem& item) {
     const TSelectionMode mode = item.SelectionModeAtChange;
     undoList_.RecordChange(item.Kind, item.RangeStart, item.RangeEnd, item.SavedText, mode);
     const bool column = mode == TSelectionMode::smColumn;
@@ -119,16 +119,16 @@ void TCustomTextView::RedoUnindent(const TUndoItem& item) {
         }
     });
     if (column) {
-        SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
+        host_.SetCaretAndSelection(item.RangeStart, item.RangeStart, item.RangeEnd);
         return;
     }
     // The item's scope moves a position that this rule puts inside a character to its start.
-    const TBufferCoord anchor{std::max(1, item.RangeStart.CharIndex - style_.tabWidth),
+    const TBufferCoord anchor{std::max(1, item.RangeStart.CharIndex - host_.Style().tabWidth),
                               item.RangeStart.LineIndex};
     const auto lastLength = static_cast<std::int32_t>(pieces.back().size());
     const TBufferCoord active{std::max(1, item.RangeEnd.CharIndex - lastLength),
                               item.RangeEnd.LineIndex};
-    SetCaretAndSelection(anchor, anchor, active);
+    host_.SetCaretAndSelection(anchor, anchor, active);
 }
 
 }  // namespace mirevo
