@@ -109,157 +109,6 @@ void TCustomTextView::AttachWindow(IWindowServices* window) {
 
 void TCustomTextView::Resized() { SizeOrFontChanged(false); }
 
-// --- Settings ------------------------------------------------------------------------------
-
-void TCustomTextView::SetColor(TColor value) {
-    TControl::SetColor(value);
-    Invalidate();
-}
-
-TLogFont TCustomTextView::FixedPitchFont(const TLogFont& font) const {
-    auto screen = Resources().OpenScreenSurface();
-    const TFontHandle handle = Resources().NewFont(font);
-    if (!screen || handle == TFontHandle::None) {
-        if (handle != TFontHandle::None) Resources().FreeFont(handle);
-        return font;
-    }
-    const TFontHandle old = screen->SelectFont(handle);
-    const TTextMetrics metrics = screen->Metrics();
-    screen->SelectFont(old);
-    Resources().FreeFont(handle);
-    if (metrics.AveCharWidth == metrics.MaxCharWidth) return font;
-    TLogFont fixed = font;
-    fixed.PitchAndFamily = static_cast<std::uint8_t>((fixed.PitchAndFamily & 0xF0) | kFixedPitch);
-    return fixed;
-}
-
-void TCustomTextView::SetFont(const TLogFont& font) {
-    font_ = FixedPitchFont(font);
-    if (gutter_.ShowLineNumbers()) GutterChanged();
-    RecalcCellSize();
-    SizeOrFontChanged(true);
-}
-
-void TCustomTextView::SetFontColor(TColor value) { SetStyle(&TViewStyle::fontColor, value); }
-
-void TCustomTextView::SetActiveLineColor(TColor value) {
-    SetStyle(&TViewStyle::activeLineColor, value);
-}
-
-void TCustomTextView::SetExtraLineSpacing(std::int32_t value) {
-    extraLineSpacing_ = value;
-    RecalcCellSize();
-    SizeOrFontChanged(true);
-}
-
-void TCustomTextView::SetHideSelection(bool value) { SetStyle(&TViewStyle::hideSelection, value); }
-
-void TCustomTextView::SetInsertCaret(TCaretType value) {
-    SetStyle(&TViewStyle::insertCaret, value);
-}
-
-void TCustomTextView::SetOverwriteCaret(TCaretType value) {
-    SetStyle(&TViewStyle::overwriteCaret, value);
-}
-
-void TCustomTextView::SetInsertMode(bool value) { SetStyle(&TViewStyle::insertMode, value); }
-
-void TCustomTextView::SetMaxScrollWidth(std::int32_t value) {
-    value = std::clamp(value, 1, kMaxInt - 1);
-    if (maxScrollWidth_ == value) return;
-    maxScrollWidth_ = value;
-    UpdateSelectionLimits();
-    if (options_.Contains(TEditorOption::eoScrollPastEol)) UpdateScrollBars();
-}
-
-void TCustomTextView::SetMaxUndo(std::int32_t value) {
-    undoList_.SetLimit(value);
-    redoList_.SetLimit(value);
-}
-
-void TCustomTextView::SetOptions(TEditorOptions value) {
-    if (options_ == value) return;
-    const TEditorOptions old = options_;
-    if (!old.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(layout_.LeftChar());
-    if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
-    options_ = value;
-    UpdateSelectionLimits();
-    InternalSetCaretXY(caret_);
-    if (options_.Contains(TEditorOption::eoScrollPastEol)) {
-        selection_.SetEnds(caret_, caret_);
-    }
-    const auto changed = [&](TEditorOption option) {
-        return old.Contains(option) != options_.Contains(option);
-    };
-    if (changed(TEditorOption::eoDropFiles) && window_) {
-        window_->DragAcceptFiles(options_.Contains(TEditorOption::eoDropFiles));
-    }
-    if (changed(TEditorOption::eoShowSpecialChars)) Invalidate();
-    if (changed(TEditorOption::eoDisableScrollArrows) ||
-        changed(TEditorOption::eoHideShowScrollbars) || changed(TEditorOption::eoScrollPastEof) ||
-        changed(TEditorOption::eoScrollPastEol)) {
-        UpdateScrollBars();
-    }
-}
-
-void TCustomTextView::SetBorderStyle(TViewBorderStyle value) {
-    SetStyle(&TViewStyle::borderStyle, value);
-}
-
-void TCustomTextView::SetReadOnly(bool value) { SetStyle(&TViewStyle::readOnly, value); }
-
-void TCustomTextView::SetRightEdge(std::int32_t value) { SetStyle(&TViewStyle::rightEdge, value); }
-
-void TCustomTextView::SetRightEdgeColor(TColor value) {
-    SetStyle(&TViewStyle::rightEdgeColor, value);
-}
-
-void TCustomTextView::SetScrollBars(TScrollStyle value) {
-    SetStyle(&TViewStyle::scrollBars, value);
-}
-
-void TCustomTextView::SetTabWidth(std::int32_t value) {
-    SetStyle(&TViewStyle::tabWidth, std::clamp(value, 1, 256));
-}
-
-void TCustomTextView::ApplyStyle(const TViewStyle& style) {
-    const TStyleWork work = WorkFor(style_, style);
-    style_ = style;
-    if (work.tabWidth) {
-        lines_.SetTabWidth(style_.tabWidth);
-        if (layout_.Wrap()) layout_.Wrap()->Reset();
-    }
-    if (work.caret) InitializeCaret();
-    if (work.scrollBars) UpdateScrollBars();
-    if (work.frame) Notify(TControlState::Frame);
-    if (work.repaintAll) Invalidate();
-    if (work.activeLine) InvalidateLine(caret_.LineIndex);
-    if (work.selection) InvalidateSelection();
-    if (!work.status.Empty()) StatusChanged(work.status);
-}
-
-void TCustomTextView::SetWordWrap(bool value) {
-    if (WordWrap() == value) return;
-    Invalidate();
-    const TDisplayCoord caret = CaretDisplayPos();
-    const bool caretInView = caret.Column >= layout_.LeftChar() &&
-                             caret.Column <= layout_.LeftChar() + layout_.VisibleColumns() &&
-                             caret.Row >= layout_.TopLine() &&
-                             caret.Row <= layout_.TopLine() + layout_.VisibleRows();
-    const std::int32_t shownLine = LineOfRow(layout_.TopLine());
-    layout_.SetWordWrap(value);
-    if (value) SetLeftChar(1);
-    caretAtRowEnd_ = false;
-    UpdateSelectionLimits();
-    SetTopLine(RowOfLine(shownLine));
-    UpdateScrollBars();
-    if (options_.Contains(TEditorOption::eoScrollPastEol)) {
-        InternalSetCaretXY(caret_);
-        selection_.SetEnds(caret_, caret_);
-    }
-    if (caretInView) EnsureCaretVisible();
-}
-
 // --- Measures ------------------------------------------------------------------------------
 
 void TCustomTextView::RecalcCellSize() {
@@ -410,53 +259,20 @@ void TCustomTextView::InvalidateRect(const TRect& rect) {
 
 void TCustomTextView::InvalidateGutterLines(std::int32_t first, std::int32_t last) {
     if (!window_ || !Visible()) return;
-    const TSize client = window_->ClientSize();
-    if (first == -1 && last == -1) {
-        InvalidateRect({0, 0, layout_.GutterWidth(), client.Height});
-        return;
-    }
-    if (last < first) std::swap(first, last);
-    if (layout_.Wrap()) {
-        first = RowOfLine(first);
-        last = last > lines_.Count() ? kMaxInt : RowOfLine(last);
-    }
-    first = std::max(first, layout_.TopLine());
-    last = std::min(last, layout_.TopLine() + layout_.VisibleRows());
-    if (last < first) return;
-    InvalidateRect({0, RowTop(first), layout_.GutterWidth(), RowTop(last) + layout_.RowHeight()});
+    const auto area = layout_.GutterLinesArea(first, last, window_->ClientSize());
+    if (area) InvalidateRect(*area);
 }
 
 void TCustomTextView::InvalidateLines(std::int32_t first, std::int32_t last) {
     if (!window_ || !Visible()) return;
-    const TSize client = window_->ClientSize();
-    if (first == -1 && last == -1) {
-        InvalidateRect({layout_.GutterWidth(), 0, client.Width, client.Height});
-        return;
-    }
-    first = std::max(first, 1);
-    last = std::max(last, 1);
-    if (last < first) std::swap(first, last);
-    if (last >= lines_.Count()) last = kMaxInt;
-    if (layout_.Wrap()) {
-        first = RowOfLine(first);
-        if (last < lines_.Count()) last = RowOfLine(last + 1) - 1;
-    }
-    first = std::max(first, layout_.TopLine());
-    last = std::min(last, layout_.TopLine() + layout_.VisibleRows());
-    if (last < first) return;
-    InvalidateRect(
-        {layout_.GutterWidth(), RowTop(first), client.Width, RowTop(last) + layout_.RowHeight()});
+    const auto area = layout_.TextLinesArea(first, last, window_->ClientSize());
+    if (area) InvalidateRect(*area);
 }
 
 void TCustomTextView::InvalidateLine(std::int32_t line) {
     if (!window_ || !Visible() || line < 1 || line > lines_.Count()) return;
-    if (layout_.Wrap()) {
-        InvalidateLines(line, line);
-        return;
-    }
-    if (line < layout_.TopLine() || line > layout_.TopLine() + layout_.VisibleRows()) return;
-    InvalidateRect({layout_.GutterWidth(), RowTop(line), window_->ClientSize().Width,
-                    RowTop(line) + layout_.RowHeight()});
+    const auto area = layout_.LineArea(line, window_->ClientSize());
+    if (area) InvalidateRect(*area);
 }
 
 void TCustomTextView::InvalidateSelection() {
@@ -518,14 +334,17 @@ void TCustomTextView::ListCleared() {
 
 void TCustomTextView::ListInserted(std::int32_t index, std::int32_t count) {
     if (layout_.Wrap()) layout_.Wrap()->LinesInserted(index, count);
-    if (options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) {
-        for (std::int32_t i = index; i < index + count; ++i) {
-            const std::int32_t width = lines_.ExpandedLineLength(i);
-            if (width > maxScrollWidth_) SetMaxScrollWidth(width);
-        }
-    }
+    GrowScrollWidthFor(index, count);
     InvalidateLines(index + 1, kMaxInt);
     InvalidateGutterLines(index + 1, kMaxInt);
+}
+
+void TCustomTextView::GrowScrollWidthFor(std::int32_t index, std::int32_t count) {
+    if (!options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) return;
+    for (std::int32_t i = index; i < index + count; ++i) {
+        const std::int32_t width = lines_.ExpandedLineLength(i);
+        if (width > maxScrollWidth_) SetMaxScrollWidth(width);
+    }
 }
 
 void TCustomTextView::ListDeleted(std::int32_t index, std::int32_t count) {
@@ -536,12 +355,7 @@ void TCustomTextView::ListDeleted(std::int32_t index, std::int32_t count) {
 
 void TCustomTextView::ListReplaced(std::int32_t index, std::int32_t count) {
     if (layout_.Wrap()) layout_.Wrap()->LinesReplaced(index, count);
-    if (options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) {
-        for (std::int32_t i = index; i < index + count; ++i) {
-            const std::int32_t width = lines_.ExpandedLineLength(i);
-            if (width > maxScrollWidth_) SetMaxScrollWidth(width);
-        }
-    }
+    GrowScrollWidthFor(index, count);
     InvalidateLines(index + 1, kMaxInt);
     InvalidateGutterLines(index + 1, kMaxInt);
 }

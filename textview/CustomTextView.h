@@ -488,6 +488,8 @@ private:
     void ListInserted(std::int32_t index, std::int32_t count);
     void ListDeleted(std::int32_t index, std::int32_t count);
     void ListReplaced(std::int32_t index, std::int32_t count);
+    // eoAutoSizeMaxScrollWidth: the scroll width grows to the longest of the lines.
+    void GrowScrollWidthFor(std::int32_t index, std::int32_t count);
     void BindLineStore();
     TLogFont FixedPitchFont(const TLogFont& font) const;
     // Every simple setting goes through here: the work follows from the old and new value.

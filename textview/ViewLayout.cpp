@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/Sjis.h"
+#include "textview/ScrollMath.h"
 
 namespace mirevo {
 
@@ -120,6 +121,44 @@ TDisplayCoord TViewLayout::PixelsToNearestRowColumn(std::int32_t x, std::int32_t
     const double cells = static_cast<double>(x - TextLeft()) / cellWidth_;
     return {std::max(1, static_cast<std::int32_t>(std::nearbyint(cells)) + leftChar_),
             std::max(1, y / rowHeight_ + topLine_)};
+}
+
+std::optional<TRect> TViewLayout::RowsArea(std::int32_t first, std::int32_t last, std::int32_t left,
+                                           std::int32_t right) const {
+    first = std::max(first, topLine_);
+    last = std::min(last, topLine_ + visibleRows_);
+    if (last < first) return std::nullopt;
+    return TRect{left, RowTop(first), right, RowTop(last) + rowHeight_};
+}
+
+std::optional<TRect> TViewLayout::TextLinesArea(std::int32_t first, std::int32_t last,
+                                                TSize client) const {
+    if (first == -1 && last == -1) return TRect{gutterWidth_, 0, client.Width, client.Height};
+    first = std::max(first, 1);
+    last = std::max(last, 1);
+    if (last < first) std::swap(first, last);
+    if (last >= lines_.Count()) last = kMaxInt;
+    if (wordWrap_) {
+        first = RowOfLine(first);
+        if (last < lines_.Count()) last = RowOfLine(last + 1) - 1;
+    }
+    return RowsArea(first, last, gutterWidth_, client.Width);
+}
+
+std::optional<TRect> TViewLayout::LineArea(std::int32_t line, TSize client) const {
+    if (wordWrap_) return TextLinesArea(line, line, client);
+    return RowsArea(line, line, gutterWidth_, client.Width);
+}
+
+std::optional<TRect> TViewLayout::GutterLinesArea(std::int32_t first, std::int32_t last,
+                                                  TSize client) const {
+    if (first == -1 && last == -1) return TRect{0, 0, gutterWidth_, client.Height};
+    if (last < first) std::swap(first, last);
+    if (wordWrap_) {
+        first = RowOfLine(first);
+        last = last > lines_.Count() ? kMaxInt : RowOfLine(last);
+    }
+    return RowsArea(first, last, 0, gutterWidth_);
 }
 
 }  // namespace mirevo

@@ -11,6 +11,7 @@
 #include <bitset>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "common/Geometry.h"
 #include "textview/Coordinates.h"
@@ -85,7 +86,20 @@ public:
     }
     std::int32_t RowTop(std::int32_t row) const { return (row - topLine_) * rowHeight_; }
 
+    // --- Areas to repaint, in client pixels; none when nothing of them shows ---------------
+    // Lines first..last (either order) of the text area; -1, -1 is all of it, and a last
+    // line at or past the text's end reaches the bottom.
+    std::optional<TRect> TextLinesArea(std::int32_t first, std::int32_t last, TSize client) const;
+    // One line's rows of the text area; without word wrap exactly its row.
+    std::optional<TRect> LineArea(std::int32_t line, TSize client) const;
+    // The same lines' part of the gutter (-1, -1: the whole gutter).
+    std::optional<TRect> GutterLinesArea(std::int32_t first, std::int32_t last, TSize client) const;
+
 private:
+    // The rows first..last clipped to the visible ones, as an area from left to right.
+    std::optional<TRect> RowsArea(std::int32_t first, std::int32_t last, std::int32_t left,
+                                  std::int32_t right) const;
+
     TLineStore& lines_;
     std::unique_ptr<TWordWrapPlugin> wordWrap_;
     std::bitset<256> identChars_;

@@ -1,6 +1,7 @@
 // The layout on its own: a line store, cell sizes and a client size, no view or window.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,48 @@ TEST(ViewLayout, PixelsAndCellsAsScrolled) {
     // The gutter changing keeps the scroll position.
     layout.SetGutterWidth(0);
     EXPECT_EQ(layout.TextOffset(), 2 - 2 * 8);
+}
+
+TEST(ViewLayout, AreasToRepaintCoverTheVisibleRowsOfTheLines) {
+    TLineStore lines;
+    lines.SetText("a\r\nb\r\nabcdefgh\r\nc\r\nd");
+    TViewLayout layout(lines);
+    layout.SetCellSize(8, 10);
+    layout.SetGutterWidth(30);
+    const TSize client{32 + 4 * 8, 30};  // four columns, three rows
+    layout.FitColumns(client.Width);
+    layout.FitRows(client.Height);
+    layout.SetTopLine(2);
+    using Area = std::optional<TRect>;
+    struct Case {
+        const char* name;
+        bool wrap;
+        Area text, gutter, line;  // of lines 3..3 (the line: LineArea(3))
+    };
+    const Case cases[] = {
+        {"rows are lines", false, TRect{30, 10, 64, 20}, TRect{0, 10, 30, 20},
+         TRect{30, 10, 64, 20}},
+        // Line 3 wraps into rows 3 and 4: its areas take both.
+        {"wrapped", true, TRect{30, 10, 64, 30}, TRect{0, 10, 30, 20}, TRect{30, 10, 64, 30}},
+    };
+    for (const Case& c : cases) {
+        layout.SetWordWrap(c.wrap);
+        EXPECT_EQ(layout.TextLinesArea(3, 3, client), c.text) << c.name;
+        EXPECT_EQ(layout.GutterLinesArea(3, 3, client), c.gutter) << c.name;
+        EXPECT_EQ(layout.LineArea(3, client), c.line) << c.name;
+        EXPECT_EQ(layout.TextLinesArea(-1, -1, client), (TRect{30, 0, 64, 30})) << c.name;
+        EXPECT_EQ(layout.GutterLinesArea(-1, -1, client), (TRect{0, 0, 30, 30})) << c.name;
+        // Above the top and below the visible rows nothing shows.
+        EXPECT_EQ(layout.TextLinesArea(1, 1, client), std::nullopt) << c.name;
+        EXPECT_EQ(layout.LineArea(1, client), std::nullopt) << c.name;
+    }
+    layout.SetWordWrap(false);
+    // Either order; the last line reaches to the bottom of the visible rows.
+    EXPECT_EQ(layout.TextLinesArea(5, 2, client), (TRect{30, 0, 64, 40}));
+    // The row just below the visible ones counts: it may show in part.
+    EXPECT_EQ(layout.LineArea(5, client), (TRect{30, 30, 64, 40}));
+    layout.SetTopLine(1);
+    EXPECT_EQ(layout.LineArea(5, client), std::nullopt);
 }
 
 }  // namespace

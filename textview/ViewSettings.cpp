@@ -1,0 +1,159 @@
+// The view's settings: each simple one goes through its style value; fonts, options and word
+// wrap do the work of their own.
+#include <algorithm>
+
+#include "textview/CustomTextView.h"
+#include "textview/ScrollMath.h"
+
+namespace mirevo {
+
+void TCustomTextView::SetColor(TColor value) {
+    TControl::SetColor(value);
+    Invalidate();
+}
+
+TLogFont TCustomTextView::FixedPitchFont(const TLogFont& font) const {
+    auto screen = Resources().OpenScreenSurface();
+    const TFontHandle handle = Resources().NewFont(font);
+    if (!screen || handle == TFontHandle::None) {
+        if (handle != TFontHandle::None) Resources().FreeFont(handle);
+        return font;
+    }
+    const TFontHandle old = screen->SelectFont(handle);
+    const TTextMetrics metrics = screen->Metrics();
+    screen->SelectFont(old);
+    Resources().FreeFont(handle);
+    if (metrics.AveCharWidth == metrics.MaxCharWidth) return font;
+    TLogFont fixed = font;
+    fixed.PitchAndFamily = static_cast<std::uint8_t>((fixed.PitchAndFamily & 0xF0) | kFixedPitch);
+    return fixed;
+}
+
+void TCustomTextView::SetFont(const TLogFont& font) {
+    font_ = FixedPitchFont(font);
+    if (gutter_.ShowLineNumbers()) GutterChanged();
+    RecalcCellSize();
+    SizeOrFontChanged(true);
+}
+
+void TCustomTextView::SetFontColor(TColor value) { SetStyle(&TViewStyle::fontColor, value); }
+
+void TCustomTextView::SetActiveLineColor(TColor value) {
+    SetStyle(&TViewStyle::activeLineColor, value);
+}
+
+void TCustomTextView::SetExtraLineSpacing(std::int32_t value) {
+    extraLineSpacing_ = value;
+    RecalcCellSize();
+    SizeOrFontChanged(true);
+}
+
+void TCustomTextView::SetHideSelection(bool value) { SetStyle(&TViewStyle::hideSelection, value); }
+
+void TCustomTextView::SetInsertCaret(TCaretType value) {
+    SetStyle(&TViewStyle::insertCaret, value);
+}
+
+void TCustomTextView::SetOverwriteCaret(TCaretType value) {
+    SetStyle(&TViewStyle::overwriteCaret, value);
+}
+
+void TCustomTextView::SetInsertMode(bool value) { SetStyle(&TViewStyle::insertMode, value); }
+
+void TCustomTextView::SetMaxScrollWidth(std::int32_t value) {
+    value = std::clamp(value, 1, kMaxInt - 1);
+    if (maxScrollWidth_ == value) return;
+    maxScrollWidth_ = value;
+    UpdateSelectionLimits();
+    if (options_.Contains(TEditorOption::eoScrollPastEol)) UpdateScrollBars();
+}
+
+void TCustomTextView::SetMaxUndo(std::int32_t value) {
+    undoList_.SetLimit(value);
+    redoList_.SetLimit(value);
+}
+
+void TCustomTextView::SetOptions(TEditorOptions value) {
+    if (options_ == value) return;
+    const TEditorOptions old = options_;
+    if (!old.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(layout_.LeftChar());
+    if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
+    options_ = value;
+    UpdateSelectionLimits();
+    InternalSetCaretXY(caret_);
+    if (options_.Contains(TEditorOption::eoScrollPastEol)) {
+        selection_.SetEnds(caret_, caret_);
+    }
+    const auto changed = [&](TEditorOption option) {
+        return old.Contains(option) != options_.Contains(option);
+    };
+    if (changed(TEditorOption::eoDropFiles) && window_) {
+        window_->DragAcceptFiles(options_.Contains(TEditorOption::eoDropFiles));
+    }
+    if (changed(TEditorOption::eoShowSpecialChars)) Invalidate();
+    if (changed(TEditorOption::eoDisableScrollArrows) ||
+        changed(TEditorOption::eoHideShowScrollbars) || changed(TEditorOption::eoScrollPastEof) ||
+        changed(TEditorOption::eoScrollPastEol)) {
+        UpdateScrollBars();
+    }
+}
+
+void TCustomTextView::SetBorderStyle(TViewBorderStyle value) {
+    SetStyle(&TViewStyle::borderStyle, value);
+}
+
+void TCustomTextView::SetReadOnly(bool value) { SetStyle(&TViewStyle::readOnly, value); }
+
+void TCustomTextView::SetRightEdge(std::int32_t value) { SetStyle(&TViewStyle::rightEdge, value); }
+
+void TCustomTextView::SetRightEdgeColor(TColor value) {
+    SetStyle(&TViewStyle::rightEdgeColor, value);
+}
+
+void TCustomTextView::SetScrollBars(TScrollStyle value) {
+    SetStyle(&TViewStyle::scrollBars, value);
+}
+
+void TCustomTextView::SetTabWidth(std::int32_t value) {
+    SetStyle(&TViewStyle::tabWidth, std::clamp(value, 1, 256));
+}
+
+void TCustomTextView::ApplyStyle(const TViewStyle& style) {
+    const TStyleWork work = WorkFor(style_, style);
+    style_ = style;
+    if (work.tabWidth) {
+        lines_.SetTabWidth(style_.tabWidth);
+        if (layout_.Wrap()) layout_.Wrap()->Reset();
+    }
+    if (work.caret) InitializeCaret();
+    if (work.scrollBars) UpdateScrollBars();
+    if (work.frame) Notify(TControlState::Frame);
+    if (work.repaintAll) Invalidate();
+    if (work.activeLine) InvalidateLine(caret_.LineIndex);
+    if (work.selection) InvalidateSelection();
+    if (!work.status.Empty()) StatusChanged(work.status);
+}
+
+void TCustomTextView::SetWordWrap(bool value) {
+    if (WordWrap() == value) return;
+    Invalidate();
+    const TDisplayCoord caret = CaretDisplayPos();
+    const bool caretInView = caret.Column >= layout_.LeftChar() &&
+                             caret.Column <= layout_.LeftChar() + layout_.VisibleColumns() &&
+                             caret.Row >= layout_.TopLine() &&
+                             caret.Row <= layout_.TopLine() + layout_.VisibleRows();
+    const std::int32_t shownLine = LineOfRow(layout_.TopLine());
+    layout_.SetWordWrap(value);
+    if (value) SetLeftChar(1);
+    caretAtRowEnd_ = false;
+    UpdateSelectionLimits();
+    SetTopLine(RowOfLine(shownLine));
+    UpdateScrollBars();
+    if (options_.Contains(TEditorOption::eoScrollPastEol)) {
+        InternalSetCaretXY(caret_);
+        selection_.SetEnds(caret_, caret_);
+    }
+    if (caretInView) EnsureCaretVisible();
+}
+
+}  // namespace mirevo
