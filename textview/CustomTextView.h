@@ -1,66 +1,38 @@
-// TCustomTextView: the result text view as a control: its settings, the painting of gutter
-// and text, the caret, scrolling and the conversions between buffer, display and pixels.
+// TCustomTextView: the result text view as a control, the front of its parts: the layout
+// (cells, rows, scroll position and the conversions between buffer, display and pixel
+// positions), the edit engine (editing, undo and redo), the painter, the mouse tracker,
+// the selection and the line store. It keeps the caret, the scroll bars and the update
+// bracket, and raises the events.
 //
-// The view owns its line store and, while WordWrap is on, the word-wrap layout, to which it
-// forwards the store's changes. It draws through the text drawer on any IDrawingSurface and
-// asks its window for everything else through IWindowServices. Without window services
-// (before the window exists, or headless) it keeps its state but paints, scrolls and shows
-// no caret; the platform peer calls AttachWindow when the window is made.
+// It draws on any IDrawingSurface and asks its window for everything else through
+// IWindowServices. Without window services (before the window exists, or headless) it
+// keeps its state but paints, scrolls and shows no caret; the platform peer calls
+// AttachWindow when the window is made.
 //
 // Every key binding, input-method string and focus change becomes an editor command that
 // runs through ProcessCommand; a read-only view refuses the commands that change the text.
-// The selection is a TSelection over the line store; the view repaints and reports what
-// its changes ask for.
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/Color.h"
-#include "common/Geometry.h"
 #include "platform/CharTypes.h"
 #include "platform/ClipboardFormats.h"
-#include "platform/DrawingSurface.h"
-#include "platform/LogFont.h"
 #include "platform/WindowServices.h"
-#include "textview/BookMarkOpt.h"
-#include "textview/Coordinates.h"
-#include "textview/EditorCommands.h"
 #include "textview/EditEngine.h"
-#include "textview/EditMark.h"
-#include "textview/EditorOptions.h"
 #include "textview/FontsInfoManager.h"
-#include "textview/Glyph.h"
-#include "textview/Gutter.h"
-#include "textview/InternalImage.h"
-#include "textview/KbdHandler.h"
 #include "textview/KeyInput.h"
 #include "textview/KeyStrokes.h"
 #include "textview/KeyView.h"
-#include "textview/LineStore.h"
 #include "textview/MouseTracker.h"
-#include "textview/SelectedColor.h"
-#include "textview/Selection.h"
-#include "textview/SelectionEdit.h"
-#include "textview/TextDrawer.h"
 #include "textview/TextViewEvents.h"
-#include "textview/TextViewTypes.h"
-#include "textview/UndoList.h"
-#include "textview/UndoSelectionMode.h"
-#include "textview/ViewLayout.h"
 #include "textview/ViewPainter.h"
-#include "textview/ViewStyle.h"
-#include "textview/WordWrap.h"
 #include "ui/Control.h"
-#include "common/KeyCodes.h"
-#include "common/ShiftState.h"
 
 namespace mirevo {
 
@@ -469,15 +441,11 @@ private:
     void UndoItemAdded(TUndoList& sender);
     TBufferCoord Caret() const override { return caret_; }
     void SetCaret(const TBufferCoord& p) override { SetCaretXY(p); }
-    void MoveCaret(const TBufferCoord& p, bool ensureVisible) override {
-        InternalSetCaretXY(p, ensureVisible);
-    }
+    void MoveCaret(const TBufferCoord& p, bool ensureVisible) override;
     void BringCaretIntoView() override { EnsureCaretVisible(); }
     void BeginUpdate() override { LockPaint(); }
     void EndUpdate() override { UnlockPaint(); }
-    void RunCommand(TEditorCommand command, char character, void* data) override {
-        ProcessCommand(command, character, data);
-    }
+    void RunCommand(TEditorCommand command, char character, void* data) override;
     const TViewStyle& Style() const override { return style_; }
     void SetItemOptions(TEditorOptions options) override;
 

@@ -13,6 +13,14 @@ void TCustomTextView::UndoItemAdded(TUndoList& sender) {
     if (sender.BlockDepth() == 0 && OnChange) OnChange(this);
 }
 
+void TCustomTextView::MoveCaret(const TBufferCoord& p, bool ensureVisible) {
+    InternalSetCaretXY(p, ensureVisible);
+}
+
+void TCustomTextView::RunCommand(TEditorCommand command, char character, void* data) {
+    ProcessCommand(command, character, data);
+}
+
 void TCustomTextView::SetItemOptions(TEditorOptions options) {
     options_ = options;
     UpdateSelectionLimits();
