@@ -257,8 +257,10 @@ void TWrapRowTable::TidyAround(std::size_t index, std::size_t last) {
         if (small == to) break;
         const std::size_t into = small + 1 < chunks_.size() ? small : small - 1;
         Merge(into);
-        changed = !SplitIfLarge(into);
+        SplitIfLarge(into);
+        changed = true;
     }
+    // One recount for every change (a split has counted once already; this is rare).
     if (changed) Recount();
 }
 
