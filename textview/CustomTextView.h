@@ -391,7 +391,7 @@ protected:
     bool CountOffImeChar() override;
 
 private:
-    // What the painter reads (ViewPaint).
+    // What the painter reads.
     TPaintScene Scene(IDrawingSurface& canvas);
     std::int32_t RowTop(std::int32_t row) const { return layout_.RowTop(row); }
 
