@@ -1,9 +1,7 @@
 #include "textview/CustomTextView.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "common/Sjis.h"
 #include "textview/ScrollMath.h"
 
 namespace mirevo {

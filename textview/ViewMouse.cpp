@@ -1,7 +1,6 @@
 // The view's mouse: placing the caret, selecting by click, drag and double-click, the gutter
 // click, the cursor shape and dropped files.
 #include <algorithm>
-#include <cstdlib>
 
 #include "textview/CustomTextView.h"
 #include "textview/PaintLock.h"
