@@ -155,7 +155,6 @@ public:
 
     // --- Measures --------------------------------------------------------------------------
     // The layout holds the measures and does the conversions below.
-    const TViewLayout& Layout() const { return layout_; }
     std::int32_t CharWidth() const { return layout_.CellWidth(); }
     std::int32_t LineHeight() const { return layout_.RowHeight(); }
     std::int32_t GutterWidth() const { return layout_.GutterWidth(); }
@@ -236,7 +235,7 @@ public:
     TBufferCoord SelectionLast() const { return selection_.Last(); }
     bool HasSelection() const { return selection_.HasSelection(); }
     bool PointInSelection(const TBufferCoord& p) const { return selection_.PointInSelection(p); }
-    std::string SelectedText() const;
+    std::string SelectedText() const { return edit_.SelectedText(); }
     // Replaces the selection (or inserts at the caret) in one undo block; does not consult
     // ReadOnly.
     void SetSelectedText(std::string_view text) { edit_.SetSelectedText(text); }

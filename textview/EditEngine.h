@@ -39,6 +39,9 @@ public:
     void ForgetPendingLeadByte() { pendingLeadByte_.reset(); }
     // Replaces the selection (or inserts at the caret) in one undo block.
     void SetSelectedText(std::string_view text);
+    // The selected text; a column block's short lines padded with blanks unless
+    // eoTrimTrailingSpaces.
+    std::string SelectedText() const;
     // The newest step taken back or made again; both refuse in a read-only view.
     void Undo();
     void Redo();
@@ -63,7 +66,6 @@ private:
     // Moves the marks below deleted or inserted lines (1-based first line, count).
     void MarksLinesDeleted(std::int32_t first, std::int32_t count);
     void MarksLinesInserted(std::int32_t first, std::int32_t count);
-    std::string SelectedText() const;
 
     // Deleting (EditEngineDelete.cpp).
     void DeleteBackward(TEditorCommand command);

@@ -42,12 +42,6 @@ void TCustomTextView::SetActiveSelectionMode(TSelectionMode value) {
     StatusChanged({TStatusChange::scSelection});
 }
 
-std::string TCustomTextView::SelectedText() const {
-    return selection_.SelectedText(options_.Contains(TEditorOption::eoTrimTrailingSpaces)
-                                       ? TColumnPadding::Trim
-                                       : TColumnPadding::Pad);
-}
-
 void TCustomTextView::SelectAll() {
     TPaintLock::Around(*this, [&] {
         const TSelectionChange change = selection_.SelectAll();

@@ -218,10 +218,10 @@ std::int32_t TWrapRowTable::SpliceInChunk(std::size_t index, std::int32_t line, 
 
 // --- Chunking ------------------------------------------------------------------------------
 
-bool TWrapRowTable::SplitIfLarge(std::size_t index) {
+void TWrapRowTable::SplitIfLarge(std::size_t index) {
     const Chunk& chunk = chunks_[index];
     const std::int32_t lines = chunk.Lines();
-    if (lines <= kMaxChunkLines) return false;
+    if (lines <= kMaxChunkLines) return;
     const std::int32_t pieces = lines / kChunkLines;
     std::vector<Chunk> cut(static_cast<std::size_t>(pieces));
     std::int32_t line = 0;
@@ -239,7 +239,6 @@ bool TWrapRowTable::SplitIfLarge(std::size_t index) {
     chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(index),
                    std::make_move_iterator(cut.begin()), std::make_move_iterator(cut.end()));
     Recount();
-    return true;
 }
 
 void TWrapRowTable::TidyAround(std::size_t index, std::size_t last) {

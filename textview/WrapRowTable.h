@@ -83,8 +83,8 @@ private:
     // Replaces count lines from the chunk's line `line` by `lines`; returns the row change.
     std::int32_t SpliceInChunk(std::size_t chunk, std::int32_t line, std::int32_t count,
                                const TLaidOutLines& lines);
-    // Cuts a chunk past the largest size into chunks of the usual size; true if it did.
-    bool SplitIfLarge(std::size_t chunk);
+    // Cuts a chunk past the largest size into chunks of the usual size, and recounts.
+    void SplitIfLarge(std::size_t chunk);
     // After an erase from chunk first to chunk last: drops the chunks it emptied and joins a
     // short one to a neighbour.
     void TidyAround(std::size_t first, std::size_t last);
