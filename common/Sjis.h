@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,12 @@ enum class ByteKind { Single, Lead, Trail };
 // Kind of the byte at 0-based index, found by walking the text from its start.
 // An index at or past the end is Single.
 ByteKind ByteKindAt(std::string_view text, std::size_t index);
+
+// True when the 1-based index (a caret's place) is the second byte of a two-byte character.
+inline bool OnTrailByte(std::string_view text, std::int32_t index) {
+    return index > 1 && index <= static_cast<std::int32_t>(text.size()) &&
+           ByteKindAt(text, static_cast<std::size_t>(index - 1)) == ByteKind::Trail;
+}
 
 // The text without a last lead byte that has no second byte, so that every character it
 // holds is whole: a converter that takes the terminating NUL as that second byte reads on

@@ -8,15 +8,6 @@
 
 namespace mirevo {
 
-namespace {
-
-bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
-    return charIndex > 1 && charIndex <= static_cast<std::int32_t>(line.size()) &&
-           ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
-}
-
-}  // namespace
-
 void TCustomTextView::InitializeCaret() {
     const TCaretType shape = style_.insertMode ? style_.insertCaret : style_.overwriteCaret;
     std::int32_t width = layout_.CellWidth();

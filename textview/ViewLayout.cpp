@@ -18,11 +18,6 @@ std::bitset<256> DefaultIdentChars() {
     return chars;
 }
 
-bool OnTrailByte(std::string_view line, std::int32_t charIndex) {
-    return charIndex > 1 && charIndex <= static_cast<std::int32_t>(line.size()) &&
-           ByteKindAt(line, static_cast<std::size_t>(charIndex - 1)) == ByteKind::Trail;
-}
-
 }  // namespace
 
 TViewLayout::TViewLayout(TLineStore& lines) : lines_(lines), identChars_(DefaultIdentChars()) {}

@@ -14,11 +14,6 @@ constexpr char kTabMark = '\xBB';
 constexpr char kSpaceMark = '\xB7';
 constexpr char kLineEndMark = '\xB6';
 
-bool IsTrail(std::string_view run, std::int32_t column) {
-    return column > 1 && column <= static_cast<std::int32_t>(run.size()) &&
-           ByteKindAt(run, static_cast<std::size_t>(column - 1)) == ByteKind::Trail;
-}
-
 TColor EditorBackground(const TPaintScene& s, std::int32_t line) {
     return s.style.activeLineColor != clNone && line == s.caret.LineIndex ? s.style.activeLineColor
                                                                           : s.background;
@@ -151,8 +146,8 @@ void TViewPainter::PaintLine(IDrawingSurface& canvas, const TPaintScene& s, cons
             run.push_back(kLineEndMark);
         }
         if (selection.Active && selection.Column && selStart > 0) {
-            if (IsTrail(run, selStart)) ++selStart;
-            if (IsTrail(run, selEnd)) ++selEnd;
+            if (OnTrailByte(run, selStart)) ++selStart;
+            if (OnTrailByte(run, selEnd)) ++selEnd;
         }
         TRect token = rowRect;
         if (complex) {
@@ -195,7 +190,7 @@ void TViewPainter::PaintToken(const TPaintScene& s, std::string& run, std::int32
     if (first > length) {
         drawer_.ExtTextOut(x, rect.Top, TTextOutOptions::Opaque, &rect, {});
     } else {
-        if (first > 1 && IsTrail(run, first)) {
+        if (first > 1 && OnTrailByte(run, first)) {
             --first;
             x -= cell;
         }
