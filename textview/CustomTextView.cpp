@@ -31,8 +31,8 @@ TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoM
     bookMarkOptions_.OnChange = [this](TBookMarkOpt&) { InvalidateGutter(); };
     wordWrapGlyph_.OnChange = [this](TGlyph&) { InvalidateGutter(); };
     marks_.OnChange = [this](TEditMarkList&) { InvalidateGutter(); };
-    undoList_.OnItemAdded = [this](TUndoList& list) { UndoItemAdded(list); };
-    redoList_.OnItemAdded = [this](TUndoList& list) { UndoItemAdded(list); };
+    undoList_.OnItemAdded = [this](TUndoList& list) { editHost_.UndoItemAdded(list); };
+    redoList_.OnItemAdded = [this](TUndoList& list) { editHost_.UndoItemAdded(list); };
     keystrokes_.InstallDefaults();
     UpdateSelectionLimits();
     layout_.SetGutterWidth(gutter_.Width());

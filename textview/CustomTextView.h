@@ -24,6 +24,7 @@
 #include "platform/CharTypes.h"
 #include "platform/ClipboardFormats.h"
 #include "platform/WindowServices.h"
+#include "textview/CommandHooks.h"
 #include "textview/EditEngine.h"
 #include "textview/FontsInfoManager.h"
 #include "textview/KeyInput.h"
@@ -31,15 +32,13 @@
 #include "textview/KeyView.h"
 #include "textview/MouseTracker.h"
 #include "textview/TextViewEvents.h"
+#include "textview/ViewEditHost.h"
 #include "textview/ViewPainter.h"
 #include "ui/Control.h"
 
 namespace mirevo {
 
-class TCustomTextView : public TControl,
-                        public IKeyView,
-                        public TTextViewEvents,
-                        private IEditHost {
+class TCustomTextView : public TControl, public IKeyView, public TTextViewEvents {
 public:
     // Fonts are shared through fonts (and its resources give the glyph bitmaps); charTypes
     // gives the character classes a double-click selects words by. Both must outlive the view.
@@ -59,7 +58,7 @@ public:
     TUndoList& UndoList() { return undoList_; }
     TUndoList& RedoList() { return redoList_; }
     bool Modified() const { return modified_; }
-    void SetModified(bool value) override;
+    void SetModified(bool value);
 
     // --- Window ----------------------------------------------------------------------------
     // The platform peer hands in its window's services when the window exists and takes
@@ -123,7 +122,7 @@ public:
     void SetMaxScrollWidth(std::int32_t value);
     std::int32_t MaxUndo() const { return undoList_.Limit(); }
     void SetMaxUndo(std::int32_t value);
-    TEditorOptions Options() const override { return options_; }
+    TEditorOptions Options() const { return options_; }
     void SetOptions(TEditorOptions value);
     bool ReadOnly() const { return style_.readOnly; }
     void SetReadOnly(bool value);
@@ -155,6 +154,7 @@ public:
 
     // --- Measures --------------------------------------------------------------------------
     // The layout holds the measures and does the conversions below.
+    const TViewLayout& Layout() const { return layout_; }
     std::int32_t CharWidth() const { return layout_.CellWidth(); }
     std::int32_t LineHeight() const { return layout_.RowHeight(); }
     std::int32_t GutterWidth() const { return layout_.GutterWidth(); }
@@ -230,7 +230,7 @@ public:
     TSelectionMode SelectionMode() const { return selection_.SelectionMode(); }
     void SetSelectionMode(TSelectionMode value);
     TSelectionMode ActiveSelectionMode() const { return selection_.CurrentMode(); }
-    void SetActiveSelectionMode(TSelectionMode value) override;
+    void SetActiveSelectionMode(TSelectionMode value);
     TBufferCoord SelectionFirst() const { return selection_.First(); }
     TBufferCoord SelectionLast() const { return selection_.Last(); }
     bool HasSelection() const { return selection_.HasSelection(); }
@@ -249,7 +249,7 @@ public:
     void MoveCaretAndSelection(const TBufferCoord& before, const TBufferCoord& after, bool extend);
     // Caret (kept out of view's scrolling), anchor and active end at once, the mode kept.
     void SetCaretAndSelection(const TBufferCoord& caret, const TBufferCoord& anchor,
-                              const TBufferCoord& activeEnd) override;
+                              const TBufferCoord& activeEnd);
     // Classifies characters for SelectWordAt; a code page 932 table until one is set.
 
     // --- Clipboard (ViewClipboard.cpp) -----------------------------------------------------
@@ -278,11 +278,8 @@ public:
     void ProcessCommand(TEditorCommand command, char character, void* data) override;
     // Runs one command inside an update bracket; the text-changing ones only when writable.
     virtual void ExecuteCommand(TEditorCommand command, char character, void* data);
-    using THookedCommandEvent =
-        std::function<void(TObject* Sender, bool AfterProcessing, bool& Handled,
-                           TEditorCommand& Command, char& AChar, void* Data, void* HandlerData)>;
-    // Hooks are told apart by their handler data; registering the same data twice, or
-    // unregistering data never registered, does nothing.
+    using THookedCommandEvent = mirevo::THookedCommandEvent;
+    // See TCommandHooks.
     void RegisterCommandHandler(THookedCommandEvent hook, void* handlerData);
     void UnregisterCommandHandler(void* handlerData);
     TKeyStrokes& Keystrokes() { return keystrokes_; }
@@ -409,17 +406,6 @@ private:
     void ApplySelectionChange(const TSelectionChange& change);
     void UpdateSelectionLimits();
 
-    // Commands (ViewCommands.cpp).
-    void RunCommandHooks(bool after, TEditorCommand& command, char& character, void* data);
-    void ExecuteNavigation(TEditorCommand command, void* data);
-    void ExecuteLineStart(bool extend);
-    void ExecuteLineEnd(bool extend);
-    void ExecutePage(TEditorCommand command);
-    void ExecuteScroll(TEditorCommand command);
-    void ExecuteMatchBracket();
-    void ExecuteContextHelp();
-    bool IsTextChange(TEditorCommand command) const;
-
     // Mouse (ViewMouse.cpp).
     // The mouse is captured for a drag-select (a drag has the capture too, but is no select).
     bool MouseCaptured() const;
@@ -436,17 +422,7 @@ private:
     void FinishDrag(TShiftState shift, std::int32_t x, std::int32_t y);
     void InsertDropped(const std::string& text, const TBufferCoord& at, TChangeKind kind);
 
-    // The edit engine's host (ViewEditHost.cpp).
-    void UndoItemAdded(TUndoList& sender);
-    TBufferCoord Caret() const override { return caret_; }
-    void SetCaret(const TBufferCoord& p) override { SetCaretXY(p); }
-    void MoveCaret(const TBufferCoord& p, bool ensureVisible) override;
-    void BringCaretIntoView() override { EnsureCaretVisible(); }
-    void BeginUpdate() override { LockPaint(); }
-    void EndUpdate() override { UnlockPaint(); }
-    void RunCommand(TEditorCommand command, char character, void* data) override;
-    const TViewStyle& Style() const override { return style_; }
-    void SetItemOptions(TEditorOptions options) override;
+    friend class TViewEditHost;
 
     // Line store events.
     void ListChanging();
@@ -479,11 +455,7 @@ private:
     TKbdHandler kbdHandler_;
     TKeyInput keyInput_{*this, keystrokes_, kbdHandler_};
     std::int32_t imeCharsPending_ = 0;
-    struct TCommandHook {
-        THookedCommandEvent Event;
-        void* Data = nullptr;
-    };
-    std::vector<TCommandHook> commandHooks_;
+    TCommandHooks commandHooks_;
     std::array<TEditMark*, 10> bookmarks_{};
     IClipboardFormats* clipboard_ = nullptr;
     TMouseTracker mouse_;
@@ -527,7 +499,8 @@ private:
     bool thumbTracking_ = false;
     bool alwaysShowCaret_ = false;
     std::optional<TRect> pendingInvalidRect_;
-    TEditEngine edit_{*this, lines_, selection_, undoList_, redoList_, marks_};
+    TViewEditHost editHost_{*this};
+    TEditEngine edit_{editHost_, lines_, selection_, undoList_, redoList_, marks_};
 };
 
 }  // namespace mirevo

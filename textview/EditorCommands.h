@@ -119,6 +119,15 @@ inline constexpr TEditorCommand ecLowerCaseBlock = 626;
 inline constexpr TEditorCommand ecToggleCaseBlock = 627;
 inline constexpr TEditorCommand ecString = 630;
 
+// The commands a read-only view refuses: they change the text.
+constexpr bool IsTextChangingCommand(TEditorCommand command) {
+    return (command >= ecDeleteLastChar && command <= ecChar) || command == ecImeStr ||
+           (command >= ecUndo && command <= ecPaste) ||
+           (command >= ecBlockIndent && command <= ecShiftTab) ||
+           (command >= ecUpperCase && command <= ecTitleCase) ||
+           (command >= ecUpperCaseBlock && command <= ecToggleCaseBlock);
+}
+
 struct TEditorCommandName {
     TEditorCommand Command;
     std::string_view Name;

@@ -1,19 +1,10 @@
-// The command processor and the commands that do not change the text: caret moves, page
-// and scroll commands, modes, bracket matching, bookmarks and context help.
-#include <algorithm>
-
-#include "common/Sjis.h"
+// The command processor: the events and hooks around each command, and its dispatch to the
+// navigation, the edit engine, the clipboard, the modes and the bookmarks.
 #include "textview/CustomTextView.h"
+#include "textview/Navigation.h"
 #include "textview/PaintLock.h"
-#include "textview/WordClass.h"
 
 namespace mirevo {
-
-namespace {
-
-bool Extends(TEditorCommand command) { return command >= ecSelLeft && command <= ecSelGotoXY; }
-
-}  // namespace
 
 void TCustomTextView::ProcessCommand(TEditorCommand command, char character, void* data) {
     if (command >= ecUserFirst) {
@@ -22,41 +13,19 @@ void TCustomTextView::ProcessCommand(TEditorCommand command, char character, voi
         OnProcessCommand(this, command, character, data);
     }
     if (command != ecNone) {
-        RunCommandHooks(false, command, character, data);
+        commandHooks_.Run(this, false, command, character, data);
         if (command != ecNone && command < ecUserFirst) ExecuteCommand(command, character, data);
-        if (command != ecNone) RunCommandHooks(true, command, character, data);
+        if (command != ecNone) commandHooks_.Run(this, true, command, character, data);
     }
     if (OnCommandProcessed) OnCommandProcessed(this, command, character, data);
 }
 
-void TCustomTextView::RunCommandHooks(bool after, TEditorCommand& command, char& character,
-                                      void* data) {
-    // A hook may unregister itself or others while it runs.
-    const std::vector<TCommandHook> hooks = commandHooks_;
-    for (const TCommandHook& hook : hooks) {
-        bool handled = false;
-        hook.Event(this, after, handled, command, character, data, hook.Data);
-        if (handled) command = ecNone;
-    }
-}
-
 void TCustomTextView::RegisterCommandHandler(THookedCommandEvent hook, void* handlerData) {
-    if (!hook) return;
-    const bool known = std::any_of(commandHooks_.begin(), commandHooks_.end(),
-                                   [&](const TCommandHook& h) { return h.Data == handlerData; });
-    if (!known) commandHooks_.push_back({std::move(hook), handlerData});
+    commandHooks_.Register(std::move(hook), handlerData);
 }
 
 void TCustomTextView::UnregisterCommandHandler(void* handlerData) {
-    std::erase_if(commandHooks_, [&](const TCommandHook& h) { return h.Data == handlerData; });
-}
-
-bool TCustomTextView::IsTextChange(TEditorCommand command) const {
-    return (command >= ecDeleteLastChar && command <= ecChar) || command == ecImeStr ||
-           (command >= ecUndo && command <= ecPaste) ||
-           (command >= ecBlockIndent && command <= ecShiftTab) ||
-           (command >= ecUpperCase && command <= ecTitleCase) ||
-           (command >= ecUpperCaseBlock && command <= ecToggleCaseBlock);
+    commandHooks_.Unregister(handlerData);
 }
 
 void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, void* data) {
@@ -64,10 +33,10 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
     if (command != ecChar) edit_.ForgetPendingLeadByte();
     TPaintLock::Around(*this, [&] {
         if (command <= ecSelGotoXY) {
-            ExecuteNavigation(command, data);
+            ExecuteNavigation(*this, command, data);
             return;
         }
-        if (IsTextChange(command)) {
+        if (IsTextChangingCommand(command)) {
             if (style_.readOnly) return;
             switch (command) {
                 case ecClearAll:
@@ -121,7 +90,7 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
                 break;
             case ecScrollUp:
             case ecScrollDown:
-                ExecuteScroll(command);
+                ExecuteScroll(*this, command);
                 break;
             case ecScrollLeft:
                 SetLeftChar(layout_.LeftChar() - 1);
@@ -150,113 +119,15 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
                 SetSelectionMode(TSelectionMode::smLine);
                 break;
             case ecMatchBracket:
-                ExecuteMatchBracket();
+                ExecuteMatchBracket(*this);
                 break;
             case ecContextHelp:
-                ExecuteContextHelp();
+                ExecuteContextHelp(*this);
                 break;
             default:
                 break;  // focus commands and unknown numbers
         }
     });
-}
-
-void TCustomTextView::ExecuteNavigation(TEditorCommand command, void* data) {
-    const bool extend = Extends(command);
-    const TEditorCommand plain = extend ? static_cast<TEditorCommand>(command - 100) : command;
-    const auto repaintNow = [this] {
-        if (window_) window_->Update();
-    };
-    switch (plain) {
-        case ecLeft:
-        case ecRight:
-            MoveCaretHorz(plain == ecLeft ? -1 : 1, extend);
-            break;
-        case ecUp:
-        case ecDown:
-            MoveCaretVert(plain == ecUp ? -1 : 1, extend);
-            repaintNow();
-            break;
-        case ecWordLeft:
-            MoveCaretAndSelection(caret_, PreviousWordStart(lines_, caret_), extend);
-            break;
-        case ecWordRight:
-            MoveCaretAndSelection(caret_, NextWordStart(lines_, caret_), extend);
-            break;
-        case ecLineStart:
-            ExecuteLineStart(extend);
-            break;
-        case ecLineEnd:
-            ExecuteLineEnd(extend);
-            break;
-        case ecPageUp:
-        case ecPageDown:
-            ExecutePage(command);
-            repaintNow();
-            break;
-        case ecPageLeft:
-        case ecPageRight:
-            MoveCaretHorz(
-                plain == ecPageLeft ? -layout_.VisibleColumns() : layout_.VisibleColumns(), extend);
-            break;
-        case ecPageTop:
-        case ecPageBottom: {
-            const std::int32_t row = plain == ecPageTop
-                                         ? layout_.TopLine()
-                                         : layout_.TopLine() + layout_.VisibleRows() - 1;
-            const TDisplayCoord d{CaretDisplayPos().Column,
-                                  std::clamp(row, 1, std::max(1, RowCount()))};
-            MoveCaretAndSelection(caret_, DisplayToBuffer(d), extend);
-            repaintNow();
-            break;
-        }
-        case ecEditorTop:
-            MoveCaretAndSelection(caret_, {1, 1}, extend);
-            repaintNow();
-            break;
-        case ecEditorBottom: {
-            const std::int32_t count = std::max(1, lines_.Count());
-            const auto length = static_cast<std::int32_t>(lines_.Get(count - 1).size());
-            MoveCaretAndSelection(caret_, {length + 1, count}, extend);
-            repaintNow();
-            break;
-        }
-        case ecGotoXY:
-            if (data)
-                MoveCaretAndSelection(caret_, *static_cast<const TBufferCoord*>(data), extend);
-            repaintNow();
-            break;
-        default:
-            break;
-    }
-}
-
-void TCustomTextView::ExecutePage(TEditorCommand command) {
-    std::int32_t page = layout_.VisibleRows();
-    if (options_.Contains(TEditorOption::eoHalfPageScroll)) page >>= 1;
-    if (options_.Contains(TEditorOption::eoScrollByOneLess)) --page;
-    const bool up = command == ecPageUp || command == ecSelPageUp;
-    if (up) page = -page;
-    SetTopLine(layout_.TopLine() + page);
-    MoveCaretVert(page, Extends(command));
-}
-
-void TCustomTextView::ExecuteScroll(TEditorCommand command) {
-    const std::int32_t caretRow = CaretDisplayPos().Row;
-    if (caretRow < layout_.TopLine() || caretRow >= layout_.TopLine() + layout_.VisibleRows()) {
-        EnsureCaretVisible();
-        return;
-    }
-    if (command == ecScrollUp) {
-        SetTopLine(layout_.TopLine() - 1);
-        const std::int32_t lastVisible = layout_.TopLine() + layout_.VisibleRows() - 1;
-        if (caretRow > lastVisible) MoveCaretVert(lastVisible - caretRow, false);
-    } else {
-        SetTopLine(layout_.TopLine() + 1);
-        if (caretRow < layout_.TopLine()) MoveCaretVert(layout_.TopLine() - caretRow, false);
-    }
-    EnsureCaretVisible();
-    if (window_) window_->Update();
 }
 
 }  // namespace mirevo
