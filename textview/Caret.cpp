@@ -9,7 +9,7 @@
 namespace mirevo {
 
 void TCustomTextView::InitializeCaret() {
-    const TCaretType shape = style_.insertMode ? style_.insertCaret : style_.overwriteCaret;
+    const TCaretType shape = Style().insertMode ? Style().insertCaret : Style().overwriteCaret;
     std::int32_t width = layout_.CellWidth();
     std::int32_t height = layout_.RowHeight() - 2;
     caretOffset_ = {0, 0};
@@ -148,7 +148,7 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
                 pendingChanges_.Include(TStatusChange::scCaretX);
             }
             if (p.LineIndex != caret_.LineIndex) {
-                if (style_.activeLineColor != clNone) {
+                if (Style().activeLineColor != clNone) {
                     InvalidateLine(p.LineIndex);
                     InvalidateLine(caret_.LineIndex);
                 }
@@ -272,7 +272,7 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
 void TCustomTextView::FocusGained() {
     ProcessCommand(kFocusGainedCommand, '\0', nullptr);
     InitializeCaret();
-    if (style_.hideSelection && HasSelection()) InvalidateSelection();
+    if (Style().hideSelection && HasSelection()) InvalidateSelection();
 }
 
 void TCustomTextView::ImeOpenStatusChanged() {
@@ -285,7 +285,7 @@ void TCustomTextView::FocusLost() {
         HideCaret();
         window_->Caret().DestroyCaret();
     }
-    if (style_.hideSelection && HasSelection()) InvalidateSelection();
+    if (Style().hideSelection && HasSelection()) InvalidateSelection();
 }
 
 }  // namespace mirevo

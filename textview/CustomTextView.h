@@ -32,13 +32,17 @@
 #include "textview/KeyView.h"
 #include "textview/MouseTracker.h"
 #include "textview/TextViewEvents.h"
+#include "textview/TextViewSettings.h"
 #include "textview/ViewEditHost.h"
 #include "textview/ViewPainter.h"
 #include "ui/Control.h"
 
 namespace mirevo {
 
-class TCustomTextView : public TControl, public IKeyView, public TTextViewEvents {
+class TCustomTextView : public TControl,
+                        public IKeyView,
+                        public TTextViewEvents,
+                        public TTextViewSettings {
 public:
     // Fonts are shared through fonts (and its resources give the glyph bitmaps); charTypes
     // gives the character classes a double-click selects words by. Both must outlive the view.
@@ -90,60 +94,27 @@ public:
     // single character messages, are then ignored.
     void ImeString(std::string_view text);
     // What the dialog manager should leave to the view besides arrows and characters.
-    bool WantsTabKey() const { return wantTabs_; }
-    bool WantsAllKeys() const { return wantReturns_; }
+    bool WantsTabKey() const { return Style().wantTabs; }
+    bool WantsAllKeys() const { return Style().wantReturns; }
 
     // --- Settings --------------------------------------------------------------------------
+    // The simple ones are TTextViewSettings; these do work of their own.
     // The view's colour (hides TControl::SetColor to repaint).
     void SetColor(TColor value);
     // The text font; the view keeps a fixed-pitch copy of a proportional one. (The control's
     // own TFontSpec font is not used by the view.)
     const TLogFont& Font() const { return font_; }
     void SetFont(const TLogFont& font);
-    TColor FontColor() const { return style_.fontColor; }
-    void SetFontColor(TColor value);
-    TColor ActiveLineColor() const { return style_.activeLineColor; }
-    void SetActiveLineColor(TColor value);
-    TViewBorderStyle BorderStyle() const { return style_.borderStyle; }
-    // The window's frame follows at once.
-    void SetBorderStyle(TViewBorderStyle value);
     std::int32_t ExtraLineSpacing() const { return extraLineSpacing_; }
     void SetExtraLineSpacing(std::int32_t value);
     TGutter& Gutter() { return gutter_; }
-    bool HideSelection() const { return style_.hideSelection; }
-    void SetHideSelection(bool value);
-    TCaretType InsertCaret() const { return style_.insertCaret; }
-    void SetInsertCaret(TCaretType value);
-    TCaretType OverwriteCaret() const { return style_.overwriteCaret; }
-    void SetOverwriteCaret(TCaretType value);
-    bool InsertMode() const { return style_.insertMode; }
-    void SetInsertMode(bool value);
     std::int32_t MaxScrollWidth() const { return maxScrollWidth_; }
     void SetMaxScrollWidth(std::int32_t value);
     std::int32_t MaxUndo() const { return undoList_.Limit(); }
     void SetMaxUndo(std::int32_t value);
     TEditorOptions Options() const { return options_; }
     void SetOptions(TEditorOptions value);
-    bool ReadOnly() const { return style_.readOnly; }
-    void SetReadOnly(bool value);
-    std::int32_t RightEdge() const { return style_.rightEdge; }
-    void SetRightEdge(std::int32_t value);
-    TColor RightEdgeColor() const { return style_.rightEdgeColor; }
-    void SetRightEdgeColor(TColor value);
-    TColor ScrollHintColor() const { return scrollHintColor_; }
-    void SetScrollHintColor(TColor value) { scrollHintColor_ = value; }
-    TScrollHintFormat ScrollHintFormat() const { return scrollHintFormat_; }
-    void SetScrollHintFormat(TScrollHintFormat value) { scrollHintFormat_ = value; }
-    TScrollStyle ScrollBars() const { return style_.scrollBars; }
-    void SetScrollBars(TScrollStyle value);
     TSelectedColor& SelectedColor() { return selectedColor_; }
-    // Clamped to 1..256.
-    std::int32_t TabWidth() const { return style_.tabWidth; }
-    void SetTabWidth(std::int32_t value);
-    bool WantReturns() const { return wantReturns_; }
-    void SetWantReturns(bool value) { wantReturns_ = value; }
-    bool WantTabs() const { return wantTabs_; }
-    void SetWantTabs(bool value) { wantTabs_ = value; }
     bool WordWrap() const { return layout_.Wrap() != nullptr; }
     void SetWordWrap(bool value);
     TGlyph& WordWrapGlyph() { return wordWrapGlyph_; }
@@ -267,8 +238,8 @@ public:
 
     // --- Undo and redo (the edit engine) ---------------------------------------------------
     // Both refuse in a read-only view.
-    bool CanUndo() const { return !style_.readOnly && undoList_.HasItems(); }
-    bool CanRedo() const { return !style_.readOnly && redoList_.HasItems(); }
+    bool CanUndo() const { return !Style().readOnly && undoList_.HasItems(); }
+    bool CanRedo() const { return !Style().readOnly && redoList_.HasItems(); }
     void Undo() { edit_.Undo(); }
     void Redo() { edit_.Redo(); }
 
@@ -436,13 +407,7 @@ private:
     void BindLineStore();
     TLogFont FixedPitchFont(const TLogFont& font) const;
     // Every simple setting goes through here: the work follows from the old and new value.
-    void ApplyStyle(const TViewStyle& style);
-    template <typename T>
-    void SetStyle(T TViewStyle::*field, T value) {
-        TViewStyle style = style_;
-        style.*field = value;
-        ApplyStyle(style);
-    }
+    void ApplyStyle(const TViewStyle& style) override;
 
     TFontsInfoManager& fonts_;
     ICharTypes& charTypes_;
@@ -464,7 +429,6 @@ private:
     IWindowServices* window_ = nullptr;
 
     TLogFont font_;
-    TViewStyle style_;
     TLogFont drawerFont_;
     TTextDrawer drawer_;
     TViewPainter painter_{drawer_, fonts_.Resources()};
@@ -478,10 +442,6 @@ private:
     std::int32_t maxScrollWidth_ = 1024;
     TEditorOptions options_ = kDefaultEditorOptions;
     bool modified_ = false;
-    TColor scrollHintColor_ = clInfoBk;
-    TScrollHintFormat scrollHintFormat_ = TScrollHintFormat::shfTopLineOnly;
-    bool wantReturns_ = true;
-    bool wantTabs_ = false;
 
     TBufferCoord caret_;
     std::int32_t lastCaretX_ = 0;

@@ -92,10 +92,10 @@ void TCustomTextView::UpdateScrollBars() {
         return;
     }
     scrollbarChanged_ = false;
-    const bool horizontal = style_.scrollBars == TScrollStyle::ssHorizontal ||
-                            style_.scrollBars == TScrollStyle::ssBoth;
-    const bool vertical =
-        style_.scrollBars == TScrollStyle::ssVertical || style_.scrollBars == TScrollStyle::ssBoth;
+    const bool horizontal = Style().scrollBars == TScrollStyle::ssHorizontal ||
+                            Style().scrollBars == TScrollStyle::ssBoth;
+    const bool vertical = Style().scrollBars == TScrollStyle::ssVertical ||
+                          Style().scrollBars == TScrollStyle::ssBoth;
     if (horizontal && !layout_.Wrap()) {
         UpdateHorizontalScrollBar();
     } else {
@@ -231,7 +231,7 @@ void TCustomTextView::HScroll(TScrollCode code, std::int32_t position) {
 
 std::string TCustomTextView::ScrollHintText() const {
     char text[256];
-    if (scrollHintFormat_ == TScrollHintFormat::shfTopLineOnly) {
+    if (Style().scrollHintFormat == TScrollHintFormat::shfTopLineOnly) {
         std::snprintf(text, sizeof text, "Top Line: %d",
                       static_cast<int>(LineOfRow(layout_.TopLine())));
     } else {
@@ -259,7 +259,7 @@ void TCustomTextView::ShowScrollHint() {
     }
     const TPoint corner = window_->ClientToScreen({x, y});
     window_->Hint().ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height},
-                             text, scrollHintColor_);
+                             text, Style().scrollHintColor);
 }
 
 void TCustomTextView::MouseWheel(std::int32_t delta, bool ctrl) {

@@ -13,7 +13,7 @@ void TCustomTextView::CopyToClipboard() {
 }
 
 void TCustomTextView::CutToClipboard() {
-    if (style_.readOnly || !HasSelection()) return;
+    if (Style().readOnly || !HasSelection()) return;
     undoList_.OpenBlock();
     try {
         CopyToClipboard();
@@ -26,7 +26,7 @@ void TCustomTextView::CutToClipboard() {
 }
 
 bool TCustomTextView::CanPaste() const {
-    return clipboard_ && mirevo::CanPaste(style_.readOnly, *clipboard_);
+    return clipboard_ && mirevo::CanPaste(Style().readOnly, *clipboard_);
 }
 
 void TCustomTextView::PasteFromClipboard() {

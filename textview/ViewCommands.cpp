@@ -37,7 +37,7 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
             return;
         }
         if (IsTextChangingCommand(command)) {
-            if (style_.readOnly) return;
+            if (Style().readOnly) return;
             switch (command) {
                 case ecClearAll:
                     ClearAll();
@@ -107,7 +107,7 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
                 SetInsertMode(false);
                 break;
             case ecToggleMode:
-                SetInsertMode(!style_.insertMode);
+                SetInsertMode(!Style().insertMode);
                 break;
             case ecNormalSelect:
                 SetSelectionMode(TSelectionMode::smNormal);

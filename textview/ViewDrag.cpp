@@ -80,7 +80,7 @@ void TCustomTextView::CancelDrag() {
 
 void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int32_t y,
                                TDragState state, bool& accept) {
-    accept = source && !style_.readOnly;
+    accept = source && !Style().readOnly;
     if (!accept) return;
     if (source != this) {
         InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
@@ -102,7 +102,7 @@ void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int
 }
 
 void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int32_t y) {
-    if (style_.readOnly || !source || !source->HasSelection()) return;
+    if (Style().readOnly || !source || !source->HasSelection()) return;
     const TShiftState keys = window_ ? window_->ShiftState() : TShiftState{};
     const bool sameView = source == this;
     const bool move =

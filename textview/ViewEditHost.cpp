@@ -42,7 +42,7 @@ void TViewEditHost::RunCommand(TEditorCommand command, char character, void* dat
     view_.ProcessCommand(command, character, data);
 }
 
-const TViewStyle& TViewEditHost::Style() const { return view_.style_; }
+const TViewStyle& TViewEditHost::Style() const { return view_.Style(); }
 
 TEditorOptions TViewEditHost::Options() const { return view_.Options(); }
 

@@ -12,7 +12,7 @@ void TCustomTextView::ComputeScroll(std::int32_t x, std::int32_t y) {
     const TSize cell{layout_.CellWidth(), layout_.RowHeight()};
     const TRect area = TMouseTracker::ScrollArea(layout_.GutterWidth(), cell,
                                                  layout_.VisibleColumns(), layout_.VisibleRows(),
-                                                 style_.borderStyle == TViewBorderStyle::bsNone);
+                                                 Style().borderStyle == TViewBorderStyle::bsNone);
     ApplyTimerChange(mouse_.TrackScroll({x, y}, area, cell));
 }
 

@@ -36,29 +36,11 @@ void TCustomTextView::SetFont(const TLogFont& font) {
     SizeOrFontChanged(true);
 }
 
-void TCustomTextView::SetFontColor(TColor value) { SetStyle(&TViewStyle::fontColor, value); }
-
-void TCustomTextView::SetActiveLineColor(TColor value) {
-    SetStyle(&TViewStyle::activeLineColor, value);
-}
-
 void TCustomTextView::SetExtraLineSpacing(std::int32_t value) {
     extraLineSpacing_ = value;
     RecalcCellSize();
     SizeOrFontChanged(true);
 }
-
-void TCustomTextView::SetHideSelection(bool value) { SetStyle(&TViewStyle::hideSelection, value); }
-
-void TCustomTextView::SetInsertCaret(TCaretType value) {
-    SetStyle(&TViewStyle::insertCaret, value);
-}
-
-void TCustomTextView::SetOverwriteCaret(TCaretType value) {
-    SetStyle(&TViewStyle::overwriteCaret, value);
-}
-
-void TCustomTextView::SetInsertMode(bool value) { SetStyle(&TViewStyle::insertMode, value); }
 
 void TCustomTextView::SetMaxScrollWidth(std::int32_t value) {
     value = std::clamp(value, 1, kMaxInt - 1);
@@ -98,31 +80,11 @@ void TCustomTextView::SetOptions(TEditorOptions value) {
     }
 }
 
-void TCustomTextView::SetBorderStyle(TViewBorderStyle value) {
-    SetStyle(&TViewStyle::borderStyle, value);
-}
-
-void TCustomTextView::SetReadOnly(bool value) { SetStyle(&TViewStyle::readOnly, value); }
-
-void TCustomTextView::SetRightEdge(std::int32_t value) { SetStyle(&TViewStyle::rightEdge, value); }
-
-void TCustomTextView::SetRightEdgeColor(TColor value) {
-    SetStyle(&TViewStyle::rightEdgeColor, value);
-}
-
-void TCustomTextView::SetScrollBars(TScrollStyle value) {
-    SetStyle(&TViewStyle::scrollBars, value);
-}
-
-void TCustomTextView::SetTabWidth(std::int32_t value) {
-    SetStyle(&TViewStyle::tabWidth, std::clamp(value, 1, 256));
-}
-
 void TCustomTextView::ApplyStyle(const TViewStyle& style) {
-    const TStyleWork work = WorkFor(style_, style);
-    style_ = style;
+    const TStyleWork work = WorkFor(Style(), style);
+    AssignStyle(style);
     if (work.tabWidth) {
-        lines_.SetTabWidth(style_.tabWidth);
+        lines_.SetTabWidth(Style().tabWidth);
         if (layout_.Wrap()) layout_.Wrap()->Reset();
     }
     if (work.caret) InitializeCaret();

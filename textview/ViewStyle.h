@@ -23,6 +23,11 @@ struct TViewStyle {
     TCaretType overwriteCaret = TCaretType::ctBlock;
     TViewBorderStyle borderStyle = TViewBorderStyle::bsSingle;
     TScrollStyle scrollBars = TScrollStyle::ssBoth;
+    // Read when they are needed; a change asks for no work.
+    TColor scrollHintColor = clInfoBk;
+    TScrollHintFormat scrollHintFormat = TScrollHintFormat::shfTopLineOnly;
+    bool wantReturns = true;
+    bool wantTabs = false;
 
     friend bool operator==(const TViewStyle&, const TViewStyle&) = default;
 };
