@@ -12,38 +12,38 @@ void TCustomTextView::InitializeCaret() {
     const TCaretType shape = Style().insertMode ? Style().insertCaret : Style().overwriteCaret;
     std::int32_t width = layout_.CellWidth();
     std::int32_t height = layout_.RowHeight() - 2;
-    caretOffset_ = {0, 0};
+    caret_.offset = {0, 0};
     switch (shape) {
         case TCaretType::ctVerticalLine:
             width = 2;
-            caretOffset_ = {-1, 0};
+            caret_.offset = {-1, 0};
             break;
         case TCaretType::ctHorizontalLine:
             height = 2;
-            caretOffset_ = {0, layout_.RowHeight() - 2};
+            caret_.offset = {0, layout_.RowHeight() - 2};
             break;
         case TCaretType::ctHalfBlock:
             height = (layout_.RowHeight() - 2) / 2;
-            caretOffset_ = {0, height};
+            caret_.offset = {0, height};
             break;
         case TCaretType::ctBlock:
             break;
     }
-    caretVisible_ = false;
-    if (!window_ || !(window_->Focused() || alwaysShowCaret_)) return;
+    caret_.visible = false;
+    if (!window_ || !(window_->Focused() || caret_.showWithoutFocus)) return;
     window_->Caret().CreateCaret(width, height);
     UpdateCaret();
 }
 
 void TCustomTextView::UpdateCaret() {
-    if (paintLock_ > 0 || !window_ || !(window_->Focused() || alwaysShowCaret_)) {
-        caretChanged_ = true;
+    if (pending_.locks > 0 || !window_ || !(window_->Focused() || caret_.showWithoutFocus)) {
+        pending_.caret = true;
         return;
     }
-    caretChanged_ = false;
+    pending_.caret = false;
     const TPoint cell = RowColumnToPixels(CaretDisplayPos());
-    const std::int32_t x = cell.X + caretOffset_.X;
-    const std::int32_t y = cell.Y + caretOffset_.Y + 1;
+    const std::int32_t x = cell.X + caret_.offset.X;
+    const std::int32_t y = cell.Y + caret_.offset.Y + 1;
     window_->Caret().SetCaretPos(x, y);
     const TSize client = window_->ClientSize();
     if (x >= layout_.GutterWidth() && x < client.Width && y >= 0 && y < client.Height) {
@@ -55,18 +55,18 @@ void TCustomTextView::UpdateCaret() {
 }
 
 void TCustomTextView::ShowCaret() {
-    if (!window_ || options_.Contains(TEditorOption::eoNoCaret) || caretVisible_) return;
-    if (window_->Caret().ShowCaret()) caretVisible_ = true;
+    if (!window_ || options_.Contains(TEditorOption::eoNoCaret) || caret_.visible) return;
+    if (window_->Caret().ShowCaret()) caret_.visible = true;
 }
 
 void TCustomTextView::HideCaret() {
-    if (!window_ || !caretVisible_) return;
-    if (window_->Caret().HideCaret()) caretVisible_ = false;
+    if (!window_ || !caret_.visible) return;
+    if (window_->Caret().HideCaret()) caret_.visible = false;
 }
 
 void TCustomTextView::SetShowCaretWithoutFocus(bool value) {
-    if (alwaysShowCaret_ == value) return;
-    alwaysShowCaret_ = value;
+    if (caret_.showWithoutFocus == value) return;
+    caret_.showWithoutFocus = value;
     if (!window_ || window_->Focused()) return;
     if (value) {
         InitializeCaret();
@@ -77,8 +77,8 @@ void TCustomTextView::SetShowCaretWithoutFocus(bool value) {
 }
 
 void TCustomTextView::RefreshLastCaretColumn() {
-    stepAside_ = false;
-    lastCaretX_ = CaretDisplayPos().Column;
+    caret_.stepAside = false;
+    caret_.lastX = CaretDisplayPos().Column;
 }
 
 void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
@@ -119,7 +119,7 @@ std::int32_t TCustomTextView::MaxCharIndexFor(std::int32_t line) const {
 }
 
 void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensureVisible) {
-    caretAtRowEnd_ = false;
+    caret_.atRowEnd = false;
     DoOnPaintTransient(TTransientType::ttBefore);
     TBufferCoord p = target;
     std::int32_t largest = layout_.Wrap() ? kMaxInt : maxScrollWidth_ + 1;
@@ -139,26 +139,26 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
             --p.CharIndex;
     }
     p.CharIndex = std::max(p.CharIndex, 1);
-    if (p == caret_) {
+    if (p == caret_.place) {
         RefreshLastCaretColumn();
     } else {
         TPaintLock::Around(*this, [&] {
-            if (p.CharIndex != caret_.CharIndex) {
-                caret_.CharIndex = p.CharIndex;
-                pendingChanges_.Include(TStatusChange::scCaretX);
+            if (p.CharIndex != caret_.place.CharIndex) {
+                caret_.place.CharIndex = p.CharIndex;
+                pending_.status.Include(TStatusChange::scCaretX);
             }
-            if (p.LineIndex != caret_.LineIndex) {
+            if (p.LineIndex != caret_.place.LineIndex) {
                 if (Style().activeLineColor != clNone) {
                     InvalidateLine(p.LineIndex);
-                    InvalidateLine(caret_.LineIndex);
+                    InvalidateLine(caret_.place.LineIndex);
                 }
-                caret_.LineIndex = p.LineIndex;
-                pendingChanges_.Include(TStatusChange::scCaretY);
+                caret_.place.LineIndex = p.LineIndex;
+                pending_.status.Include(TStatusChange::scCaretY);
             }
             RefreshLastCaretColumn();
             if (ensureVisible) EnsureCaretVisible();
-            caretChanged_ = true;
-            scrollbarChanged_ = true;
+            pending_.caret = true;
+            pending_.scrollBars = true;
         });
     }
     DoOnPaintTransient(TTransientType::ttAfter);
@@ -166,10 +166,10 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
 
 void TCustomTextView::SetCaretXY(const TBufferCoord& p) {
     TPaintLock::Around(*this, [&] {
-        pendingChanges_.Include(TStatusChange::scSelection);
+        pending_.status.Include(TStatusChange::scSelection);
         InternalSetCaretXY(p, true);
         if (HasSelection()) InvalidateSelection();
-        selection_.SetEnds(caret_, caret_);
+        selection_.SetEnds(caret_.place, caret_.place);
     });
 }
 
@@ -178,35 +178,35 @@ void TCustomTextView::SetCaretFromDisplay(const TDisplayCoord& d) {
         InternalSetCaretXY(DisplayToBuffer(d));
         if (layout_.Wrap() && d.Row >= 1 && d.Row <= RowCount() &&
             d.Column > layout_.Wrap()->GetRowLength(d.Row) &&
-            BufferToDisplay(caret_).Row != d.Row) {
-            caretAtRowEnd_ = true;
+            BufferToDisplay(caret_.place).Row != d.Row) {
+            caret_.atRowEnd = true;
         }
-        lastCaretX_ = CaretDisplayPos().Column;
-        stepAside_ = false;
+        caret_.lastX = CaretDisplayPos().Column;
+        caret_.stepAside = false;
     });
 }
 
 void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
-    if (layout_.Wrap() && dx <= 0 && !caretAtRowEnd_ && caret_.CharIndex > 1 &&
-        BufferToDisplay(caret_).Column == 1) {
-        caretAtRowEnd_ = true;
-        lastCaretX_ = CaretDisplayPos().Column;
-        stepAside_ = false;
+    if (layout_.Wrap() && dx <= 0 && !caret_.atRowEnd && caret_.place.CharIndex > 1 &&
+        BufferToDisplay(caret_.place).Column == 1) {
+        caret_.atRowEnd = true;
+        caret_.lastX = CaretDisplayPos().Column;
+        caret_.stepAside = false;
         const TDisplayCoord shown = CaretDisplayPos();
         if (shown.Column > layout_.VisibleColumns() + 1) {
             SetCaretFromDisplay({layout_.VisibleColumns() + 1, shown.Row});
         } else {
-            TPaintLock::Around(*this, [&] { caretChanged_ = true; });
+            TPaintLock::Around(*this, [&] { pending_.caret = true; });
         }
         return;
     }
-    if (layout_.Wrap() && dx > 0 && caretAtRowEnd_) {
-        caretAtRowEnd_ = false;
+    if (layout_.Wrap() && dx > 0 && caret_.atRowEnd) {
+        caret_.atRowEnd = false;
         RefreshLastCaretColumn();
-        TPaintLock::Around(*this, [&] { caretChanged_ = true; });
+        TPaintLock::Around(*this, [&] { pending_.caret = true; });
         return;
     }
-    const TBufferCoord from = caret_;
+    const TBufferCoord from = caret_.place;
     const std::string_view line = lines_.Get(from.LineIndex - 1);
     const auto length = static_cast<std::int32_t>(line.size());
     TBufferCoord to = from;
@@ -223,12 +223,13 @@ void TCustomTextView::MoveCaretHorz(std::int32_t dx, bool selecting) {
     }
     MoveCaretAndSelection(from, to, selecting);
     if (layout_.Wrap() && dx > 0 &&
-        caret_.CharIndex < static_cast<std::int32_t>(lines_.Get(caret_.LineIndex - 1).size())) {
-        const TDisplayCoord d = BufferToDisplay(caret_);
-        if (d.Column == 1 && d.Row != RowOfLine(caret_.LineIndex)) {
-            caretAtRowEnd_ = true;
-            lastCaretX_ = CaretDisplayPos().Column;
-            stepAside_ = false;
+        caret_.place.CharIndex <
+            static_cast<std::int32_t>(lines_.Get(caret_.place.LineIndex - 1).size())) {
+        const TDisplayCoord d = BufferToDisplay(caret_.place);
+        if (d.Column == 1 && d.Row != RowOfLine(caret_.place.LineIndex)) {
+            caret_.atRowEnd = true;
+            caret_.lastX = CaretDisplayPos().Column;
+            caret_.stepAside = false;
         } else if (d.Column > layout_.VisibleColumns() + 1) {
             InternalSetCaretXY(DisplayToBuffer({1, d.Row + 1}));
         }
@@ -245,26 +246,26 @@ void TCustomTextView::MoveCaretVert(std::int32_t dy, bool selecting) {
         d.Row = 1;
     }
     const bool rowChanged = d.Row != start.Row;
-    if (rowChanged && options_.Contains(TEditorOption::eoKeepCaretX)) d.Column = lastCaretX_;
+    if (rowChanged && options_.Contains(TEditorOption::eoKeepCaretX)) d.Column = caret_.lastX;
     TBufferCoord target = DisplayToBuffer(d);
-    bool stepAside = stepAside_;
+    bool stepAside = caret_.stepAside;
     if (rowChanged) {
-        if (stepAside_ && !options_.Contains(TEditorOption::eoKeepCaretX)) ++target.CharIndex;
+        if (caret_.stepAside && !options_.Contains(TEditorOption::eoKeepCaretX)) ++target.CharIndex;
         stepAside = OnTrailByte(lines_.Get(target.LineIndex - 1), target.CharIndex);
         if (stepAside) --target.CharIndex;
     }
-    const std::int32_t savedLastCaretX = lastCaretX_;
+    const std::int32_t savedLastCaretX = caret_.lastX;
     {
         TPaintLock::Around(*this, [&] {
-            MoveCaretAndSelection(caret_, target, selecting);
+            MoveCaretAndSelection(caret_.place, target, selecting);
             if (layout_.Wrap()) {
                 const TDisplayCoord shown = BufferToDisplay(target);
-                caretAtRowEnd_ = shown.Column == 1 && shown.Row != d.Row;
+                caret_.atRowEnd = shown.Column == 1 && shown.Row != d.Row;
             }
         });
     }
-    stepAside_ = stepAside;
-    lastCaretX_ = savedLastCaretX;
+    caret_.stepAside = stepAside;
+    caret_.lastX = savedLastCaretX;
 }
 
 // --- Focus ---------------------------------------------------------------------------------
@@ -281,7 +282,7 @@ void TCustomTextView::ImeOpenStatusChanged() {
 
 void TCustomTextView::FocusLost() {
     ProcessCommand(kFocusLostCommand, '\0', nullptr);
-    if (window_ && !window_->Focused() && !alwaysShowCaret_) {
+    if (window_ && !window_->Focused() && !caret_.showWithoutFocus) {
         HideCaret();
         window_->Caret().DestroyCaret();
     }

@@ -97,7 +97,7 @@ void TCustomTextView::AttachWindow(IWindowServices* window) {
     }
     window_ = window;
     if (!window_) {
-        caretVisible_ = false;
+        caret_.visible = false;
         return;
     }
     if (options_.Contains(TEditorOption::eoDropFiles)) window_->DragAcceptFiles(true);
@@ -133,12 +133,12 @@ void TCustomTextView::SizeOrFontChanged(bool fontChanged) {
             UpdateScrollBars();
         }
         InitializeCaret();
-        caretChanged_ = false;
+        pending_.caret = false;
         Invalidate();
     } else {
         UpdateScrollBars();
     }
-    scrollbarChanged_ = false;
+    pending_.scrollBars = false;
     if (!options_.Contains(TEditorOption::eoScrollPastEol)) SetLeftChar(layout_.LeftChar());
     if (!options_.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
 }
@@ -192,7 +192,7 @@ TPaintScene TCustomTextView::Scene(IDrawingSurface& canvas) {
             .wrapGlyph = wordWrapGlyph_,
             .font = font_,
             .background = Color(),
-            .caret = caret_,
+            .caret = caret_.place,
             .selectionShown = !Style().hideSelection || focused,
             .showSpecialChars = options_.Contains(TEditorOption::eoShowSpecialChars),
             .clientHeight = window_ ? window_->ClientSize().Height : canvas.ClipRect().Bottom,
@@ -203,34 +203,35 @@ TPaintScene TCustomTextView::Scene(IDrawingSurface& canvas) {
 // --- Update bracket and status -------------------------------------------------------------
 
 void TCustomTextView::UnlockPaint() {
-    MIREVO_ASSERT(paintLock_ > 0);
-    --paintLock_;
-    if (paintLock_ > 0 || !window_) return;
-    if (scrollbarChanged_) UpdateScrollBars();
-    const bool caretMoved = pendingChanges_.Contains(TStatusChange::scCaretX) ||
-                            pendingChanges_.Contains(TStatusChange::scCaretY);
+    MIREVO_ASSERT(pending_.locks > 0);
+    --pending_.locks;
+    if (pending_.locks > 0 || !window_) return;
+    if (pending_.scrollBars) UpdateScrollBars();
+    const bool caretMoved = pending_.status.Contains(TStatusChange::scCaretX) ||
+                            pending_.status.Contains(TStatusChange::scCaretY);
     if (layout_.Wrap() && caretMoved) {
         const TDisplayCoord d = CaretDisplayPos();
         if (d.Column > layout_.VisibleColumns() + 1 && layout_.VisibleColumns() > 0) {
-            if (caretAtRowEnd_) {
-                caretAtRowEnd_ = false;
+            if (caret_.atRowEnd) {
+                caret_.atRowEnd = false;
             } else {
-                caret_.CharIndex = DisplayToBuffer({layout_.VisibleColumns() + 1, d.Row}).CharIndex;
-                pendingChanges_.Include(TStatusChange::scCaretX);
+                caret_.place.CharIndex =
+                    DisplayToBuffer({layout_.VisibleColumns() + 1, d.Row}).CharIndex;
+                pending_.status.Include(TStatusChange::scCaretX);
             }
             RefreshLastCaretColumn();
-            caretChanged_ = true;
+            pending_.caret = true;
         }
     }
-    if (caretChanged_) UpdateCaret();
-    if (!pendingChanges_.Empty()) StatusChanged({});
+    if (pending_.caret) UpdateCaret();
+    if (!pending_.status.Empty()) StatusChanged({});
 }
 
 void TCustomTextView::StatusChanged(TStatusChanges changes) {
-    pendingChanges_.Include(changes);
-    if (paintLock_ > 0 || !OnStatusChange || pendingChanges_.Empty()) return;
-    const TStatusChanges report = pendingChanges_;
-    pendingChanges_.Clear();
+    pending_.status.Include(changes);
+    if (pending_.locks > 0 || !OnStatusChange || pending_.status.Empty()) return;
+    const TStatusChanges report = pending_.status;
+    pending_.status.Clear();
     OnStatusChange(this, report);
 }
 
@@ -242,17 +243,7 @@ void TCustomTextView::Invalidate() {
 
 void TCustomTextView::InvalidateRect(const TRect& rect) {
     if (!window_ || !Visible()) return;
-    if (linesChanging_) {
-        if (!pendingInvalidRect_) {
-            pendingInvalidRect_ = rect;
-        } else {
-            TRect& p = *pendingInvalidRect_;
-            p = {std::min(p.Left, rect.Left), std::min(p.Top, rect.Top),
-                 std::max(p.Right, rect.Right), std::max(p.Bottom, rect.Bottom)};
-        }
-        return;
-    }
-    window_->Invalidate(&rect);
+    if (!pending_.Gather(rect)) window_->Invalidate(&rect);
 }
 
 void TCustomTextView::InvalidateGutterLines(std::int32_t first, std::int32_t last) {
@@ -299,19 +290,19 @@ void TCustomTextView::DoOnPaintTransientEx(TTransientType type, bool lock) {
 
 // --- Line store events ---------------------------------------------------------------------
 
-void TCustomTextView::ListChanging() { linesChanging_ = true; }
+void TCustomTextView::ListChanging() { pending_.linesChanging = true; }
 
 void TCustomTextView::ListChanged() {
-    linesChanging_ = false;
+    pending_.linesChanging = false;
     if (!window_) {
-        pendingInvalidRect_.reset();
+        pending_.repaint.reset();
         return;
     }
     UpdateScrollBars();
-    selection_.SetEnds(caret_, caret_);
-    if (pendingInvalidRect_) {
-        const TRect rect = *pendingInvalidRect_;
-        pendingInvalidRect_.reset();
+    selection_.SetEnds(caret_.place, caret_.place);
+    if (pending_.repaint) {
+        const TRect rect = *pending_.repaint;
+        pending_.repaint.reset();
         InvalidateRect(rect);
     }
     if (gutter_.ShowLineNumbers() && gutter_.AutoSize()) gutter_.AutoSizeDigits(lines_.Count());
@@ -322,7 +313,7 @@ void TCustomTextView::ListCleared() {
     if (layout_.Wrap()) layout_.Wrap()->Reset();
     undoList_.Clear();
     redoList_.Clear();
-    pendingInvalidRect_.reset();
+    pending_.repaint.reset();
     Invalidate();
     SetCaretXY({1, 1});
     SetTopLine(1);

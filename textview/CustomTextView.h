@@ -24,6 +24,7 @@
 #include "platform/CharTypes.h"
 #include "platform/ClipboardFormats.h"
 #include "platform/WindowServices.h"
+#include "textview/CaretState.h"
 #include "textview/CommandHooks.h"
 #include "textview/EditEngine.h"
 #include "textview/FontsInfoManager.h"
@@ -31,6 +32,7 @@
 #include "textview/KeyStrokes.h"
 #include "textview/KeyView.h"
 #include "textview/MouseTracker.h"
+#include "textview/PendingWork.h"
 #include "textview/TextViewEvents.h"
 #include "textview/TextViewSettings.h"
 #include "textview/ViewEditHost.h"
@@ -149,7 +151,7 @@ public:
     // The caret's display position (the end of the upper row at a wrap point when the
     // caret-at-row-end flag is set).
     TDisplayCoord CaretDisplayPos() const {
-        return layout_.CaretDisplayPos(caret_, caretAtRowEnd_);
+        return layout_.CaretDisplayPos(caret_.place, caret_.atRowEnd);
     }
     TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const {
         return layout_.PixelsToRowColumn(x, y);
@@ -169,9 +171,9 @@ public:
     std::string ScrollHintText() const;
 
     // --- Caret -----------------------------------------------------------------------------
-    std::int32_t CaretX() const { return caret_.CharIndex; }
-    std::int32_t CaretY() const { return caret_.LineIndex; }
-    TBufferCoord CaretXY() const { return caret_; }
+    std::int32_t CaretX() const { return caret_.place.CharIndex; }
+    std::int32_t CaretY() const { return caret_.place.LineIndex; }
+    TBufferCoord CaretXY() const { return caret_.place; }
     // Moves the caret and collapses the selection onto it.
     void SetCaretXY(const TBufferCoord& p);
     // Moves the caret, keeping the selection.
@@ -181,13 +183,13 @@ public:
     // Horizontal and vertical caret moves of the commands; selecting extends the selection.
     void MoveCaretHorz(std::int32_t dx, bool selecting);
     void MoveCaretVert(std::int32_t dy, bool selecting);
-    bool CaretAtRowEnd() const { return caretAtRowEnd_; }
-    bool ShowCaretWithoutFocus() const { return alwaysShowCaret_; }
+    bool CaretAtRowEnd() const { return caret_.atRowEnd; }
+    bool ShowCaretWithoutFocus() const { return caret_.showWithoutFocus; }
     void SetShowCaretWithoutFocus(bool value);
     void InitializeCaret();
     void UpdateCaret();
     void HideCaret();
-    bool CaretVisible() const { return caretVisible_; }
+    bool CaretVisible() const { return caret_.visible; }
 
     // --- Selection (ViewSelection.cpp) ----------------------------------------------------
     const TSelection& Selection() const { return selection_; }
@@ -329,13 +331,13 @@ public:
     void DragDrop(TCustomTextView* source, std::int32_t x, std::int32_t y);
 
     // --- Update bracket and status ---------------------------------------------------------
-    void LockPaint() { ++paintLock_; }
+    void LockPaint() { ++pending_.locks; }
     // Raises EAssertionFailed without a matching LockPaint. Closing the outermost bracket
     // brings scroll bars, caret and status up to date.
     void UnlockPaint();
-    std::int32_t PaintLock() const { return paintLock_; }
+    std::int32_t PaintLock() const { return pending_.locks; }
     void StatusChanged(TStatusChanges changes);
-    TStatusChanges PendingChanges() const { return pendingChanges_; }
+    TStatusChanges PendingChanges() const { return pending_.status; }
 
     // --- Repaint requests ------------------------------------------------------------------
     void Invalidate();
@@ -443,22 +445,11 @@ private:
     TEditorOptions options_ = kDefaultEditorOptions;
     bool modified_ = false;
 
-    TBufferCoord caret_;
-    std::int32_t lastCaretX_ = 0;
-    bool stepAside_ = false;
-    bool caretAtRowEnd_ = false;
-    TPoint caretOffset_;
+    TCaretState caret_;
     std::int32_t wheelAccumulator_ = 0;
-    std::int32_t paintLock_ = 0;
     std::int32_t paintTransientLock_ = 0;
-    TStatusChanges pendingChanges_;
-    bool caretChanged_ = false;
-    bool scrollbarChanged_ = false;
-    bool linesChanging_ = false;
-    bool caretVisible_ = false;
+    TPendingWork pending_;
     bool thumbTracking_ = false;
-    bool alwaysShowCaret_ = false;
-    std::optional<TRect> pendingInvalidRect_;
     TViewEditHost editHost_{*this};
     TEditEngine edit_{editHost_, lines_, selection_, undoList_, redoList_, marks_};
 };

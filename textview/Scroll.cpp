@@ -87,11 +87,11 @@ void TCustomTextView::SetLeftChar(std::int32_t value) {
 }
 
 void TCustomTextView::UpdateScrollBars() {
-    if (!window_ || paintLock_ > 0) {
-        scrollbarChanged_ = true;
+    if (!window_ || pending_.locks > 0) {
+        pending_.scrollBars = true;
         return;
     }
-    scrollbarChanged_ = false;
+    pending_.scrollBars = false;
     const bool horizontal = Style().scrollBars == TScrollStyle::ssHorizontal ||
                             Style().scrollBars == TScrollStyle::ssBoth;
     const bool vertical = Style().scrollBars == TScrollStyle::ssVertical ||

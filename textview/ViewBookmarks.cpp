@@ -34,7 +34,7 @@ void TCustomTextView::GotoBookMark(std::int32_t number) {
         InternalSetCaretXY(*mark, false);
         EnsureCaretVisible(true);
         if (HasSelection()) InvalidateSelection();
-        selection_.SetEnds(caret_, caret_);
+        selection_.SetEnds(caret_.place, caret_.place);
         StatusChanged({TStatusChange::scSelection});
     });
 }

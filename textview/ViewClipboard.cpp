@@ -35,13 +35,13 @@ void TCustomTextView::PasteFromClipboard() {
     DoOnPaintTransient(TTransientType::ttBefore);
     undoList_.OpenBlock();
     try {
-        undoList_.RecordChange(TChangeKind::ChangeBlock1Begin, caret_, caret_, {},
+        undoList_.RecordChange(TChangeKind::ChangeBlock1Begin, caret_.place, caret_.place, {},
                                selection_.CurrentMode());
         // The selection goes by its own mode; the text comes in by the block's.
         if (HasSelection() && selection_.CurrentMode() != block.Mode) SetSelectedText({});
         selection_.SetCurrentMode(block.Mode);
         SetSelectedText(block.Text);
-        undoList_.RecordChange(TChangeKind::ChangeBlock1End, caret_, caret_, {},
+        undoList_.RecordChange(TChangeKind::ChangeBlock1End, caret_.place, caret_.place, {},
                                selection_.CurrentMode());
     } catch (...) {
         undoList_.CloseBlock();

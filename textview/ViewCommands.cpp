@@ -72,7 +72,7 @@ void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, voi
         if (command >= ecSetMarker0 && command <= ecSetMarker0 + 9) {
             if (!bookMarkOptions_.EnableKeys()) return;
             const std::int32_t number = command - ecSetMarker0;
-            const TBufferCoord at = data ? *static_cast<const TBufferCoord*>(data) : caret_;
+            const TBufferCoord at = data ? *static_cast<const TBufferCoord*>(data) : caret_.place;
             const std::optional<TBufferCoord> existing = GetBookMark(number);
             if (existing) {
                 ClearBookMark(number);

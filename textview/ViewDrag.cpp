@@ -110,7 +110,7 @@ void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int
     TPaintLock::Around(*this, [&] {
         if (OnDragDrop) OnDragDrop(this, source, x, y);
         InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
-        TBufferCoord drop = caret_;
+        TBufferCoord drop = caret_.place;
         if (sameView && (PointInSelection(drop) || (move && drop == SelectionLast()))) return;
 
         TUndoBlock::Around(undoList_, [&] {
@@ -123,7 +123,7 @@ void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int
             }
             InsertDropped(text, drop,
                           sameView ? TChangeKind::ChangeDragDropInsert : TChangeKind::ChangeInsert);
-            SetBlockEnd(caret_);
+            SetBlockEnd(caret_.place);
             ProcessCommand(ecSelGotoXY, 0, &drop);
         });
     });
@@ -145,7 +145,7 @@ void TCustomTextView::InsertDropped(const std::string& text, const TBufferCoord&
                   });
                   // One record for the whole insertion, of the kind that tells a drop from
                   // typing.
-                  undoList_.RecordChange(kind, at, caret_, {}, selection_.CurrentMode());
+                  undoList_.RecordChange(kind, at, caret_.place, {}, selection_.CurrentMode());
               });
 }
 

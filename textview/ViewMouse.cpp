@@ -44,7 +44,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
     bool startsSelection = button != TMouseButton::mbMiddle;
     if (left) {
         // Placing the caret must not lose the ends a Shift-press extends or a drag moves.
-        SetCaretAndSelection(caret_, anchor, activeEnd);
+        SetCaretAndSelection(caret_.place, anchor, activeEnd);
         if (window_) window_->Mouse().SetCapture();
         mouse_.SetWaitingForDrag(false);
         if (hadSelection && options_.Contains(TEditorOption::eoDragDropEditing) &&
@@ -56,14 +56,14 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
     }
     if (startsSelection && !mouse_.DoubleClicked()) {
         if (shift.Contains(TShiftFlag::ssShift)) {
-            SetBlockEnd(caret_);
+            SetBlockEnd(caret_.place);
         } else {
             if (options_.Contains(TEditorOption::eoAltSetsColumnMode) &&
                 ActiveSelectionMode() != TSelectionMode::smLine) {
                 SetSelectionMode(shift.Contains(TShiftFlag::ssAlt) ? TSelectionMode::smColumn
                                                                    : TSelectionMode::smNormal);
             }
-            SetBlockBegin(caret_);
+            SetBlockBegin(caret_.place);
         }
     }
 
@@ -95,8 +95,8 @@ void TCustomTextView::MouseMove(TShiftState shift, std::int32_t x, std::int32_t 
     if (mouse_.ScrollDeltas().X != 0) d.Column = CaretDisplayPos().Column;
     if (mouse_.ScrollDeltas().Y != 0) d.Row = CaretDisplayPos().Row;
     InternalSetCaretXY(DisplayToBuffer(d));
-    SetBlockEnd(caret_);
-    if (mouse_.PossibleGutterClick() && caret_.LineIndex != BlockBegin().LineIndex) {
+    SetBlockEnd(caret_.place);
+    if (mouse_.PossibleGutterClick() && caret_.place.LineIndex != BlockBegin().LineIndex) {
         mouse_.SetGutterDragging();
     }
 }
@@ -118,8 +118,8 @@ void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32
         DoGutterClick(button, x, y);
     } else if (mouse_.WaitingForDrag() && !mouse_.DoubleClicked()) {
         SetCaretFromDisplay(NearestCell(x, y));
-        if (!shift.Contains(TShiftFlag::ssShift)) SetBlockBegin(caret_);
-        SetBlockEnd(caret_);
+        if (!shift.Contains(TShiftFlag::ssShift)) SetBlockBegin(caret_.place);
+        SetBlockEnd(caret_.place);
         mouse_.SetWaitingForDrag(false);
     }
     mouse_.ClearClickFlags();
@@ -131,7 +131,7 @@ void TCustomTextView::DblClick() {
         if (OnDblClick) OnDblClick(this);
         return;
     }
-    if (!options_.Contains(TEditorOption::eoNoSelection)) SelectWordAt(caret_);
+    if (!options_.Contains(TEditorOption::eoNoSelection)) SelectWordAt(caret_.place);
     if (OnDblClick) OnDblClick(this);
     mouse_.SetDoubleClicked();
     ReleaseMouse();

@@ -49,10 +49,10 @@ void TCustomTextView::ScrollTimerTick() {
             std::clamp(layout_.TopLine() + (delta.Y > 0 ? layout_.VisibleRows() - 1 : 0), 1, rows);
     }
     const TBufferCoord target = DisplayToBuffer(d);
-    if (target != caret_) {
+    if (target != caret_.place) {
         TPaintLock::Around(*this, [&] {
             InternalSetCaretXY(target);
-            if (MouseCaptured()) SetBlockEnd(caret_);
+            if (MouseCaptured()) SetBlockEnd(caret_.place);
         });
     }
     ComputeScroll(mouse.X, mouse.Y);

@@ -62,9 +62,9 @@ void TCustomTextView::SetOptions(TEditorOptions value) {
     if (!old.Contains(TEditorOption::eoScrollPastEof)) SetTopLine(layout_.TopLine());
     options_ = value;
     UpdateSelectionLimits();
-    InternalSetCaretXY(caret_);
+    InternalSetCaretXY(caret_.place);
     if (options_.Contains(TEditorOption::eoScrollPastEol)) {
-        selection_.SetEnds(caret_, caret_);
+        selection_.SetEnds(caret_.place, caret_.place);
     }
     const auto changed = [&](TEditorOption option) {
         return old.Contains(option) != options_.Contains(option);
@@ -91,7 +91,7 @@ void TCustomTextView::ApplyStyle(const TViewStyle& style) {
     if (work.scrollBars) UpdateScrollBars();
     if (work.frame) Notify(TControlState::Frame);
     if (work.repaintAll) Invalidate();
-    if (work.activeLine) InvalidateLine(caret_.LineIndex);
+    if (work.activeLine) InvalidateLine(caret_.place.LineIndex);
     if (work.selection) InvalidateSelection();
     if (!work.status.Empty()) StatusChanged(work.status);
 }
@@ -107,13 +107,13 @@ void TCustomTextView::SetWordWrap(bool value) {
     const std::int32_t shownLine = LineOfRow(layout_.TopLine());
     layout_.SetWordWrap(value);
     if (value) SetLeftChar(1);
-    caretAtRowEnd_ = false;
+    caret_.atRowEnd = false;
     UpdateSelectionLimits();
     SetTopLine(RowOfLine(shownLine));
     UpdateScrollBars();
     if (options_.Contains(TEditorOption::eoScrollPastEol)) {
-        InternalSetCaretXY(caret_);
-        selection_.SetEnds(caret_, caret_);
+        InternalSetCaretXY(caret_.place);
+        selection_.SetEnds(caret_.place, caret_.place);
     }
     if (caretInView) EnsureCaretVisible();
 }
