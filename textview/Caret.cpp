@@ -112,12 +112,6 @@ void TCustomTextView::EnsureCaretVisible(bool forceToMiddle) {
     });
 }
 
-std::int32_t TCustomTextView::MaxCharIndexFor(std::int32_t line) const {
-    if (options_.Contains(TEditorOption::eoScrollPastEol))
-        return layout_.Wrap() ? kMaxInt : maxScrollWidth_ + 1;
-    return static_cast<std::int32_t>(lines_.Get(line - 1).size()) + 1;
-}
-
 void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensureVisible) {
     caret_.atRowEnd = false;
     DoOnPaintTransient(TTransientType::ttBefore);
@@ -128,7 +122,7 @@ void TCustomTextView::InternalSetCaretXY(const TBufferCoord& target, bool ensure
         p.LineIndex = 1;
         if (!options_.Contains(TEditorOption::eoScrollPastEol)) largest = 1;
     } else if (!options_.Contains(TEditorOption::eoScrollPastEol)) {
-        largest = MaxCharIndexFor(p.LineIndex);
+        largest = static_cast<std::int32_t>(lines_.Get(p.LineIndex - 1).size()) + 1;
     }
     // Past the limit only with both ScrollPastEol and AutoSizeMaxScrollWidth.
     if (p.CharIndex > largest && (!options_.Contains(TEditorOption::eoScrollPastEol) ||

@@ -362,18 +362,11 @@ protected:
 private:
     // What the painter reads.
     TPaintScene Scene(IDrawingSurface& canvas);
-    std::int32_t RowTop(std::int32_t row) const { return layout_.RowTop(row); }
 
-    // Caret and scrolling (Caret.cpp, Scroll.cpp).
+    // Caret (Caret.cpp).
     void ShowCaret();
     void RefreshLastCaretColumn();
     void RecreateCaret();
-    void UpdateVerticalScrollBar();
-    void UpdateHorizontalScrollBar();
-    std::int32_t HorizontalExtent();
-    std::int32_t VerticalExtent() const;
-    void ShowScrollHint();
-    std::int32_t MaxCharIndexFor(std::int32_t line) const;
 
     // Selection (ViewSelection.cpp).
     void ApplySelectionChange(const TSelectionChange& change);

@@ -32,6 +32,57 @@ TScrollArrows BarArrows(bool fits, std::int32_t first, std::int32_t page, std::i
     return TScrollArrows::EnableBoth;
 }
 
+std::int32_t HorizontalExtent(TCustomTextView& view) {
+    if (view.Options().Contains(TEditorOption::eoScrollPastEol)) return view.MaxScrollWidth();
+    return std::max(view.Lines().LongestLineLength(), 1);
+}
+
+// One bar over extent cells, page of them shown from position; the arrows go off at last.
+void UpdateBar(IWindowScrolling& bars, TScrollBarKind kind, TEditorOptions options,
+               std::int32_t extent, std::int32_t page, std::int32_t position, std::int32_t last) {
+    const bool hideShow = options.Contains(TEditorOption::eoHideShowScrollbars);
+    const bool shown = !(hideShow && extent <= kMaxScrollPos && page >= extent);
+    bars.ShowScrollBar(kind, shown);
+    bars.SetScrollInfo(kind, BarInfo(extent, page, position, !hideShow));
+    const bool fits = options.Contains(TEditorOption::eoDisableScrollArrows) || page >= extent;
+    bars.EnableScrollArrows(kind, BarArrows(fits, position, page, last));
+}
+
+std::int32_t VerticalExtent(const TCustomTextView& view) {
+    std::int32_t n = view.RowCount();
+    if (view.Options().Contains(TEditorOption::eoScrollPastEof)) n += view.VisibleRows() - 1;
+    return n;
+}
+
+void UpdateHorizontalScrollBar(TCustomTextView& view, IWindowServices& window) {
+    const std::int32_t n = HorizontalExtent(view);
+    UpdateBar(window.Scrolling(), TScrollBarKind::sbHorizontal, view.Options(), n,
+              view.VisibleColumns(), view.LeftChar(), n);
+}
+
+void UpdateVerticalScrollBar(const TCustomTextView& view, IWindowServices& window) {
+    UpdateBar(window.Scrolling(), TScrollBarKind::sbVertical, view.Options(), VerticalExtent(view),
+              view.VisibleRows(), view.TopLine(), view.RowCount());
+}
+
+void ShowScrollHint(const TCustomTextView& view, IWindowServices& window) {
+    const std::string text = view.ScrollHintText();
+    const TSize hint = window.Hint().MeasureHint(text, 200);
+    const TSize client = window.ClientSize();
+    const std::int32_t x = client.Width - hint.Width - 4;
+    std::int32_t y = 10;
+    if (view.Options().Contains(TEditorOption::eoScrollHintFollows)) {
+        const TScrollInfo track = window.Scrolling().ScrollTrackInfo(TScrollBarKind::sbVertical);
+        const std::int32_t arrow = window.Scrolling().VerticalScrollArrowHeight();
+        const double fraction = track.Max > 0 ? static_cast<double>(track.Pos) / track.Max : 0.0;
+        y = arrow + static_cast<std::int32_t>(std::lround((client.Height - 2 * arrow) * fraction)) +
+            hint.Height / 2;
+    }
+    const TPoint corner = window.ClientToScreen({x, y});
+    window.Hint().ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height},
+                           text, view.Style().scrollHintColor);
+}
+
 }  // namespace
 
 void TCustomTextView::SetTopLine(std::int32_t value) {
@@ -97,54 +148,15 @@ void TCustomTextView::UpdateScrollBars() {
     const bool vertical = Style().scrollBars == TScrollStyle::ssVertical ||
                           Style().scrollBars == TScrollStyle::ssBoth;
     if (horizontal && !layout_.Wrap()) {
-        UpdateHorizontalScrollBar();
+        UpdateHorizontalScrollBar(*this, *window_);
     } else {
         window_->Scrolling().ShowScrollBar(TScrollBarKind::sbHorizontal, false);
     }
     if (vertical) {
-        UpdateVerticalScrollBar();
+        UpdateVerticalScrollBar(*this, *window_);
     } else {
         window_->Scrolling().ShowScrollBar(TScrollBarKind::sbVertical, false);
     }
-}
-
-std::int32_t TCustomTextView::HorizontalExtent() {
-    if (options_.Contains(TEditorOption::eoScrollPastEol)) return maxScrollWidth_;
-    return std::max(lines_.LongestLineLength(), 1);
-}
-
-void TCustomTextView::UpdateHorizontalScrollBar() {
-    const bool hideShow = options_.Contains(TEditorOption::eoHideShowScrollbars);
-    const std::int32_t n = HorizontalExtent();
-    const TScrollInfo info = BarInfo(n, layout_.VisibleColumns(), layout_.LeftChar(), !hideShow);
-    const bool shown = !(hideShow && n <= kMaxScrollPos && layout_.VisibleColumns() >= n);
-    window_->Scrolling().ShowScrollBar(TScrollBarKind::sbHorizontal, shown);
-    window_->Scrolling().SetScrollInfo(TScrollBarKind::sbHorizontal, info);
-    const bool fits =
-        options_.Contains(TEditorOption::eoDisableScrollArrows) || layout_.VisibleColumns() >= n;
-    window_->Scrolling().EnableScrollArrows(
-        TScrollBarKind::sbHorizontal,
-        BarArrows(fits, layout_.LeftChar(), layout_.VisibleColumns(), n));
-}
-
-std::int32_t TCustomTextView::VerticalExtent() const {
-    std::int32_t n = RowCount();
-    if (options_.Contains(TEditorOption::eoScrollPastEof)) n += layout_.VisibleRows() - 1;
-    return n;
-}
-
-void TCustomTextView::UpdateVerticalScrollBar() {
-    const bool hideShow = options_.Contains(TEditorOption::eoHideShowScrollbars);
-    const std::int32_t n = VerticalExtent();
-    const TScrollInfo info = BarInfo(n, layout_.VisibleRows(), layout_.TopLine(), !hideShow);
-    const bool shown = !(hideShow && n <= kMaxScrollPos && layout_.VisibleRows() >= n);
-    window_->Scrolling().ShowScrollBar(TScrollBarKind::sbVertical, shown);
-    window_->Scrolling().SetScrollInfo(TScrollBarKind::sbVertical, info);
-    const bool fits =
-        options_.Contains(TEditorOption::eoDisableScrollArrows) || layout_.VisibleRows() >= n;
-    window_->Scrolling().EnableScrollArrows(
-        TScrollBarKind::sbVertical,
-        BarArrows(fits, layout_.TopLine(), layout_.VisibleRows(), RowCount()));
 }
 
 void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
@@ -176,10 +188,12 @@ void TCustomTextView::VScroll(TScrollCode code, std::int32_t position) {
             // make the extent exceed 16 bits.
             thumbTracking_ = true;
             SetTopLine(
-                VerticalExtent() <= kMaxScrollPos
+                VerticalExtent(*this) <= kMaxScrollPos
                     ? position
                     : MulDiv(RowCount() + layout_.VisibleRows() - 1, position, kMaxScrollPos));
-            if (options_.Contains(TEditorOption::eoShowScrollHint)) ShowScrollHint();
+            if (options_.Contains(TEditorOption::eoShowScrollHint) && window_) {
+                ShowScrollHint(*this, *window_);
+            }
             break;
         case TScrollCode::EndScroll:
             thumbTracking_ = false;
@@ -217,7 +231,7 @@ void TCustomTextView::HScroll(TScrollCode code, std::int32_t position) {
         case TScrollCode::ThumbPosition:
         case TScrollCode::ThumbTrack: {
             thumbTracking_ = true;
-            const std::int32_t extent = HorizontalExtent();
+            const std::int32_t extent = HorizontalExtent(*this);
             SetLeftChar(extent < kMaxScrollPos + 1 ? position
                                                    : MulDiv(extent, position, kMaxScrollPos));
             break;
@@ -241,25 +255,6 @@ std::string TCustomTextView::ScrollHintText() const {
                       static_cast<int>(LineOfRow(bottom)));
     }
     return text;
-}
-
-void TCustomTextView::ShowScrollHint() {
-    if (!window_) return;
-    const std::string text = ScrollHintText();
-    const TSize hint = window_->Hint().MeasureHint(text, 200);
-    const TSize client = window_->ClientSize();
-    const std::int32_t x = client.Width - hint.Width - 4;
-    std::int32_t y = 10;
-    if (options_.Contains(TEditorOption::eoScrollHintFollows)) {
-        const TScrollInfo track = window_->Scrolling().ScrollTrackInfo(TScrollBarKind::sbVertical);
-        const std::int32_t arrow = window_->Scrolling().VerticalScrollArrowHeight();
-        const double fraction = track.Max > 0 ? static_cast<double>(track.Pos) / track.Max : 0.0;
-        y = arrow + static_cast<std::int32_t>(std::lround((client.Height - 2 * arrow) * fraction)) +
-            hint.Height / 2;
-    }
-    const TPoint corner = window_->ClientToScreen({x, y});
-    window_->Hint().ShowHint({corner.X, corner.Y, corner.X + hint.Width, corner.Y + hint.Height},
-                             text, Style().scrollHintColor);
 }
 
 void TCustomTextView::MouseWheel(std::int32_t delta, bool ctrl) {
