@@ -11,6 +11,15 @@ namespace {
 // "Courier New", size 10 at 96 dots per inch.
 TLogFont DefaultViewFont() { return MakeLogFont("Courier New", -13, kDefaultCharset); }
 
+// eoAutoSizeMaxScrollWidth: the scroll width grows to the longest of the lines.
+void GrowScrollWidthFor(TCustomTextView& view, std::int32_t index, std::int32_t count) {
+    if (!view.Options().Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) return;
+    for (std::int32_t i = index; i < index + count; ++i) {
+        const std::int32_t width = view.Lines().ExpandedLineLength(i);
+        if (width > view.MaxScrollWidth()) view.SetMaxScrollWidth(width);
+    }
+}
+
 }  // namespace
 
 TCustomTextView::TCustomTextView(TControl* parent, std::string name, TFontsInfoManager& fonts,
@@ -54,7 +63,7 @@ TCustomTextView::~TCustomTextView() {
 }
 
 void TCustomTextView::BindLineStore() {
-    lines_.OnChanging = [this](TLineStore&) { ListChanging(); };
+    lines_.OnChanging = [this](TLineStore&) { pending_.linesChanging = true; };
     lines_.OnChange = [this](TLineStore&) { ListChanged(); };
     lines_.OnLinesCleared = [this](TLineStore&) { ListCleared(); };
     lines_.OnLinesInserted = [this](TLineStore&, std::int32_t i, std::int32_t n) {
@@ -200,6 +209,28 @@ TPaintScene TCustomTextView::Scene(IDrawingSurface& canvas) {
             .sender = this};
 }
 
+// --- Coordinates ---------------------------------------------------------------------------
+
+TDisplayCoord TCustomTextView::BufferToDisplay(const TBufferCoord& p) const {
+    return layout_.BufferToDisplay(p);
+}
+
+TBufferCoord TCustomTextView::DisplayToBuffer(const TDisplayCoord& d) const {
+    return layout_.DisplayToBuffer(d);
+}
+
+TDisplayCoord TCustomTextView::CaretDisplayPos() const {
+    return layout_.CaretDisplayPos(caret_.place, caret_.atRowEnd);
+}
+
+TDisplayCoord TCustomTextView::PixelsToRowColumn(std::int32_t x, std::int32_t y) const {
+    return layout_.PixelsToRowColumn(x, y);
+}
+
+TDisplayCoord TCustomTextView::PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const {
+    return layout_.PixelsToNearestRowColumn(x, y);
+}
+
 // --- Update bracket and status -------------------------------------------------------------
 
 void TCustomTextView::UnlockPaint() {
@@ -290,8 +321,6 @@ void TCustomTextView::DoOnPaintTransientEx(TTransientType type, bool lock) {
 
 // --- Line store events ---------------------------------------------------------------------
 
-void TCustomTextView::ListChanging() { pending_.linesChanging = true; }
-
 void TCustomTextView::ListChanged() {
     pending_.linesChanging = false;
     if (!window_) {
@@ -323,17 +352,9 @@ void TCustomTextView::ListCleared() {
 
 void TCustomTextView::ListInserted(std::int32_t index, std::int32_t count) {
     if (layout_.Wrap()) layout_.Wrap()->LinesInserted(index, count);
-    GrowScrollWidthFor(index, count);
+    GrowScrollWidthFor(*this, index, count);
     InvalidateLines(index + 1, kMaxInt);
     InvalidateGutterLines(index + 1, kMaxInt);
-}
-
-void TCustomTextView::GrowScrollWidthFor(std::int32_t index, std::int32_t count) {
-    if (!options_.Contains(TEditorOption::eoAutoSizeMaxScrollWidth)) return;
-    for (std::int32_t i = index; i < index + count; ++i) {
-        const std::int32_t width = lines_.ExpandedLineLength(i);
-        if (width > maxScrollWidth_) SetMaxScrollWidth(width);
-    }
 }
 
 void TCustomTextView::ListDeleted(std::int32_t index, std::int32_t count) {
@@ -344,7 +365,7 @@ void TCustomTextView::ListDeleted(std::int32_t index, std::int32_t count) {
 
 void TCustomTextView::ListReplaced(std::int32_t index, std::int32_t count) {
     if (layout_.Wrap()) layout_.Wrap()->LinesReplaced(index, count);
-    GrowScrollWidthFor(index, count);
+    GrowScrollWidthFor(*this, index, count);
     InvalidateLines(index + 1, kMaxInt);
     InvalidateGutterLines(index + 1, kMaxInt);
 }

@@ -138,27 +138,17 @@ public:
     void SizeOrFontChanged(bool fontChanged);
     void GutterChanged();
 
-    // --- Coordinates -----------------------------------------------------------------------
-    TDisplayCoord BufferToDisplay(const TBufferCoord& p) const {
-        return layout_.BufferToDisplay(p);
-    }
-    TBufferCoord DisplayToBuffer(const TDisplayCoord& d) const {
-        return layout_.DisplayToBuffer(d);
-    }
+    // --- Coordinates (the layout's) --------------------------------------------------------
+    TDisplayCoord BufferToDisplay(const TBufferCoord& p) const;
+    TBufferCoord DisplayToBuffer(const TDisplayCoord& d) const;
     std::int32_t RowOfLine(std::int32_t line) const { return layout_.RowOfLine(line); }
     std::int32_t LineOfRow(std::int32_t row) const { return layout_.LineOfRow(row); }
     std::int32_t RowCount() const { return layout_.RowCount(); }
     // The caret's display position (the end of the upper row at a wrap point when the
     // caret-at-row-end flag is set).
-    TDisplayCoord CaretDisplayPos() const {
-        return layout_.CaretDisplayPos(caret_.place, caret_.atRowEnd);
-    }
-    TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const {
-        return layout_.PixelsToRowColumn(x, y);
-    }
-    TDisplayCoord PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const {
-        return layout_.PixelsToNearestRowColumn(x, y);
-    }
+    TDisplayCoord CaretDisplayPos() const;
+    TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const;
+    TDisplayCoord PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const;
     TPoint RowColumnToPixels(const TDisplayCoord& d) const { return layout_.RowColumnToPixels(d); }
 
     // --- Scrolling -------------------------------------------------------------------------
@@ -269,9 +259,7 @@ public:
 
     // --- Editing of a writable view (the edit engine) --------------------------------------
     // The text-changing commands, for a view that is not read-only.
-    void ExecuteEditCommand(TEditorCommand command, char character, void* data) {
-        edit_.Execute(command, character, data);
-    }
+    void ExecuteEditCommand(TEditorCommand command, char character, void* data);
 
     // --- Mouse (ViewMouse.cpp) -------------------------------------------------------------
     // The mouse messages of the window, x and y in client pixels. A left press places the
@@ -375,13 +363,9 @@ private:
     // Mouse (ViewMouse.cpp).
     // The mouse is captured for a drag-select (a drag has the capture too, but is no select).
     bool MouseCaptured() const;
-    // The nearest cell to (x, y) with its row within 1..RowCount.
-    TDisplayCoord NearestCell(std::int32_t x, std::int32_t y) const;
     void ComputeScroll(std::int32_t x, std::int32_t y);
     void StopScrollTimer();
     void ApplyTimerChange(TTimerChange change);
-    void DoGutterClick(TMouseButton button, std::int32_t x, std::int32_t y);
-    void ReleaseMouse();
     // Drag (ViewDrag.cpp).
     void BeginDrag(TShiftState shift, std::int32_t x, std::int32_t y);
     void DragMove(TShiftState shift, std::int32_t x, std::int32_t y);
@@ -391,16 +375,12 @@ private:
     friend class TViewEditHost;
 
     // Line store events.
-    void ListChanging();
     void ListChanged();
     void ListCleared();
     void ListInserted(std::int32_t index, std::int32_t count);
     void ListDeleted(std::int32_t index, std::int32_t count);
     void ListReplaced(std::int32_t index, std::int32_t count);
-    // eoAutoSizeMaxScrollWidth: the scroll width grows to the longest of the lines.
-    void GrowScrollWidthFor(std::int32_t index, std::int32_t count);
     void BindLineStore();
-    TLogFont FixedPitchFont(const TLogFont& font) const;
     // Every simple setting goes through here: the work follows from the old and new value.
     void ApplyStyle(const TViewStyle& style) override;
 

@@ -28,6 +28,10 @@ void TCustomTextView::UnregisterCommandHandler(void* handlerData) {
     commandHooks_.Unregister(handlerData);
 }
 
+void TCustomTextView::ExecuteEditCommand(TEditorCommand command, char character, void* data) {
+    edit_.Execute(command, character, data);
+}
+
 void TCustomTextView::ExecuteCommand(TEditorCommand command, char character, void* data) {
     // A lead byte typed last waits only for the very next character.
     if (command != ecChar) edit_.ForgetPendingLeadByte();

@@ -63,7 +63,7 @@ void TCustomTextView::FinishDrag(TShiftState shift, std::int32_t x, std::int32_t
     // The drag is over before the capture goes, so losing it cancels nothing.
     const TDragTarget target = mouse_.EndDrag();
     StopScrollTimer();
-    ReleaseMouse();
+    if (window_) window_->Mouse().ReleaseCapture();
     if (target.View) target.View->DragDrop(this, target.At.X, target.At.Y);
 }
 
@@ -75,7 +75,7 @@ void TCustomTextView::CancelDrag() {
         bool accept = false;
         target.View->DragOver(this, target.At.X, target.At.Y, TDragState::dsDragLeave, accept);
     }
-    ReleaseMouse();
+    if (window_) window_->Mouse().ReleaseCapture();
 }
 
 void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int32_t y,
@@ -83,15 +83,15 @@ void TCustomTextView::DragOver(TCustomTextView* source, std::int32_t x, std::int
     accept = source && !Style().readOnly;
     if (!accept) return;
     if (source != this) {
-        InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
+        InternalSetCaretXY(DisplayToBuffer(layout_.NearestCell(x, y)));
         return;
     }
     if (state == TDragState::dsDragLeave) {
         InternalSetCaretXY(
-            DisplayToBuffer(NearestCell(mouse_.PressPoint().X, mouse_.PressPoint().Y)));
+            DisplayToBuffer(layout_.NearestCell(mouse_.PressPoint().X, mouse_.PressPoint().Y)));
         return;
     }
-    TDisplayCoord d = NearestCell(x, y);
+    TDisplayCoord d = layout_.NearestCell(x, y);
     d.Column =
         std::clamp(d.Column, layout_.LeftChar(),
                    std::max(layout_.LeftChar(), layout_.LeftChar() + layout_.VisibleColumns()));
@@ -109,7 +109,7 @@ void TCustomTextView::DragDrop(TCustomTextView* source, std::int32_t x, std::int
         sameView ? !keys.Contains(TShiftFlag::ssCtrl) : keys.Contains(TShiftFlag::ssShift);
     TPaintLock::Around(*this, [&] {
         if (OnDragDrop) OnDragDrop(this, source, x, y);
-        InternalSetCaretXY(DisplayToBuffer(NearestCell(x, y)));
+        InternalSetCaretXY(DisplayToBuffer(layout_.NearestCell(x, y)));
         TBufferCoord drop = caret_.place;
         if (sameView && (PointInSelection(drop) || (move && drop == SelectionLast()))) return;
 

@@ -118,6 +118,12 @@ TDisplayCoord TViewLayout::PixelsToNearestRowColumn(std::int32_t x, std::int32_t
             std::max(1, y / rowHeight_ + topLine_)};
 }
 
+TDisplayCoord TViewLayout::NearestCell(std::int32_t x, std::int32_t y) const {
+    TDisplayCoord d = PixelsToNearestRowColumn(x, y);
+    d.Row = std::clamp(d.Row, 1, std::max(1, RowCount()));
+    return d;
+}
+
 std::optional<TRect> TViewLayout::RowsArea(std::int32_t first, std::int32_t last, std::int32_t left,
                                            std::int32_t right) const {
     first = std::max(first, topLine_);

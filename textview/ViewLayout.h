@@ -78,6 +78,8 @@ public:
     // visible rows); both at least row and column 1.
     TDisplayCoord PixelsToRowColumn(std::int32_t x, std::int32_t y) const;
     TDisplayCoord PixelsToNearestRowColumn(std::int32_t x, std::int32_t y) const;
+    // The nearest cell boundary with its row within the text's rows (1..RowCount).
+    TDisplayCoord NearestCell(std::int32_t x, std::int32_t y) const;
     TPoint RowColumnToPixels(const TDisplayCoord& d) const {
         return {ColumnToX(d.Column), RowTop(d.Row)};
     }

@@ -7,18 +7,29 @@
 
 namespace mirevo {
 
+namespace {
+
+// OnGutterClick with the line under (x, y) and the bookmark glyph clicked, if any.
+void DoGutterClick(TCustomTextView& view, TMouseButton button, std::int32_t x, std::int32_t y) {
+    if (!view.OnGutterClick) return;
+    const std::int32_t line = view.LineOfRow(view.PixelsToRowColumn(x, y).Row);
+    if (line > view.Lines().Count()) return;
+    TEditMark* clicked = nullptr;
+    std::int32_t right = 0;
+    for (TEditMark* mark : view.Marks().GetMarksForLine(line)) {
+        right += view.BookMarkOptions().Xoffset();
+        if (x < right) {
+            clicked = mark;
+            break;
+        }
+    }
+    view.OnGutterClick(&view, button, x, y, line, clicked);
+}
+
+}  // namespace
+
 bool TCustomTextView::MouseCaptured() const {
     return window_ && window_->Mouse().HasCapture() && !mouse_.Dragging();
-}
-
-TDisplayCoord TCustomTextView::NearestCell(std::int32_t x, std::int32_t y) const {
-    TDisplayCoord d = PixelsToNearestRowColumn(x, y);
-    d.Row = std::clamp(d.Row, 1, std::max(1, RowCount()));
-    return d;
-}
-
-void TCustomTextView::ReleaseMouse() {
-    if (window_) window_->Mouse().ReleaseCapture();
 }
 
 void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int32_t x,
@@ -39,7 +50,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
         InvalidateSelection();
         SetBlockBegin(BlockBegin());
     }
-    if (button != TMouseButton::mbMiddle) SetCaretFromDisplay(NearestCell(x, y));
+    if (button != TMouseButton::mbMiddle) SetCaretFromDisplay(layout_.NearestCell(x, y));
 
     bool startsSelection = button != TMouseButton::mbMiddle;
     if (left) {
@@ -69,7 +80,7 @@ void TCustomTextView::MouseDown(TMouseButton button, TShiftState shift, std::int
 
     if (x < layout_.GutterWidth()) {
         mouse_.SetPossibleGutterClick();
-        if (button == TMouseButton::mbRight) DoGutterClick(button, x, y);
+        if (button == TMouseButton::mbRight) DoGutterClick(*this, button, x, y);
     }
     SetFocus();
     if (window_) window_->SetFocus();
@@ -90,7 +101,7 @@ void TCustomTextView::MouseMove(TShiftState shift, std::int32_t x, std::int32_t 
     }
     if (!shift.Contains(TShiftFlag::ssLeft) || !MouseCaptured()) return;
     ComputeScroll(x, y);
-    TDisplayCoord d = NearestCell(x, y);
+    TDisplayCoord d = layout_.NearestCell(x, y);
     // While the timer scrolls in a direction, the timer alone moves the caret that way.
     if (mouse_.ScrollDeltas().X != 0) d.Column = CaretDisplayPos().Column;
     if (mouse_.ScrollDeltas().Y != 0) d.Row = CaretDisplayPos().Row;
@@ -112,12 +123,12 @@ void TCustomTextView::MouseUp(TMouseButton button, TShiftState shift, std::int32
         mouse_.ClearClickFlags();
         return;
     }
-    ReleaseMouse();
+    if (window_) window_->Mouse().ReleaseCapture();
     if (mouse_.PossibleGutterClick() && x < layout_.GutterWidth() &&
         button != TMouseButton::mbRight) {
-        DoGutterClick(button, x, y);
+        DoGutterClick(*this, button, x, y);
     } else if (mouse_.WaitingForDrag() && !mouse_.DoubleClicked()) {
-        SetCaretFromDisplay(NearestCell(x, y));
+        SetCaretFromDisplay(layout_.NearestCell(x, y));
         if (!shift.Contains(TShiftFlag::ssShift)) SetBlockBegin(caret_.place);
         SetBlockEnd(caret_.place);
         mouse_.SetWaitingForDrag(false);
@@ -134,23 +145,7 @@ void TCustomTextView::DblClick() {
     if (!options_.Contains(TEditorOption::eoNoSelection)) SelectWordAt(caret_.place);
     if (OnDblClick) OnDblClick(this);
     mouse_.SetDoubleClicked();
-    ReleaseMouse();
-}
-
-void TCustomTextView::DoGutterClick(TMouseButton button, std::int32_t x, std::int32_t y) {
-    if (!OnGutterClick) return;
-    const std::int32_t line = LineOfRow(PixelsToRowColumn(x, y).Row);
-    if (line > lines_.Count()) return;
-    TEditMark* clicked = nullptr;
-    std::int32_t right = 0;
-    for (TEditMark* mark : marks_.GetMarksForLine(line)) {
-        right += bookMarkOptions_.Xoffset();
-        if (x < right) {
-            clicked = mark;
-            break;
-        }
-    }
-    OnGutterClick(this, button, x, y, line, clicked);
+    if (window_) window_->Mouse().ReleaseCapture();
 }
 
 TCursor TCustomTextView::CursorAt(std::int32_t x, std::int32_t y) {

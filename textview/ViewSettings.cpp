@@ -12,25 +12,31 @@ void TCustomTextView::SetColor(TColor value) {
     Invalidate();
 }
 
-TLogFont TCustomTextView::FixedPitchFont(const TLogFont& font) const {
-    auto screen = Resources().OpenScreenSurface();
-    const TFontHandle handle = Resources().NewFont(font);
+namespace {
+
+// A proportional font's fixed-pitch copy; the font itself when it is fixed or cannot be
+// measured.
+TLogFont FixedPitchFont(IDrawingResources& resources, const TLogFont& font) {
+    auto screen = resources.OpenScreenSurface();
+    const TFontHandle handle = resources.NewFont(font);
     if (!screen || handle == TFontHandle::None) {
-        if (handle != TFontHandle::None) Resources().FreeFont(handle);
+        if (handle != TFontHandle::None) resources.FreeFont(handle);
         return font;
     }
     const TFontHandle old = screen->SelectFont(handle);
     const TTextMetrics metrics = screen->Metrics();
     screen->SelectFont(old);
-    Resources().FreeFont(handle);
+    resources.FreeFont(handle);
     if (metrics.AveCharWidth == metrics.MaxCharWidth) return font;
     TLogFont fixed = font;
     fixed.PitchAndFamily = static_cast<std::uint8_t>((fixed.PitchAndFamily & 0xF0) | kFixedPitch);
     return fixed;
 }
 
+}  // namespace
+
 void TCustomTextView::SetFont(const TLogFont& font) {
-    font_ = FixedPitchFont(font);
+    font_ = FixedPitchFont(Resources(), font);
     if (gutter_.ShowLineNumbers()) GutterChanged();
     RecalcCellSize();
     SizeOrFontChanged(true);
