@@ -213,7 +213,6 @@ public:
     // Caret (kept out of view's scrolling), anchor and active end at once, the mode kept.
     void SetCaretAndSelection(const TBufferCoord& caret, const TBufferCoord& anchor,
                               const TBufferCoord& activeEnd);
-    // Classifies characters for SelectWordAt; a code page 932 table until one is set.
 
     // --- Clipboard (ViewClipboard.cpp) -----------------------------------------------------
     // The clipboard the copy, cut and paste commands use; without one they do nothing.
@@ -248,7 +247,7 @@ public:
     TKeyStrokes& Keystrokes() { return keystrokes_; }
     TKbdHandler& KbdHandler() { return kbdHandler_; }
 
-    // --- Bookmarks (ViewCommands.cpp) ------------------------------------------------------
+    // --- Bookmarks (ViewBookmarks.cpp) -----------------------------------------------------
     // Slots 0..9; placing and clearing is no change of the text (allowed when read-only).
     void SetBookMark(std::int32_t number, std::int32_t x, std::int32_t y);
     void ClearBookMark(std::int32_t number);
@@ -262,15 +261,8 @@ public:
     void ExecuteEditCommand(TEditorCommand command, char character, void* data);
 
     // --- Mouse (ViewMouse.cpp) -------------------------------------------------------------
-    // The mouse messages of the window, x and y in client pixels. A left press places the
-    // caret at the nearest cell and captures the mouse: Shift extends the selection from its
-    // anchor, a plain press collapses it (Alt picks column mode with eoAltSetsColumnMode),
-    // and a press inside a stream selection waits for a drag instead (eoDragDropEditing), its
-    // release without a drag collapsing the selection there. Moving with the button held
-    // selects; beyond the text area the scroll timer scrolls while the selection follows.
-    // The right button moves the caret only with eoRightMouseMovesCursor. A release after a
-    // press in the gutter raises OnGutterClick (the right button's press does, when that
-    // button moves the caret).
+    // The mouse messages of the window, x and y in client pixels; MouseTracker.h describes
+    // the gestures they make.
     void MouseDown(TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y);
     void MouseMove(TShiftState shift, std::int32_t x, std::int32_t y);
     void MouseUp(TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y);
@@ -297,11 +289,7 @@ public:
     void DropFiles(std::int32_t x, std::int32_t y, const std::vector<std::string>& files);
 
     // --- Drag-and-drop editing (ViewDrag.cpp) ----------------------------------------------
-    // A drag of the selection starts when a press inside it is followed by a move of the
-    // system's drag distance, and runs while this view holds the mouse capture: moves go to
-    // the target under the mouse, the release drops there, Escape or a lost capture cancels.
-    // The target is found by the locator the platform sets (its client point under the
-    // mouse); without one the source view itself is the target.
+    // The drag of the selection (see MouseTracker.h) and its target's side.
     enum class TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
     using TDragTarget = mirevo::TDragTarget;
     void SetDragTargetLocator(TDragTargetLocator locator) { mouse_.SetLocator(std::move(locator)); }

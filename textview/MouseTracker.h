@@ -4,6 +4,21 @@
 // many cells beyond the text area the mouse is (which starts and stops the scroll timer), and
 // which view a running drag is over. Like TSelection it returns what changes (a timer to
 // start or stop, the target left behind); the view moves the caret, scrolls and repaints.
+//
+// The gestures, as the view runs them. A left press places the caret at the nearest cell and
+// captures the mouse: Shift extends the selection from its anchor, a plain press collapses
+// it (Alt picks column mode with eoAltSetsColumnMode), and a press inside a stream selection
+// waits for a drag instead (eoDragDropEditing), its release without a drag collapsing the
+// selection there. Moving with the button held selects; beyond the text area the scroll
+// timer scrolls while the selection follows. The right button moves the caret only with
+// eoRightMouseMovesCursor. A release after a press in the gutter raises OnGutterClick (the
+// right button's press does, when that button moves the caret).
+//
+// A drag of the selection starts when a press inside it is followed by a move of the
+// system's drag distance, and runs while the view holds the mouse capture: moves go to the
+// target under the mouse, the release drops there, Escape or a lost capture cancels. The
+// target is found by the locator the platform sets (its client point under the mouse);
+// without one the source view itself is the target.
 #pragma once
 
 #include <cstdint>
