@@ -43,6 +43,7 @@ public:
     void DrawBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t) override {}
     void DrawMaskedBitmap(TBitmapHandle, const TRect&, std::int32_t, std::int32_t,
                           TColor) override {}
+    void DrawBitmapScaled(TBitmapHandle, const TRect&, const TRect&, TColor) override {}
     TRect ClipRect() override { return {0, 0, 400, 300}; }
 
 private:

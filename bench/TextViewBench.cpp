@@ -32,6 +32,7 @@ public:
     IWindowMouse& Mouse() override { return *this; }
     IHintWindow& Hint() override { return *this; }
     TSize ClientSize() const override { return {400, 300}; }
+    std::uint32_t PixelsPerInch() const override { return 96; }
     void Invalidate(const TRect*) override {}
     void ScrollWindow(std::int32_t, std::int32_t, const TRect*) override {}
     void Update() override {}

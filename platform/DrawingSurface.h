@@ -111,6 +111,10 @@ public:
     // it was under a clear brush).
     virtual void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                                   std::int32_t y, TColor maskColor) = 0;
+    // Stretches the source rectangle onto dest (a picture drawn at another density than its
+    // own), masked as DrawMaskedBitmap does unless maskColor is clNone.
+    virtual void DrawBitmapScaled(TBitmapHandle bitmap, const TRect& source, const TRect& dest,
+                                  TColor maskColor) = 0;
 
     // The area that needs drawing (the paint clip), in the surface's coordinates.
     virtual TRect ClipRect() = 0;

@@ -29,6 +29,8 @@ public:
     virtual IHintWindow& Hint() = 0;
 
     virtual TSize ClientSize() const = 0;
+    // The density the window is shown at, in pixels to the inch (96 is the design's).
+    virtual std::uint32_t PixelsPerInch() const = 0;
     // Marks the rectangle (the whole client area when null) for repainting, never erasing.
     virtual void Invalidate(const TRect* rect) = 0;
     // Repaints the areas marked so far, now.

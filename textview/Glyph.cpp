@@ -4,19 +4,34 @@
 
 namespace mirevo {
 
-void DrawGlyphFitted(IDrawingSurface& surface, TBitmapHandle bitmap, TSize size, std::int32_t x,
-                     std::int32_t y, std::int32_t rowHeight, TColor maskColor) {
-    TRect source{0, 0, size.Width, size.Height};
-    if (rowHeight < size.Height) {
-        source.Top = (size.Height - rowHeight) / 2;
-        source.Bottom = source.Top + rowHeight;
+TGlyphPlacement PlaceGlyph(const TRect& source, std::uint32_t dpi, std::int32_t x, std::int32_t y,
+                           std::int32_t rowHeight) {
+    TGlyphPlacement at{source, {x, y, x + ToDevicePixels(source.Width(), dpi), y}};
+    const std::int32_t height = ToDevicePixels(source.Height(), dpi);
+    if (rowHeight < height) {
+        // The source rows that fill the row, rounded to the nearest.
+        const std::int32_t rows =
+            source.Height() == height ? rowHeight : ToDesignPixels(rowHeight, dpi);
+        at.source.Top = source.Top + (source.Height() - rows) / 2;
+        at.source.Bottom = at.source.Top + rows;
+        at.dest.Bottom = y + rowHeight;
     } else {
-        y += (rowHeight - size.Height) / 2;
+        at.dest.Top = y + (rowHeight - height) / 2;
+        at.dest.Bottom = at.dest.Top + height;
     }
-    if (maskColor == clNone) {
-        surface.DrawBitmap(bitmap, source, x, y);
+    return at;
+}
+
+void DrawPlacedGlyph(IDrawingSurface& surface, TBitmapHandle bitmap, const TGlyphPlacement& at,
+                     TColor maskColor) {
+    const TRect& s = at.source;
+    const TRect& d = at.dest;
+    if (s.Width() != d.Width() || s.Height() != d.Height()) {
+        surface.DrawBitmapScaled(bitmap, s, d, maskColor);
+    } else if (maskColor == clNone) {
+        surface.DrawBitmap(bitmap, s, d.Left, d.Top);
     } else {
-        surface.DrawMaskedBitmap(bitmap, source, x, y, maskColor);
+        surface.DrawMaskedBitmap(bitmap, s, d.Left, d.Top, maskColor);
     }
 }
 
@@ -53,12 +68,14 @@ TSize TGlyph::Size() const {
     return {};
 }
 
-void TGlyph::Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y,
-                  std::int32_t rowHeight) const {
+void TGlyph::Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t rowHeight,
+                  std::uint32_t dpi) const {
     const bool own = glyph_ != TBitmapHandle::None;
     const TBitmapHandle bitmap = own ? glyph_ : internal_;
     if (bitmap == TBitmapHandle::None) return;
-    DrawGlyphFitted(surface, bitmap, Size(), x, y, rowHeight,
+    const TSize size = Size();
+    DrawPlacedGlyph(surface, bitmap,
+                    PlaceGlyph({0, 0, size.Width, size.Height}, dpi, x, y, rowHeight),
                     own ? maskColor_ : internalMaskColor_);
 }
 

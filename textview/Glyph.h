@@ -7,15 +7,24 @@
 #include <string_view>
 
 #include "common/Color.h"
+#include "common/DpiScale.h"
 #include "platform/DrawingSurface.h"
 
 namespace mirevo {
 
-// Draws a glyph of the given size into a row of height rowHeight at (x, y): a taller glyph
-// shows its middle rows, a shorter one is centred. With a mask colour the mask shows the
-// surface's brush; without (clNone) the copy is opaque.
-void DrawGlyphFitted(IDrawingSurface& surface, TBitmapHandle bitmap, TSize size, std::int32_t x,
-                     std::int32_t y, std::int32_t rowHeight, TColor maskColor);
+// Where a picture's source rectangle goes when drawn from x into a row rowHeight high whose
+// top is y, at dpi (its own pixels are design pixels, kDesignDpi to the inch): centred in a
+// taller row; of a lower one only its middle rows show.
+struct TGlyphPlacement {
+    TRect source;
+    TRect dest;
+};
+TGlyphPlacement PlaceGlyph(const TRect& source, std::uint32_t dpi, std::int32_t x, std::int32_t y,
+                           std::int32_t rowHeight);
+// Copies it when it keeps its size and stretches it when not. With a mask colour the mask
+// shows the surface's brush; without (clNone) the copy is opaque.
+void DrawPlacedGlyph(IDrawingSurface& surface, TBitmapHandle bitmap, const TGlyphPlacement& at,
+                     TColor maskColor);
 
 class TGlyph {
 public:
@@ -39,8 +48,9 @@ public:
     // Width and height of the bitmap it would draw; 0 when there is none.
     std::int32_t Width() const { return Size().Width; }
     std::int32_t Height() const { return Size().Height; }
-    void Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y,
-              std::int32_t rowHeight) const;
+    // Fitted into a row of rowHeight at (x, y), scaled to dpi.
+    void Draw(IDrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t rowHeight,
+              std::uint32_t dpi = kDesignDpi) const;
 
 private:
     TSize Size() const;

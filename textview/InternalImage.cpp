@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "textview/Glyph.h"
+
 namespace mirevo {
 
 namespace {
@@ -71,16 +73,10 @@ TInternalImage::TInternalImage(IDrawingResources& resources, std::string_view na
 TInternalImage::~TInternalImage() { Release(key_); }
 
 void TInternalImage::Draw(IDrawingSurface& surface, std::int32_t number, std::int32_t x,
-                          std::int32_t y, std::int32_t rowHeight) const {
+                          std::int32_t y, std::int32_t rowHeight, std::uint32_t dpi) const {
     if (bitmap_ == TBitmapHandle::None) return;
-    TRect source{number * width_, 0, (number + 1) * width_, height_};
-    if (rowHeight < height_) {
-        source.Top = (height_ - rowHeight) / 2;
-        source.Bottom = source.Top + rowHeight;
-    } else {
-        y += (rowHeight - height_) / 2;
-    }
-    surface.DrawBitmap(bitmap_, source, x, y);
+    const TRect source{number * width_, 0, (number + 1) * width_, height_};
+    DrawPlacedGlyph(surface, bitmap_, PlaceGlyph(source, dpi, x, y, rowHeight), clNone);
 }
 
 std::size_t TInternalImage::SharedEntries() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/DpiScale.h"
 #include "platform/DrawingSurface.h"
 
 namespace mirevo {
@@ -22,9 +23,10 @@ public:
     // (bitmap width + count div 2) div count, and the bitmap height.
     std::int32_t Width() const { return width_; }
     std::int32_t Height() const { return height_; }
-    // Copies glyph number opaquely, fitted into a row of rowHeight at (x, y).
+    // Copies glyph number opaquely, fitted into a row of rowHeight at (x, y) and scaled to
+    // dpi (see PlaceGlyph).
     void Draw(IDrawingSurface& surface, std::int32_t number, std::int32_t x, std::int32_t y,
-              std::int32_t rowHeight) const;
+              std::int32_t rowHeight, std::uint32_t dpi = kDesignDpi) const;
 
     // Entries in the process-wide list and the usage count of one (0 when absent).
     static std::size_t SharedEntries();

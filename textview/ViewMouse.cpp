@@ -2,6 +2,7 @@
 // click, the cursor shape and dropped files.
 #include <algorithm>
 
+#include "common/DpiScale.h"
 #include "textview/CustomTextView.h"
 #include "textview/PaintLock.h"
 
@@ -15,9 +16,10 @@ void DoGutterClick(TCustomTextView& view, TMouseButton button, std::int32_t x, s
     const std::int32_t line = view.LineOfRow(view.PixelsToRowColumn(x, y).Row);
     if (line > view.Lines().Count()) return;
     TEditMark* clicked = nullptr;
+    const std::uint32_t dpi = view.Window() ? view.Window()->PixelsPerInch() : kDesignDpi;
     std::int32_t right = 0;
     for (TEditMark* mark : view.Marks().GetMarksForLine(line)) {
-        right += view.BookMarkOptions().Xoffset();
+        right += ToDevicePixels(view.BookMarkOptions().Xoffset(), dpi);
         if (x < right) {
             clicked = mark;
             break;

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "common/Color.h"
+#include "common/DpiScale.h"
 #include "platform/DrawingSurface.h"
 #include "platform/LogFont.h"
 #include "textview/BookMarkOpt.h"
@@ -50,6 +51,8 @@ struct TPaintScene {
     bool showSpecialChars = false;
     // The height the gutter's gradient covers.
     std::int32_t clientHeight = 0;
+    // The window's density: the glyphs and the bookmarks' margins scale from 96.
+    std::uint32_t dpi = kDesignDpi;
     const TTextViewEvents& events;
     TObject* sender = nullptr;
 };

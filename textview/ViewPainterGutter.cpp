@@ -134,10 +134,11 @@ void TViewPainter::PaintLineNumbers(IDrawingSurface& canvas, const TPaintScene& 
 void TViewPainter::PaintWrapGlyphs(IDrawingSurface& canvas, const TPaintScene& s, TRows rows) {
     const TViewLayout& layout = s.layout;
     if (s.gutter.Gradient()) canvas.SetBrushColor(clNone);
-    const std::int32_t x = layout.GutterWidth() - s.gutter.RightOffset() - 2 - s.wrapGlyph.Width();
+    const std::int32_t x = layout.GutterWidth() - s.gutter.RightOffset() - 2 -
+                           ToDevicePixels(s.wrapGlyph.Width(), s.dpi);
     for (std::int32_t row = rows.First; row <= rows.Last; ++row) {
         if (layout.RowOfLine(layout.LineOfRow(row)) == row) continue;
-        s.wrapGlyph.Draw(canvas, x, layout.RowTop(row), layout.RowHeight());
+        s.wrapGlyph.Draw(canvas, x, layout.RowTop(row), layout.RowHeight(), s.dpi);
     }
     if (s.gutter.Gradient()) canvas.SetBrushColor(s.gutter.Color());
 }
@@ -194,15 +195,17 @@ void TViewPainter::DrawMark(IDrawingSurface& canvas, const TPaintScene& s, const
                             std::int32_t& offset, std::int32_t rowTop) {
     const TBookMarkOpt& options = s.bookMarks;
     IMarkImages* images = options.BookmarkImages();
+    const std::int32_t margin = ToDevicePixels(options.LeftMargin(), s.dpi);
+    const std::int32_t step = ToDevicePixels(options.Xoffset(), s.dpi);
     if (!mark.InternalImage() && images) {
         if (mark.ImageIndex() < 0 || mark.ImageIndex() >= images->Count()) return;
         if (mark.IsBookmark() == options.DrawBookmarksFirst()) {
             offset = 0;
         } else if (offset == 0) {
-            offset = options.Xoffset();
+            offset = step;
         }
-        images->Draw(canvas, options.LeftMargin() + offset, rowTop, mark.ImageIndex());
-        offset += options.Xoffset();
+        images->Draw(canvas, margin + offset, rowTop, mark.ImageIndex());
+        offset += step;
         return;
     }
     if (mark.ImageIndex() < 0 || mark.ImageIndex() > 9) return;
@@ -211,10 +214,10 @@ void TViewPainter::DrawMark(IDrawingSurface& canvas, const TPaintScene& s, const
             std::make_unique<TInternalImage>(resources_, "TextViewInternalImages", 10);
     }
     if (offset == 0) {
-        bookmarkImages_->Draw(canvas, mark.ImageIndex(), options.LeftMargin(), rowTop,
-                              s.layout.RowHeight());
+        bookmarkImages_->Draw(canvas, mark.ImageIndex(), margin, rowTop, s.layout.RowHeight(),
+                              s.dpi);
     }
-    offset += options.Xoffset();
+    offset += step;
 }
 
 }  // namespace mirevo

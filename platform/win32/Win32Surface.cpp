@@ -138,6 +138,23 @@ public:
                           source.Top, source.Width(), source.Height(), ColorToRgb(maskColor));
     }
 
+    // Pixels are repeated or dropped, not blended: the pictures are small and drawn crisp.
+    void DrawBitmapScaled(TBitmapHandle bitmap, const TRect& source, const TRect& dest,
+                          TColor maskColor) override {
+        if (maskColor != clNone) FillRect(dest);
+        const BitmapContext from(dc_, ToHbitmap(bitmap));
+        if (maskColor != clNone) {
+            GdiTransparentBlt(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), from.Dc(),
+                              source.Left, source.Top, source.Width(), source.Height(),
+                              ColorToRgb(maskColor));
+            return;
+        }
+        const int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
+        StretchBlt(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), from.Dc(), source.Left,
+                   source.Top, source.Width(), source.Height(), SRCCOPY);
+        SetStretchBltMode(dc_, oldMode);
+    }
+
     TRect ClipRect() override {
         RECT box{};
         GetClipBox(dc_, &box);

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Surface.h"
 
 namespace mirevo {
@@ -11,6 +12,8 @@ TSize Win32WindowServices::ClientSize() const {
     GetClientRect(hwnd_, &client);
     return {client.right, client.bottom};
 }
+
+std::uint32_t Win32WindowServices::PixelsPerInch() const { return WindowDpi(hwnd_); }
 
 void Win32WindowServices::Invalidate(const TRect* rect) {
     if (!rect) {
@@ -60,6 +63,10 @@ std::unique_ptr<IDrawingSurface> Win32WindowServices::OpenDrawingSurface() {
         void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                               std::int32_t y, TColor mask) override {
             inner_->DrawMaskedBitmap(bitmap, source, x, y, mask);
+        }
+        void DrawBitmapScaled(TBitmapHandle bitmap, const TRect& source, const TRect& dest,
+                              TColor mask) override {
+            inner_->DrawBitmapScaled(bitmap, source, dest, mask);
         }
         TRect ClipRect() override { return inner_->ClipRect(); }
 

@@ -23,6 +23,7 @@ public:
     IHintWindow& Hint() override { return hint_; }
 
     TSize ClientSize() const override;
+    std::uint32_t PixelsPerInch() const override;
     void Invalidate(const TRect* rect) override;
     void Update() override { UpdateWindow(hwnd_); }
     std::unique_ptr<IDrawingSurface> OpenDrawingSurface() override;

@@ -52,6 +52,7 @@ public:
     std::set<std::uint16_t> KeysDown;
     std::int32_t HintCharWidth = 6;
     std::int32_t HintHeight = 16;
+    std::uint32_t Dpi = 96;  // what PixelsPerInch answers
 
     IWindowCaret& Caret() override { return *this; }
     IWindowScrolling& Scrolling() override { return *this; }
@@ -59,6 +60,7 @@ public:
     IHintWindow& Hint() override { return *this; }
 
     TSize ClientSize() const override { return Client; }
+    std::uint32_t PixelsPerInch() const override { return Dpi; }
     void Invalidate(const TRect* rect) override;
     void ScrollWindow(std::int32_t dx, std::int32_t dy, const TRect* area) override;
     void Update() override { ++updates_; }

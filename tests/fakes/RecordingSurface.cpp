@@ -264,13 +264,24 @@ void RecordingSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x
 void RecordingSurface::DrawBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                                   std::int32_t y) {
     Record("DrawBitmap");
-    bitmapCopies_.push_back({bitmap, source, x, y, std::nullopt, brush_});
+    bitmapCopies_.push_back(
+        {bitmap, source, x, y, std::nullopt, brush_, {source.Width(), source.Height()}});
 }
 
 void RecordingSurface::DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                                         std::int32_t y, TColor maskColor) {
     Record("DrawMaskedBitmap");
-    bitmapCopies_.push_back({bitmap, source, x, y, maskColor, brush_});
+    bitmapCopies_.push_back(
+        {bitmap, source, x, y, maskColor, brush_, {source.Width(), source.Height()}});
+}
+
+void RecordingSurface::DrawBitmapScaled(TBitmapHandle bitmap, const TRect& source,
+                                        const TRect& dest, TColor maskColor) {
+    Record("DrawBitmapScaled");
+    const std::optional<TColor> mask =
+        maskColor == clNone ? std::nullopt : std::optional<TColor>(maskColor);
+    bitmapCopies_.push_back(
+        {bitmap, source, dest.Left, dest.Top, mask, brush_, {dest.Width(), dest.Height()}});
 }
 
 }  // namespace mirevo::testing_support

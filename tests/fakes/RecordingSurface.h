@@ -117,6 +117,7 @@ public:
         std::int32_t Y = 0;
         std::optional<TColor> Mask;  // none for an opaque copy
         TColor Brush = clNone;
+        TSize Size;  // drawn at: the source's size unless stretched
     };
 
     explicit RecordingSurface(RecordingResources& resources, TRect clip = {0, 0, 640, 480});
@@ -141,6 +142,8 @@ public:
     void DrawBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x,
                     std::int32_t y) override;
     void DrawMaskedBitmap(TBitmapHandle bitmap, const TRect& source, std::int32_t x, std::int32_t y,
+                          TColor maskColor) override;
+    void DrawBitmapScaled(TBitmapHandle bitmap, const TRect& source, const TRect& dest,
                           TColor maskColor) override;
     TRect ClipRect() override { return clip_; }
 

@@ -253,13 +253,30 @@ TEST_F(TextViewPaintTest, AnInternalBookmarkIsDrawnAtTheLeftMarginAndOffsetsGutt
     view_->OnGutterPaint = [&](TObject*, std::int32_t line, std::int32_t x, std::int32_t) {
         gutterPaints.emplace_back(line, x);
     };
-    const RecordingSurface& surface = PaintClip();
-    ASSERT_EQ(surface.BitmapCopies().size(), 1u);
-    EXPECT_EQ(surface.BitmapCopies()[0].Source, (TRect{33, 0, 44, 13}));  // glyph 3 of 11 pixels
-    EXPECT_EQ(surface.BitmapCopies()[0].X, 2);
-    EXPECT_EQ(surface.BitmapCopies()[0].Y, 13);
-    EXPECT_FALSE(surface.BitmapCopies()[0].Mask.has_value());
-    EXPECT_THAT(gutterPaints, ElementsAre(std::pair{1, 0}, std::pair{2, 12}, std::pair{3, 0}));
+    // Glyph 3 of 11 by 13 pixels in a row of 13; at 144 dpi it is 17 by 20, so only its
+    // middle 9 design rows fit, and the margin (2) and the step to the next mark (12) grow.
+    struct Case {
+        std::uint32_t dpi;
+        TRect source;
+        TPoint at;
+        TSize size;
+        std::int32_t gutterPaintX;
+    };
+    for (const Case& c : {Case{96, {33, 0, 44, 13}, {2, 13}, {11, 13}, 12},
+                          Case{144, {33, 2, 44, 11}, {3, 13}, {17, 13}, 18}}) {
+        window_.Dpi = c.dpi;
+        gutterPaints.clear();
+        const RecordingSurface& surface = PaintClip();
+        ASSERT_EQ(surface.BitmapCopies().size(), 1u) << c.dpi;
+        const auto& copy = surface.BitmapCopies()[0];
+        EXPECT_EQ(copy.Source, c.source) << c.dpi;
+        EXPECT_EQ((TPoint{copy.X, copy.Y}), c.at) << c.dpi;
+        EXPECT_EQ(copy.Size, c.size) << c.dpi;
+        EXPECT_FALSE(copy.Mask.has_value());
+        EXPECT_THAT(gutterPaints,
+                    ElementsAre(std::pair{1, 0}, std::pair{2, c.gutterPaintX}, std::pair{3, 0}))
+            << c.dpi;
+    }
 }
 
 TEST_F(TextViewPaintTest, GradientBandsRunFromTheStartToTheEndColour) {

@@ -53,6 +53,7 @@ struct PainterRig {
                 .selectionShown = selectionShown,
                 .showSpecialChars = false,
                 .clientHeight = 300,
+                .dpi = dpi,
                 .events = events,
                 .sender = &sender};
     }
@@ -71,6 +72,7 @@ struct PainterRig {
         return true;
     }
 
+    std::uint32_t dpi = kDesignDpi;
     RecordingResources resources;
     bool bitmaps = AddBitmaps(resources);  // before the glyph loads its bitmap
     TFontsInfoManager manager{resources};
@@ -164,6 +166,56 @@ TEST(ViewPainter, GutterNumbersEventsAndWrapGlyphs) {
     ASSERT_EQ(t.surface->BitmapCopies().size(), 1u);
     EXPECT_EQ(t.surface->BitmapCopies()[0].Y, h);
     EXPECT_EQ(t.surface->BitmapCopies()[0].Mask, clLime);
+}
+
+TEST(ViewPainter, TheWrapGlyphScalesWithTheWindowsDensity) {
+    // The glyph is 15 by 14 design pixels, right-aligned 2 pixels before the gutter's right
+    // offset, centred in its row; the row is taller than the glyph at every density here.
+    struct Case {
+        std::uint32_t dpi;
+        TSize size;
+        std::string_view call;
+    };
+    for (const Case& c :
+         {Case{96, {15, 14}, "DrawMaskedBitmap"}, Case{120, {19, 18}, "DrawBitmapScaled"},
+          Case{144, {23, 21}, "DrawBitmapScaled"}}) {
+        PainterRig t;
+        t.dpi = c.dpi;
+        t.layout.SetCellSize(8, 30);
+        t.lines.SetText("abcdefgh");
+        t.layout.FitColumns(t.layout.TextLeft() + 4 * t.layout.CellWidth());
+        t.layout.SetWordWrap(true);
+        t.wrapGlyph.SetVisible(true);
+        t.PaintedRuns({0, 0, t.layout.GutterWidth(), 300});
+        ASSERT_EQ(t.surface->BitmapCopies().size(), 1u) << c.dpi;
+        const auto& copy = t.surface->BitmapCopies()[0];
+        EXPECT_EQ(copy.Size, c.size) << c.dpi;
+        EXPECT_EQ(copy.Source, (TRect{0, 0, 15, 14})) << c.dpi;
+        EXPECT_EQ(copy.X, t.layout.GutterWidth() - t.gutter.RightOffset() - 2 - c.size.Width);
+        EXPECT_EQ(copy.Y, 30 + (30 - c.size.Height) / 2) << c.dpi;
+        EXPECT_EQ(t.surface->CountCalls(c.call), 1u) << c.dpi;
+    }
+}
+
+TEST(ViewPainter, APictureTallerThanItsRowShowsItsMiddle) {
+    struct Case {
+        TRect source;
+        std::uint32_t dpi;
+        std::int32_t rowHeight;
+        TGlyphPlacement expected;
+    };
+    const std::vector<Case> cases{
+        {{0, 0, 16, 16}, 96, 20, {{0, 0, 16, 16}, {5, 12, 21, 28}}},   // centred
+        {{0, 0, 16, 16}, 96, 10, {{0, 3, 16, 13}, {5, 10, 21, 20}}},   // middle ten rows
+        {{0, 0, 16, 16}, 144, 30, {{0, 0, 16, 16}, {5, 13, 29, 37}}},  // 24 by 24, centred
+        {{0, 0, 16, 16}, 144, 18, {{0, 2, 16, 14}, {5, 10, 29, 28}}},  // 12 rows fill 18
+        {{33, 0, 44, 13}, 120, 20, {{33, 0, 44, 13}, {5, 12, 19, 28}}},
+    };
+    for (const Case& c : cases) {
+        const TGlyphPlacement at = PlaceGlyph(c.source, c.dpi, 5, 10, c.rowHeight);
+        EXPECT_EQ(at.source, c.expected.source) << c.dpi << " " << c.rowHeight;
+        EXPECT_EQ(at.dest, c.expected.dest) << c.dpi << " " << c.rowHeight;
+    }
 }
 
 TEST(ViewPainter, NothingIsPaintedWithoutACell) {
