@@ -208,6 +208,23 @@ TEST_F(Win32SurfaceTest, MaskedGlyphShowsTheBrushOrWhatIsBehind) {
         for (int x = 0; x < 4; ++x) EXPECT_EQ(canvas.At(2 + x, 1), c.expected[x]) << x;
         EXPECT_EQ(canvas.At(1, 1), kWhite);
     }
+    // Stretched to twice its size each pixel becomes a square of four, masked or not.
+    for (const Case& c : cases) {
+        PixelCanvas canvas(10, 3);
+        {
+            const auto surface = CreateWin32Surface(canvas.Dc());
+            surface->SetBrushColor(c.brush);
+            surface->DrawBitmapScaled(glyph.DetachBitmap(), {0, 0, 4, 1}, {1, 1, 9, 3},
+                                      c.masked ? clLime : clNone);
+        }
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_EQ(canvas.At(1 + x, 1), c.expected[x / 2]) << x;
+            EXPECT_EQ(canvas.At(1 + x, 2), c.expected[x / 2]) << x;
+        }
+        EXPECT_EQ(canvas.At(0, 1), kWhite);
+        EXPECT_EQ(canvas.At(9, 2), kWhite);
+        EXPECT_EQ(canvas.At(4, 0), kWhite);
+    }
 }
 
 TEST_F(Win32SurfaceTest, FillsLinesStateAndColours) {
