@@ -205,7 +205,7 @@ TPaintScene TCustomTextView::Scene(IDrawingSurface& canvas) {
             .selectionShown = !Style().hideSelection || focused,
             .showSpecialChars = options_.Contains(TEditorOption::eoShowSpecialChars),
             .clientHeight = window_ ? window_->ClientSize().Height : canvas.ClipRect().Bottom,
-            .dpi = window_ ? window_->PixelsPerInch() : kDesignDpi,
+            .dpi = PixelsPerInch(),
             .events = *this,
             .sender = this};
 }

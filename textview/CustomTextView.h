@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DpiScale.h"
 #include "platform/CharTypes.h"
 #include "platform/ClipboardFormats.h"
 #include "platform/WindowServices.h"
@@ -72,6 +73,8 @@ public:
     void AttachWindow(IWindowServices* window);
     bool HandleAllocated() const { return window_ != nullptr; }
     IWindowServices* Window() const { return window_; }
+    // The density the window is shown at; the design's while there is no window.
+    std::uint32_t PixelsPerInch() const { return window_ ? window_->PixelsPerInch() : kDesignDpi; }
 
     // Messages of the window, translated by the peer.
     void Paint(IDrawingSurface& canvas);

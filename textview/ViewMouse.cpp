@@ -16,7 +16,7 @@ void DoGutterClick(TCustomTextView& view, TMouseButton button, std::int32_t x, s
     const std::int32_t line = view.LineOfRow(view.PixelsToRowColumn(x, y).Row);
     if (line > view.Lines().Count()) return;
     TEditMark* clicked = nullptr;
-    const std::uint32_t dpi = view.Window() ? view.Window()->PixelsPerInch() : kDesignDpi;
+    const std::uint32_t dpi = view.PixelsPerInch();
     std::int32_t right = 0;
     for (TEditMark* mark : view.Marks().GetMarksForLine(line)) {
         right += ToDevicePixels(view.BookMarkOptions().Xoffset(), dpi);
