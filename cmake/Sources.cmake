@@ -89,6 +89,24 @@ if(WIN32)
   target_link_libraries(common_controls_window PRIVATE comctl32)
   set_target_properties(common_controls_window PROPERTIES
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_executable(drop_target_window WIN32 platform/win32/bench/MinimalWindow.cpp
+                                         platform/win32/bench/CommonControlsWindow.rc)
+  target_compile_definitions(drop_target_window PRIVATE MIREVO_WITH_COMMON_CONTROLS
+                                                        MIREVO_WITH_DROP_TARGET)
+  target_include_directories(drop_target_window PRIVATE ${PROJECT_SOURCE_DIR}
+                             ${CMAKE_BINARY_DIR}/generated/resources)
+  # ole32 comes in as Mirevo's does, when it is first called.
+  target_link_libraries(drop_target_window PRIVATE comctl32 ${later_libraries} uuid)
+  set_target_properties(drop_target_window PROPERTIES
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_executable(bare_window_tree WIN32 platform/win32/bench/BareWindowTree.cpp
+                                       platform/win32/bench/BareWindowTree.rc)
+  set_source_files_properties(platform/win32/bench/BareWindowTree.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/resources/Mirevo.manifest)
+  target_include_directories(bare_window_tree PRIVATE ${PROJECT_SOURCE_DIR}
+                             ${PROJECT_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/generated/resources)
+  target_link_libraries(bare_window_tree PRIVATE comctl32 ${later_libraries} uuid)
+  set_target_properties(bare_window_tree PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   add_executable(startup_timer platform/win32/bench/StartupTimer.cpp)
   set_target_properties(startup_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()
