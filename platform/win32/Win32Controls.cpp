@@ -206,15 +206,16 @@ public:
     }
     // The pages fill the tab control's display area.
     void PlacePages() {
+        for (TTabSheet* page : pages_.Pages()) PlacePage(*page);
+    }
+    void PlacePage(const TTabSheet& page) {
+        const auto* peer = static_cast<const Win32Peer*>(page.Peer());
+        if (!peer) return;
         RECT area;
         GetClientRect(hwnd_, &area);
         SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-        for (TTabSheet* page : pages_.Pages()) {
-            if (auto* peer = static_cast<Win32Peer*>(page->Peer())) {
-                MoveWindow(peer->Hwnd(), area.left, area.top, area.right - area.left,
-                           area.bottom - area.top, TRUE);
-            }
-        }
+        MoveWindow(peer->Hwnd(), area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, TRUE);
     }
 
 private:
@@ -236,7 +237,7 @@ public:
 private:
     void PlaceInParent() {
         if (auto* parent = static_cast<PageControlPeer*>(Control().Parent()->Peer()))
-            parent->PlacePages();
+            parent->PlacePage(static_cast<const TTabSheet&>(Control()));
     }
 };
 

@@ -100,14 +100,18 @@ Win32Host::~Win32Host() {
 }
 
 void Win32Host::CreatePeers(TControl& control, HWND parent) {
-    auto peer = MakePeer(control, *this);
-    Win32Peer& created = *peer;
-    control.AttachPeer(std::move(peer));
-    created.Create(parent);
     if (control.Kind() == TControlKind::TabSheet && !control.Visible()) {
         waitingPages_.push_back(&control);
         return;
     }
+    CreatePeersNow(control, parent);
+}
+
+void Win32Host::CreatePeersNow(TControl& control, HWND parent) {
+    auto peer = MakePeer(control, *this);
+    Win32Peer& created = *peer;
+    control.AttachPeer(std::move(peer));
+    created.Create(parent);
     for (TControl* child : control.Children()) CreatePeers(*child, created.Hwnd());
 }
 
@@ -119,8 +123,7 @@ void Win32Host::CreateWaitingPeers(const TForm& form, bool shownPagesOnly) {
             waitingPages_.push_back(page);
             continue;
         }
-        const HWND window = static_cast<Win32Peer*>(page->Peer())->Hwnd();
-        for (TControl* child : page->Children()) CreatePeers(*child, window);
+        CreatePeersNow(*page, static_cast<Win32Peer*>(page->Parent()->Peer())->Hwnd());
     }
 }
 
@@ -137,7 +140,7 @@ void Win32Host::Realize(TForm& form) {
 void Win32Host::Show(TForm& form) {
     auto* peer = static_cast<Win32FormPeer*>(form.Peer());
     if (!peer) return;
-    // The hidden pages' controls are made after the first paint, so the window shows sooner.
+    // The hidden pages are made after the first paint, so the window shows sooner.
     CreateWaitingPeers(form, true);
     peer->PlaceForShow();
     ShowWindow(peer->Hwnd(), SW_SHOW);

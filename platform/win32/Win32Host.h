@@ -66,10 +66,12 @@ public:
     static const char* ContainerClass();
 
 private:
-    // Makes the control's window and those of its children; the children of a hidden tab
-    // page wait (see Show).
+    // Makes the control's window and those of its children; a hidden tab page waits with its
+    // children (see Show).
     void CreatePeers(TControl& control, HWND parent);
-    // Makes the waiting children of the form's pages, of the shown pages only or of all.
+    // The same without waiting: for a page whose time has come.
+    void CreatePeersNow(TControl& control, HWND parent);
+    // Makes the form's waiting pages, the shown ones only or all.
     void CreateWaitingPeers(const TForm& form, bool shownPagesOnly);
     bool HandleMenuBarKey(const MSG& message);
     bool HandleShortCut(const MSG& message);
@@ -79,7 +81,7 @@ private:
     TForm* mainForm_ = nullptr;
     std::map<std::tuple<std::string, std::int32_t, std::uint8_t, bool, UINT>, HFONT> fonts_;
     std::map<TColor, HBRUSH> brushes_;
-    // Hidden tab pages whose children have no windows yet.
+    // Hidden tab pages that have no windows yet.
     std::vector<TControl*> waitingPages_;
 };
 

@@ -62,7 +62,8 @@ protected:
         form_.reset();
         std::filesystem::remove(iniPath_);
     }
-    TMainForm& Open(const std::string& ini) {
+    // The window as made, before it first shows.
+    TMainForm& Make(const std::string& ini) {
         std::ofstream(iniPath_, std::ios::binary) << ini;
         form_ = std::make_unique<TMainForm>(
             application_,
@@ -71,6 +72,10 @@ protected:
                               historyFiles_},
             settings_);
         host_.Realize(*form_);
+        return *form_;
+    }
+    TMainForm& Open(const std::string& ini) {
+        Make(ini);
         host_.Show(*form_);
         Pump();
         return *form_;

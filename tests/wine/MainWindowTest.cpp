@@ -70,6 +70,36 @@ TEST_F(MainWindow, RealControlsCarryTheDesignedCaptionsAndPlace) {
     EXPECT_EQ(TextOf(HandleOf(f.LabelResult)), "リンクコード：");
 }
 
+// The pages that do not show at first are made after the window's first showing, each then
+// in the tab control's display area; the stored page is among those shown first.
+TEST_F(MainWindow, HiddenPagesAreMadeOnceTheWindowShows) {
+    TMainForm& f = Make("[Form]\r\nPage=2\r\n");
+    TTabSheet* const pages[] = {&f.TabSheet1, &f.TabSheet2, &f.TabSheet3, &f.TabSheet4};
+    EXPECT_NE(f.TabSheet1.Peer(), nullptr);  // shown at design, before the page was read
+    for (TTabSheet* page : {&f.TabSheet2, &f.TabSheet3, &f.TabSheet4}) {
+        EXPECT_EQ(page->Peer(), nullptr) << page->Name();
+    }
+    EXPECT_EQ(f.EditImg3.Peer(), nullptr);
+
+    host_.Show(f);
+    Pump();
+    HWND tabs = HandleOf(f.PageControl1);
+    RECT first{};
+    GetWindowRect(HandleOf(f.TabSheet1), &first);
+    for (TTabSheet* page : pages) {
+        ASSERT_NE(page->Peer(), nullptr) << page->Name();
+        HWND window = HandleOf(*page);
+        EXPECT_EQ(GetParent(window), tabs) << page->Name();
+        EXPECT_EQ(IsWindowVisible(window) != FALSE, page == &f.TabSheet3) << page->Name();
+        RECT r{};
+        GetWindowRect(window, &r);
+        EXPECT_TRUE(EqualRect(&r, &first)) << page->Name();
+    }
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 2);
+    EXPECT_TRUE(IsWindowVisible(HandleOf(f.EditImg3)));
+    EXPECT_EQ(TextOf(HandleOf(f.EditImg3.EditLabel)), "掲載画像URL： ");
+}
+
 TEST_F(MainWindow, MenusListTheirItemsWithShortcutsAndState) {
     TMainForm& f = Open(kIni);
     auto* bar = static_cast<Win32MenuBarPeer*>(f.ActionMainMenuBar1.Peer());
