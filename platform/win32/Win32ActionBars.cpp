@@ -123,7 +123,6 @@ void Win32MenuBarPeer::Create(HWND parent) {
     // Access keys stay underlined, not only while Alt is held.
     SendMessageA(hwnd_, TB_SETDRAWTEXTFLAGS, DT_HIDEPREFIX, 0);
     ApplyFont();
-    images_ = LoadImages(bar_.Images, Dpi());
     std::vector<char> accessKeys;
     for (std::size_t i = 0; i < bar_.Menus.size(); ++i) {
         AddButton(hwnd_, static_cast<int>(i + 1), I_IMAGENONE, bar_.Menus[i].Caption,
@@ -135,7 +134,7 @@ void Win32MenuBarPeer::Create(HWND parent) {
 }
 
 void Win32MenuBarPeer::Rescale() {
-    ReloadImages(images_, bar_.Images, Dpi());
+    if (images_) ReloadImages(images_, bar_.Images, Dpi());
     Win32Peer::Rescale();
 }
 
@@ -246,6 +245,8 @@ bool Win32MenuBarPeer::DrawImage(const DRAWITEMSTRUCT& item) const {
 }
 
 HMENU Win32MenuBarPeer::BuildMenu(const TMenuDefinition& menu) {
+    // Loaded for the first menu that drops down, not for the window's first showing.
+    if (!images_) images_ = LoadImages(bar_.Images, Dpi());
     HMENU popup = CreatePopupMenu();
     for (std::size_t i = 0; i < menu.Items.size(); ++i) {
         const TActionClientItem& item = menu.Items[i];

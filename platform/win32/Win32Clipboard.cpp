@@ -6,15 +6,9 @@
 
 namespace mirevo {
 
-Win32Clipboard::Win32Clipboard() : owner_(CreateClipboardOwner()) {}
-
-Win32Clipboard::~Win32Clipboard() {
-    if (owner_) DestroyWindow(owner_);
-}
-
 // A copy that did not reach the clipboard is reported, never passed off as done.
 void Win32Clipboard::SetText(const std::string& text) {
-    const OpenClipboardScope scope(owner_);
+    const OpenClipboardScope scope(owner_.Window());
     if (!EmptyClipboard() ||
         PutBlock(CF_TEXT, std::string_view(text.c_str(), text.size() + 1)) != TBlockOutcome::Put) {
         throw EClipboardException();
@@ -22,7 +16,7 @@ void Win32Clipboard::SetText(const std::string& text) {
 }
 
 std::string Win32Clipboard::GetText() {
-    const OpenClipboardScope scope(owner_);
+    const OpenClipboardScope scope(owner_.Window());
     return ReadClipboardText();
 }
 

@@ -5,22 +5,18 @@
 #include <windows.h>
 
 #include "platform/Clipboard.h"
+#include "platform/win32/Win32ClipboardAccess.h"
 
 namespace mirevo {
 
 class Win32Clipboard final : public IClipboard {
 public:
-    Win32Clipboard();
-    ~Win32Clipboard() override;
-    Win32Clipboard(const Win32Clipboard&) = delete;
-    Win32Clipboard& operator=(const Win32Clipboard&) = delete;
-
     void SetText(const std::string& text) override;
     std::string GetText() override;
     bool HasText() override { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 private:
-    HWND owner_;
+    ClipboardOwner owner_;
 };
 
 }  // namespace mirevo

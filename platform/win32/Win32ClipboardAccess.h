@@ -19,6 +19,26 @@ inline HWND CreateClipboardOwner() {
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+// The owner window of a clipboard class, made at its first use so that it costs the
+// program's start nothing.
+class ClipboardOwner {
+public:
+    ClipboardOwner() = default;
+    ~ClipboardOwner() {
+        if (window_) DestroyWindow(window_);
+    }
+    ClipboardOwner(const ClipboardOwner&) = delete;
+    ClipboardOwner& operator=(const ClipboardOwner&) = delete;
+
+    HWND Window() {
+        if (!window_) window_ = CreateClipboardOwner();
+        return window_;
+    }
+
+private:
+    HWND window_ = nullptr;
+};
+
 // Closes the clipboard when the operation ends, also by an exception.
 struct OpenClipboardScope {
     OpenClipboardScope(const OpenClipboardScope&) = delete;

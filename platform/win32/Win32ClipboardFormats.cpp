@@ -16,11 +16,7 @@ std::string BlockBytes(HANDLE block, const void* bytes) {
 }  // namespace
 
 Win32ClipboardFormats::Win32ClipboardFormats(std::string formatName)
-    : formatName_(std::move(formatName)), owner_(CreateClipboardOwner()) {}
-
-Win32ClipboardFormats::~Win32ClipboardFormats() {
-    if (owner_) DestroyWindow(owner_);
-}
+    : formatName_(std::move(formatName)) {}
 
 UINT Win32ClipboardFormats::PrivateFormat() {
     if (privateFormat_ == 0) privateFormat_ = RegisterClipboardFormatA(formatName_.c_str());
@@ -29,7 +25,7 @@ UINT Win32ClipboardFormats::PrivateFormat() {
 
 bool Win32ClipboardFormats::Put(std::string_view text, std::string_view privateData) {
     const UINT format = PrivateFormat();
-    const OpenClipboardScope scope(owner_);
+    const OpenClipboardScope scope(owner_.Window());
     EmptyClipboard();
     std::string plain(text);
     plain += '\0';
@@ -46,13 +42,13 @@ bool Win32ClipboardFormats::HasPrivate() {
 }
 
 std::string Win32ClipboardFormats::GetText() {
-    const OpenClipboardScope scope(owner_);
+    const OpenClipboardScope scope(owner_.Window());
     return ReadClipboardText();
 }
 
 std::optional<std::string> Win32ClipboardFormats::GetPrivate() {
     const UINT format = PrivateFormat();
-    const OpenClipboardScope scope(owner_);
+    const OpenClipboardScope scope(owner_.Window());
     HANDLE block = format != 0 ? GetClipboardData(format) : nullptr;
     const void* bytes = block ? GlobalLock(block) : nullptr;
     if (!bytes) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ClipboardFormats.h"
+#include "platform/win32/Win32ClipboardAccess.h"
 
 namespace mirevo {
 
@@ -14,7 +15,6 @@ class Win32ClipboardFormats final : public IClipboardFormats {
 public:
     // The private format is registered under formatName when first needed.
     explicit Win32ClipboardFormats(std::string formatName);
-    ~Win32ClipboardFormats() override;
     Win32ClipboardFormats(const Win32ClipboardFormats&) = delete;
     Win32ClipboardFormats& operator=(const Win32ClipboardFormats&) = delete;
 
@@ -29,7 +29,7 @@ private:
 
     std::string formatName_;
     UINT privateFormat_ = 0;
-    HWND owner_;
+    ClipboardOwner owner_;
 };
 
 }  // namespace mirevo
