@@ -1,8 +1,8 @@
 // A reference of the start-up benchmark: the windows of Mirevo's first showing (its frame and
-// icon, a menu bar, a tool bar with its images, the four tabs and their pages, the first
-// page's field and label, the result's label, view and button) and its drop target, made with
-// bare calls in the order Mirevo makes them, before the window shows. Its time is what this
-// window tree costs in itself; what Mirevo takes beyond it is its own.
+// icon, a menu bar, a tool bar with its images, the four tabs, the first page with its field
+// and label, the result's label, view and button) and its drop target, made with bare calls
+// in the order Mirevo makes them, before the window shows; the hidden pages come after. Its time is
+// what this window tree costs in itself; what Mirevo takes beyond it is its own.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -54,7 +54,8 @@ public:
     HFONT font_;
 };
 
-void MakeTree(const Builder& make, HWND frame) {
+// Returns the tab control, whose hidden pages are made after the first showing.
+HWND MakeTree(const Builder& make, HWND frame) {
     const DWORD shown = WS_VISIBLE | WS_CLIPSIBLINGS;
     HWND menu = make.Make(TOOLBARCLASSNAMEA, "", shown | CCS_TOP | TBSTYLE_FLAT | TBSTYLE_LIST,
                           {0, 0, 400, 23}, frame);
@@ -83,10 +84,10 @@ void MakeTree(const Builder& make, HWND frame) {
     make.Make("EDIT", "", shown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, {118, 16, 388, 37},
               page);
     make.Make("STATIC", "Label", shown, {10, 19, 110, 34}, page);
-    for (int i = 0; i < 3; ++i) make.Make(kClass, "", WS_CLIPSIBLINGS, {4, 24, 396, 140}, tabs);
     make.Make("STATIC", "Result", shown, {13, 198, 113, 213}, frame);
     make.Make(kClass, "", shown | WS_BORDER | WS_VSCROLL, {12, 214, 395, 286}, frame);
     make.Make("BUTTON", "Copy", shown | WS_DISABLED | WS_TABSTOP, {12, 295, 395, 320}, frame);
+    return tabs;
 }
 
 }  // namespace
@@ -108,11 +109,12 @@ int main() {
     SendMessageA(frame, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconA(wc.hInstance, "MAINICON")));
     const Builder builder(wc.hInstance);
-    MakeTree(builder, frame);
+    HWND tabs = MakeTree(builder, frame);
     RefusingDropTarget target;
     if (OleInitialize(nullptr) == S_OK) RegisterDragDrop(frame, &target);
     ShowWindow(frame, SW_SHOW);
     UpdateWindow(frame);
+    for (int i = 0; i < 3; ++i) builder.Make(kClass, "", WS_CLIPSIBLINGS, {4, 24, 396, 140}, tabs);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
     OleUninitialize();
