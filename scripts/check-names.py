@@ -4,10 +4,10 @@
 Every header is checked, in two translation units that include them all (the portable ones,
 and the Windows-only ones of platform/win32 and tests/wine (with its journeys) against the
 MinGW-w64 headers), so the declarations of the whole tree cost two parses. Source files are
-checked when they changed (in the working tree or the last commit), or all of them with
---all; a source costs a parse of its own.
+checked when they changed (in the working tree or the last commit, or since a commit with
+--since REV), or all of them with --all; a source costs a parse of its own.
 
-Usage: check-names.py BUILD_DIR [--all]   (BUILD_DIR: a native build with
+Usage: check-names.py BUILD_DIR [--all | --since REV]   (BUILD_DIR: a native build with
 compile_commands.json). Prints each name that breaks a rule and exits with 1.
 """
 import concurrent.futures
@@ -47,9 +47,9 @@ def windows_flags(build):
             "-isystem", "/usr/src/googletest/googlemock/include"]
 
 
-def changed_sources():
+def changed_sources(since="HEAD~1"):
     names = set()
-    for args in (["diff", "--name-only", "HEAD"], ["diff", "--name-only", "HEAD~1", "HEAD"]):
+    for args in (["diff", "--name-only", "HEAD"], ["diff", "--name-only", since, "HEAD"]):
         run = subprocess.run(["git", *args], cwd=ROOT, capture_output=True, text=True)
         names.update(run.stdout.split())
     return names
@@ -73,7 +73,9 @@ def main():
         scratch = pathlib.Path(scratch)
         wanted = set(tracked("*.cpp"))
         if not check_all:
-            wanted &= changed_sources()
+            options = sys.argv[2:]
+            since = options[options.index("--since") + 1] if "--since" in options else "HEAD~1"
+            wanted &= changed_sources(since)
         db = []
         for e in entries:
             relative = pathlib.Path(e["file"]).resolve().relative_to(ROOT).as_posix() \
