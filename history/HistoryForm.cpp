@@ -98,10 +98,18 @@ void THistoryForm::ConnectHandlers() {
     ListHistory.OnSelectItem = [this](TObject* sender) { ListHistorySelectItem(sender); };
     ListHistory.OnDblClick = [this](TObject* sender) { btnCopyClick(sender); };
     ListHistory.OnDeleteKey = [this](TObject* sender) { btnDeleteClick(sender); };
+    EditSearch.OnKeyDown = [this](TShortCut key) { return EditSearchKeyDown(key); };
     btnCopy.OnClick = [this](TObject* sender) { btnCopyClick(sender); };
     btnRestore.OnClick = [this](TObject* sender) { btnRestoreClick(sender); };
     btnDelete.OnClick = [this](TObject* sender) { btnDeleteClick(sender); };
     btnExport.OnClick = [this](TObject* sender) { btnExportClick(sender); };
+}
+
+// Down goes from the search into the list, onto its selected row, as below any filter field.
+bool THistoryForm::EditSearchKeyDown(TShortCut key) {
+    if (key != kKeyDown || ListHistory.RowCount() == 0) return false;
+    ListHistory.SetFocus();
+    return true;
 }
 
 // What another copy of the program added since is shown too; lines that hold no record are

@@ -1,7 +1,8 @@
 // THistoryForm: the window "履歴" listing the generated links newest first. A search field
 // filters the list as it is typed (destination, link text, identifier); the buttons copy an
 // entry's code again, put its fields back into the main window, delete entries and save the
-// list as CSV. Enter copies, Delete in the list deletes, Escape closes.
+// list as CSV. Down in the search field goes into the list, Enter copies, Delete in the list
+// deletes, Escape closes.
 #pragma once
 
 #include <cstddef>
@@ -48,6 +49,8 @@ public:
 
     void FormShow(TObject* Sender);
     void EditSearchChange(TObject* Sender);
+    // Takes Down into the list when it has rows.
+    bool EditSearchKeyDown(TShortCut key);
     void ListHistorySelectItem(TObject* Sender);
     // Copies the code of the first selected entry.
     void btnCopyClick(TObject* Sender);

@@ -1,6 +1,9 @@
 // Single-line edits: TEdit with its change event, and TLabeledEdit with a label on its left.
 #pragma once
 
+#include <functional>
+
+#include "common/KeyCodes.h"
 #include "ui/Control.h"
 #include "ui/EditTarget.h"
 #include "ui/StdControls.h"
@@ -24,6 +27,10 @@ public:
 
     // Fired after every change of the text.
     TNotifyEvent OnChange;
+    // A key pressed while the field has the focus, before the field takes it; answers true
+    // when it took the key, which the field then does not see.
+    std::function<bool(TShortCut key)> OnKeyDown;
+    bool KeyDown(TShortCut key) { return OnKeyDown && OnKeyDown(key); }
 
     IEditTarget* AsEditTarget() override { return this; }
     bool CanUndo() const override;

@@ -10,6 +10,7 @@
 #include "platform/win32/Win32PeerFactory.h"
 #include "platform/win32/Win32VersionResource.h"
 #include "ui/Action.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/PageControl.h"
 
@@ -67,6 +68,15 @@ bool TabIntoActivePage(const MSG& message, TShortCut shortCut) {
     if (!first) return false;
     first->SetFocus();
     return true;
+}
+
+// A field that asks for its keys first (the history's search sends Down into its list).
+bool FieldTakesKey(const MSG& message, TShortCut shortCut) {
+    Win32Peer* peer = Win32Peer::Of(message.hwnd);
+    if (!peer) return false;
+    const TControlKind kind = peer->Control().Kind();
+    if (kind != TControlKind::Edit && kind != TControlKind::Memo) return false;
+    return static_cast<TEdit&>(peer->Control()).KeyDown(shortCut);
 }
 
 // The next message, false at WM_QUIT. A message the system failed to hand over is passed
@@ -187,7 +197,7 @@ bool Win32Host::HandleShortCut(const MSG& message) {
     Guard([&] {
         const TShortCut shortCut = ShortCutOf(message.wParam);
         handled = form.SwitchPageByKey(shortCut) || form.IsShortCut(shortCut) ||
-                  TabIntoActivePage(message, shortCut);
+                  TabIntoActivePage(message, shortCut) || FieldTakesKey(message, shortCut);
     });
     return handled;
 }

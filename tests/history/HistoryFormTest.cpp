@@ -115,6 +115,37 @@ TEST_F(HistoryFormTest, TheSearchFiltersAsTypedAndTheButtonsFollowWhatIsSelected
     EXPECT_TRUE(form.btnExport.Enabled());
 }
 
+// Down alone leaves the search for the list while it has rows; every other key stays with
+// the field.
+TEST_F(HistoryFormTest, DownGoesFromTheSearchIntoTheListWhenItHasRows) {
+    THistoryForm& form = Show();
+    struct Case {
+        const char* typed;
+        TShortCut key;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"", kKeyDown, true},
+        {"shop", kKeyDown, true},
+        {"nothing", kKeyDown, false},
+        {"", kKeyUp, false},
+        {"", kKeyNext, false},
+        {"", static_cast<TShortCut>(kKeyDown | kShortCutShift), false},
+        {"", static_cast<TShortCut>(kKeyDown | kShortCutCtrl), false},
+        {"", kKeyReturn, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.key));
+        form.EditSearch.NativeTextChanged(c.typed);
+        form.EditSearch.SetFocus();
+        EXPECT_EQ(form.EditSearch.KeyDown(c.key), c.taken);
+        EXPECT_EQ(form.ActiveControl(),
+                  c.taken ? static_cast<TControl*>(&form.ListHistory) : &form.EditSearch);
+    }
+    // The row the list selected for the search is where the keys go on from.
+    EXPECT_EQ(form.ListHistory.Selection(), std::vector<std::size_t>{0});
+}
+
 TEST_F(HistoryFormTest, CopyAndRestoreTakeTheFirstSelectedEntry) {
     THistoryForm& form = Show();
     form.SetModalResult(mrNone);  // as while the window is open

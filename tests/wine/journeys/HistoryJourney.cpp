@@ -79,6 +79,12 @@ TEST_F(History, ListsFindsCopiesRestoresAndDeletesByKeyboard) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Rows(window), 2);
     Shot("history");
+    Tap(VK_DOWN);  // from the search into the list, onto the newest entry
+    Tap(VK_DOWN);
+    Tap(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return ClipboardText() == first; })) << ClipboardText();
+    Shot("list-by-arrows");
+    Chord({VK_SHIFT, VK_TAB});  // back to the search field
     TypeText("靴");
     EXPECT_TRUE(WaitFor([&] { return Rows(window) == 1; }));
     EXPECT_EQ(TextOf(ControlOf(window, "LabelCount")), "1 件（全 2 件）");
