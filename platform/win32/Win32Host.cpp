@@ -18,15 +18,22 @@ namespace mirevo {
 
 namespace {
 
-void RegisterClass(const char* name, HBRUSH background) {
+// Windows of a class with an icon show the program's. Its small picture is loaded at its own
+// size: left to the system, it is scaled down from the large one at registration, which took
+// 1.5 ms of the start under Wine. Child windows show no icon.
+void RegisterClass(const char* name, bool withIcon) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = Win32ContainerPeer::WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = background;
     wc.lpszClassName = name;
-    wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
+    if (withIcon) {
+        wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
+        wc.hIconSm = static_cast<HICON>(LoadImageA(wc.hInstance, "MAINICON", IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
     RegisterClassExA(&wc);
 }
 
@@ -98,8 +105,8 @@ Win32Host::Win32Host() {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    RegisterClass(FormClass(), nullptr);
-    RegisterClass(ContainerClass(), nullptr);
+    RegisterClass(FormClass(), true);
+    RegisterClass(ContainerClass(), false);
 }
 
 Win32Host::~Win32Host() {
