@@ -91,8 +91,7 @@ void Win32FormPeer::Create(HWND owner) {
     form_.SetVisible(false);  // shown by Show, once laid out
     CreateNative(exStyle, Win32Host::FormClass(), style, owner);
     form_.SetVisible(visible);
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (icon) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // The program's icon comes with the window class.
     // Made on a screen of another density than the one it was laid out for.
     if (const UINT shown = WindowDpi(hwnd_); shown != ownDpi_) {
         ChangeDpi(shown, nullptr);

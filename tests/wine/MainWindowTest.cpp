@@ -68,6 +68,17 @@ TEST_F(MainWindow, RealControlsCarryTheDesignedCaptionsAndPlace) {
     EXPECT_EQ(TextOf(HandleOf(f.ButtonCopyResult)), "クリップボードにコピー");
     EXPECT_FALSE(IsWindowEnabled(HandleOf(f.ButtonCopyResult)));
     EXPECT_EQ(TextOf(HandleOf(f.LabelResult)), "リンクコード：");
+
+    // The program's icon, its small picture at the small icons' size, comes with the class.
+    EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
+    const auto small = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
+    ICONINFO info{};
+    ASSERT_TRUE(small && GetIconInfo(small, &info));
+    BITMAP mask{};
+    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
 }
 
 // The pages that do not show at first are made after the window's first showing, each then

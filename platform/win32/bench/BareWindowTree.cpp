@@ -96,18 +96,21 @@ int main() {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSA wc{};
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
+    wc.hIconSm = static_cast<HICON>(LoadImageA(wc.hInstance, "MAINICON", IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.lpszClassName = kClass;
-    RegisterClassA(&wc);
+    RegisterClassExA(&wc);
     HWND frame = CreateWindowExA(WS_EX_CONTROLPARENT, kClass, "BareWindowTree",
                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 192, 111, 416, 360, nullptr,
                                  nullptr, wc.hInstance, nullptr);
-    SendMessageA(frame, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadIconA(wc.hInstance, "MAINICON")));
     const Builder builder(wc.hInstance);
     HWND tabs = MakeTree(builder, frame);
     RefusingDropTarget target;
