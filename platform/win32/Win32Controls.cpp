@@ -89,7 +89,6 @@ public:
         DWORD style = WS_CHILD | SS_NOPREFIX | (label_.RightAligned ? SS_RIGHT : SS_LEFT);
         if (label_.OnClick) style |= SS_NOTIFY;
         CreateNative(0, "STATIC", style, parent);
-        ApplyBounds();
     }
     void StateChanged(TControlState what) override {
         Win32Peer::StateChanged(what);
@@ -116,10 +115,11 @@ public:
 
 private:
     // Labels size themselves to their text; a right-aligned one keeps its right edge, a
-    // word-wrapping one its width.
+    // word-wrapping one its width. The text is measured on the screen until the label has a
+    // window, so that it is made in its place rather than moved there.
     RECT NativeBounds() const override {
         const TBounds& b = label_.Bounds();
-        if (label_.WordWrap || !hwnd_) return Win32Peer::NativeBounds();
+        if (label_.WordWrap) return Win32Peer::NativeBounds();
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, Host().Font(label_.Font(), Dpi()));
         SIZE extent{};
