@@ -104,9 +104,11 @@ if(WIN32)
   set_source_files_properties(platform/win32/bench/BareWindowTree.rc PROPERTIES
     OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/resources/Mirevo.manifest)
   target_include_directories(bare_window_tree PRIVATE ${PROJECT_SOURCE_DIR}
-                             ${PROJECT_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/generated/resources)
+                             ${PROJECT_SOURCE_DIR}/resources
+                             ${CMAKE_BINARY_DIR}/generated/resources)
   target_link_libraries(bare_window_tree PRIVATE comctl32 ${later_libraries} uuid)
-  set_target_properties(bare_window_tree PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_target_properties(bare_window_tree PROPERTIES
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   add_executable(startup_timer platform/win32/bench/StartupTimer.cpp)
   set_target_properties(startup_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()

@@ -32,5 +32,5 @@ SCRIPT
 ) | tee "$folder/figures"
 # What Mirevo's own code adds: the shipped program against the same windows made bare.
 awk '/bare_window_tree/ { tree = $(NF-6) } /shipped\/Mirevo/ { mirevo = $(NF-6) }
-     END { if (tree > 0) printf "start-up against the bare window tree: Mirevo as shipped %.2f\n", mirevo / tree }' \
-  "$folder/figures"
+     END { if (tree > 0) printf "start-up against the bare window tree: " \
+                                "Mirevo as shipped %.2f\n", mirevo / tree }' "$folder/figures"

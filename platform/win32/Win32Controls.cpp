@@ -206,19 +206,25 @@ public:
     }
     // The pages fill the tab control's display area.
     void PlacePages() {
-        for (TTabSheet* page : pages_.Pages()) PlacePage(*page);
+        const RECT area = DisplayArea();
+        for (TTabSheet* page : pages_.Pages()) Place(*page, area);
     }
-    void PlacePage(const TTabSheet& page) {
-        const auto* peer = static_cast<const Win32Peer*>(page.Peer());
-        if (!peer) return;
+    void PlacePage(const TTabSheet& page) { Place(page, DisplayArea()); }
+
+private:
+    RECT DisplayArea() const {
         RECT area;
         GetClientRect(hwnd_, &area);
         SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-        MoveWindow(peer->Hwnd(), area.left, area.top, area.right - area.left,
-                   area.bottom - area.top, TRUE);
+        return area;
+    }
+    static void Place(const TTabSheet& page, const RECT& area) {
+        if (const auto* peer = static_cast<const Win32Peer*>(page.Peer())) {
+            MoveWindow(peer->Hwnd(), area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, TRUE);
+        }
     }
 
-private:
     TPageControl& pages_;
 };
 

@@ -1,8 +1,8 @@
 // A reference of the start-up benchmark: the windows of Mirevo's first showing (its frame and
 // icon, a menu bar, a tool bar with its images, the four tabs, the first page with its field
 // and label, the result's label, view and button) and its drop target, made with bare calls
-// in the order Mirevo makes them, before the window shows; the hidden pages come after. Its time is
-// what this window tree costs in itself; what Mirevo takes beyond it is its own.
+// in the order Mirevo makes them, before the window shows; the hidden pages come after. Its
+// time is what this window tree costs in itself; what Mirevo takes beyond it is its own.
 #include <windows.h>
 #include <commctrl.h>
 
