@@ -50,6 +50,9 @@ public:
         }
     }
 
+    HINSTANCE Instance() const { return instance_; }
+
+private:
     HINSTANCE instance_;
     HFONT font_;
 };
@@ -66,7 +69,7 @@ HWND MakeTree(const Builder& make, HWND frame) {
     HWND tools = make.Make(TOOLBARCLASSNAMEA, "", shown | CCS_NORESIZE | TBSTYLE_FLAT,
                            {0, 23, 400, 49}, frame);
     SendMessageA(tools, TB_SETIMAGELIST, 0,
-                 reinterpret_cast<LPARAM>(ImageList_LoadImageA(make.instance_, "TOOLBARIMAGES", 16,
+                 reinterpret_cast<LPARAM>(ImageList_LoadImageA(make.Instance(), "TOOLBARIMAGES", 16,
                                                                0, RGB(255, 0, 255), IMAGE_BITMAP,
                                                                LR_CREATEDIBSECTION)));
     const char* const tips[] = {"", "", "", "", "", ""};
